@@ -1,0 +1,23 @@
+# The core libraries know nothing of windows: configuring fails if one of them ever links Qt.
+set_property(GLOBAL PROPERTY TARN_CORE_TARGETS "")
+
+# tarn_core_library(NAME SOURCES... [LINKS targets...])
+function(tarn_core_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(${name} PUBLIC ${ARG_LINKS})
+  set_property(GLOBAL APPEND PROPERTY TARN_CORE_TARGETS ${name})
+endfunction()
+
+function(tarn_check_core_layers)
+  get_property(core GLOBAL PROPERTY TARN_CORE_TARGETS)
+  foreach(target IN LISTS core)
+    get_target_property(links ${target} LINK_LIBRARIES)
+    foreach(link IN LISTS links)
+      if(link MATCHES "Qt[0-9]*::" OR link MATCHES "^Qt")
+        message(FATAL_ERROR "Core library ${target} links ${link}; Qt belongs in src/app only.")
+      endif()
+    endforeach()
+  endforeach()
+endfunction()

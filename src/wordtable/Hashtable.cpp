@@ -1,0 +1,1 @@
+#include "wordtable/Hashtable.h"

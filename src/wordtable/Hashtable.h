@@ -1,0 +1,106 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarn {
+
+// One entry of a word table. Counts are 64-bit so that a corpus of many gigabytes cannot wrap
+// them.
+struct THashItem {
+  THashItem* Next = nullptr;
+  std::u16string Key;
+  int64_t Count = 0;
+  int32_t Mark1 = 0;
+  int32_t Mark2 = 0;
+  std::u16string Value;
+};
+
+class WordIndex;
+
+// The word table: a fixed array of bucket chains whose traversal order (buckets in index order,
+// each chain from its head) is what every listing shows. New items go to the head of their chain
+// and duplicates are allowed; a lookup finds the newest. An index beside the chains answers
+// lookups without walking a chain.
+class THashTable {
+ public:
+  // A table with `bucket_count` (at least 1) empty chains; every caller passes 256.
+  explicit THashTable(int32_t bucket_count = 256);
+  virtual ~THashTable();
+  THashTable(const THashTable&) = delete;
+  THashTable& operator=(const THashTable&) = delete;
+
+  // The chain hash: h := rotl(h, 2) xor unit for every UTF-16 unit.
+  virtual uint32_t HashOf(std::u16string_view key) const;
+
+  // The link that points at the first item with `key` in its chain, or the null link ending it.
+  THashItem** FindSlot(std::u16string_view key);
+
+  // Inserts a new item at the head of the key's chain with only `Key` and `Value` set.
+  void AddPair(std::u16string_view key, std::u16string_view value);
+  // Inserts a new item at the head of the key's chain with every field given.
+  void AddItem(std::u16string_view key, std::u16string_view value, int64_t count, int32_t mark1,
+               int32_t mark2);
+  // Adds `n` to the key's count, inserting it (marks 1, empty value) when absent. Returns
+  // whether the key was present.
+  bool AddCount(std::u16string_view key, int64_t n);
+
+  // The listing: per item with a non-zero count and a non-blank key, the key, spaces up to
+  // `width` units, a TAB, the count in decimal and a CR.
+  std::u16string ListText(int32_t width) const;
+
+  // Releases every item; the bucket count stays.
+  void Clear();
+  // Sets every count to 0.
+  void ResetCounts();
+  // Unlinks and releases the newest item with `key`, if any.
+  void Delete(std::u16string_view key);
+  // The same as Delete; absent keys are ignored.
+  void Remove(std::u16string_view key);
+  // Copies the newest item with `key` into `record`; leaves it untouched when the key is absent.
+  void GetItem(std::u16string_view key, THashItem& record) const;
+
+  // Reorders the traversal by exchanging keys and counts between items: 1 ascending count,
+  // 2 descending count, 3 descending key, 4 ascending key; other modes do nothing. The result
+  // is exactly what the pairwise exchange sort leaves, ties included. Afterwards the table
+  // serves traversals until cloned; lookups still work but walk the chains.
+  void Sort(int32_t mode);
+
+  // Number of items, zero counts and blank keys included.
+  int32_t ItemCount() const;
+  // Every key in traversal order, converted to code page 936.
+  std::vector<std::string> Keys() const;
+  // Whether `key` has an item.
+  bool Contains(std::u16string_view key) const;
+  // Sum of the counts the listing shows.
+  int64_t TotalCount() const;
+  // Removes every key of `other` (trimmed, through code page 936) from this table.
+  void Subtract(const THashTable& other);
+  // Folds variant forms into base forms: lines 2k and 2k+1 (code page 936) are a variant and
+  // its base; an odd last line is ignored.
+  void MergePairs(const std::vector<std::string>& lines);
+  // A 256-bucket copy with every key in its proper chain; within a chain the items stand in
+  // the reverse of the order in which they were met.
+  std::unique_ptr<THashTable> Clone() const;
+
+  int32_t BucketCount() const { return static_cast<int32_t>(buckets_.size()); }
+  // The head of chain `bucket`, for traversals.
+  const THashItem* Bucket(int32_t bucket) const { return buckets_[bucket]; }
+
+  // Calls `visit(const THashItem&)` for every item in traversal order.
+  template <typename Visit>
+  void ForEach(Visit&& visit) const {
+    for (const THashItem* head : buckets_) {
+      for (const THashItem* item = head; item != nullptr; item = item->Next) visit(*item);
+    }
+  }
+
+ private:
+  std::vector<THashItem*> buckets_;
+  std::unique_ptr<WordIndex> index_;
+};
+
+}  // namespace tarn
