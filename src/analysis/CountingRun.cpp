@@ -1,0 +1,123 @@
+#include "analysis/CountingRun.h"
+
+#include <chrono>
+#include <cstdio>
+
+#include "analysis/FileWordCount.h"
+#include "analysis/WordStreamCounter.h"
+#include "text/CodePage936.h"
+#include "text/Lines.h"
+#include "wordlists/UserPort.h"
+#include "wordtable/Hashtable.h"
+
+namespace tarn {
+
+namespace {
+
+constexpr int64_t kMillisecondsPerDay = 24 * 60 * 60 * 1000;
+// Runs up to this long finish without interrupting the user.
+constexpr int64_t kQuietMilliseconds = 300;
+
+constexpr char kTotalLine[] = "该文档共有单词数：";
+constexpr char kDistinctLine[] = "该文档出现过不同单词数：";
+constexpr char kStoppedLine[] = "该文档停用不同单词数：";
+constexpr char kLeftLine[] = "该文档停用部分词后不同单词数：";
+
+// Seconds in general form, at most 15 significant digits, the C library locale's separator.
+std::string SecondsText(int64_t milliseconds) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.15g", static_cast<double>(milliseconds) / 1000.0);
+  return text;
+}
+
+std::string Line(const char* caption, int64_t number) { return caption + std::to_string(number); }
+
+// Feeds the lines joined with CR LF after every line, without building the joined text.
+void FeedLines(const std::vector<std::string>& lines, WordStreamCounter& counter) {
+  for (const std::string& line : lines) {
+    counter.Feed(line);
+    counter.Feed("\r\n");
+  }
+  counter.Finish();
+}
+
+}  // namespace
+
+int64_t SteadyMilliseconds() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
+CountingRun::CountingRun(StatisticsState& state, const THashTable& stop_words, UserPort& port,
+                         MillisecondClock clock)
+    : state_(state), stop_words_(stop_words), port_(port), clock_(std::move(clock)) {}
+
+bool CountingRun::RunFile(const std::string& path) {
+  BusyCursor busy(port_);
+  state_.text_view.clear();
+  const int64_t start = clock_();
+  WordStreamCounter counter(true);
+  CountFileWords(path, counter);
+  if (!counter.HasText()) return false;
+  FinishFileRun(counter, start);
+  return true;
+}
+
+bool CountingRun::RunLines(const std::vector<std::string>& lines) {
+  BusyCursor busy(port_);
+  state_.text_view.clear();
+  if (lines.empty()) return false;
+  const int64_t start = clock_();
+  WordStreamCounter counter(true);
+  FeedLines(lines, counter);
+  FinishFileRun(counter, start);
+  return true;
+}
+
+void CountingRun::FinishFileRun(const WordStreamCounter& counter, int64_t start) {
+  THashTable& words = *state_.WordTable;
+  words.Clear();
+  counter.FillTable(words);
+  state_.TotalWords = words.TotalCount();
+  state_.DistinctWords = words.ItemCount();
+  words.Subtract(stop_words_);
+  state_.StoppedDistinct = state_.DistinctWords - words.ItemCount();
+  state_.summary_label =
+      Line(kTotalLine, state_.TotalWords) + '\r' + Line(kDistinctLine, state_.DistinctWords) +
+      '\r' + Line(kStoppedLine, state_.StoppedDistinct) + '\r' + Line(kLeftLine, words.ItemCount());
+  state_.text_view.clear();
+  int64_t elapsed = (clock_() - start) % kMillisecondsPerDay;
+  if (elapsed < 0) elapsed += kMillisecondsPerDay;
+  if (elapsed > kQuietMilliseconds) {
+    port_.ShowMessage("统计结束，分词及统计（不算显示）共耗时" + SecondsText(elapsed) + "秒！\r" +
+                      "请点击分析菜单，查看分析报告！");
+  }
+  state_.text_view = Utf16ToCp936(words.ListText(20));
+  state_.DocumentLoaded = true;
+  state_.SnapshotTable = words.Clone();
+}
+
+void CountingRun::RunClipboard(const std::vector<std::string>& lines) {
+  auto table = std::make_unique<THashTable>(256);
+  state_.WordTable->Clear();
+  BusyCursor busy(port_);
+  WordStreamCounter counter(false);
+  FeedLines(lines, counter);
+  counter.FillTable(*table);
+  state_.TotalWords = table->TotalCount();
+  state_.DistinctWords = table->ItemCount();
+  table->Subtract(stop_words_);
+  state_.StoppedDistinct = state_.DistinctWords - table->ItemCount();
+  state_.text_view.clear();
+  state_.summary_label = Line(kTotalLine, state_.TotalWords) + '\r' +
+                         Line(kDistinctLine, state_.DistinctWords) + '\r' +
+                         Line(kLeftLine, table->ItemCount()) + '\r' +
+                         Line(kStoppedLine, state_.StoppedDistinct);
+  state_.text_view = Utf16ToCp936(table->ListText(20));
+  state_.DocumentLoaded = true;
+  state_.WordTable = table->Clone();
+  state_.SnapshotTable = table->Clone();
+}
+
+}  // namespace tarn

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "analysis/StatisticsState.h"
+
+namespace tarn {
+
+class THashTable;
+class UserPort;
+class WordStreamCounter;
+
+// Milliseconds on a clock that only moves forward; runs read it to time themselves.
+using MillisecondClock = std::function<int64_t()>;
+
+// The steady clock of the machine, in milliseconds.
+int64_t SteadyMilliseconds();
+
+// The two counting runs of the main window: each turns a document into the word statistics of
+// `state` (tables, counters, summary label, listing in the text view).
+class CountingRun {
+ public:
+  // `stop_words` is read, never changed; the runs talk to the user through `port`.
+  CountingRun(StatisticsState& state, const THashTable& stop_words, UserPort& port,
+              MillisecondClock clock = SteadyMilliseconds);
+
+  // The file run over the document at `path`, read once in blocks. Empties the text view
+  // first; returns false, with nothing else changed, when the file gives no line. Throws the
+  // file-open or read error, leaving the statistics as they were.
+  bool RunFile(const std::string& path);
+  // The file run over a document already read as lines (code page 936); false when there are
+  // none.
+  bool RunLines(const std::vector<std::string>& lines);
+  // The clipboard run over the clipboard's lines (code page 936), possibly none.
+  void RunClipboard(const std::vector<std::string>& lines);
+
+ private:
+  void FinishFileRun(const WordStreamCounter& counter, int64_t start);
+
+  StatisticsState& state_;
+  const THashTable& stop_words_;
+  UserPort& port_;
+  MillisecondClock clock_;
+};
+
+}  // namespace tarn

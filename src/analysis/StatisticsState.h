@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "wordtable/Hashtable.h"
+
+namespace tarn {
+
+// The statistics of the main window, shared by the counting runs, the analysis views and the
+// sort, save and export commands. The shell owns one and hands it to every command; the window
+// mirrors `text_view` and `summary_label` after each command.
+struct StatisticsState {
+  // Empty 256-bucket tables, zero counters, no document.
+  StatisticsState();
+
+  // The counted words of the last run, stop words removed.
+  std::unique_ptr<THashTable> WordTable;
+  // What the sort, save and export commands work on: the last run's or view's result.
+  std::unique_ptr<THashTable> SnapshotTable;
+  // Running words of the last run, stop words included.
+  int64_t TotalWords = 0;
+  // Distinct words of the last run, stop words included.
+  int64_t DistinctWords = 0;
+  // Distinct words that the stop-word removal took out.
+  int64_t StoppedDistinct = 0;
+  // False until the first completed run; the views and sort commands refuse to run before.
+  bool DocumentLoaded = false;
+
+  // The text view's whole text, in code page 936.
+  std::string text_view;
+  // The summary label's text (UTF-8), its lines joined by a single CR.
+  std::string summary_label;
+};
+
+}  // namespace tarn

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "analysis/FirstSeenCounter.h"
+
+namespace tarn {
+
+class THashTable;
+
+// Cuts a document into words in one pass over its code page 936 bytes, fed in chunks cut
+// anywhere. The words are those of the two-pass definition over the whole text: the lines (a
+// NUL ends the text; CR LF, CR or LF end a line) joined with CR LF after every line, A-Z
+// lower-cased outside double-byte characters, widened to UTF-16 (a double-byte character or an
+// invalid byte is one unit that is no letter), then the apostrophe rules and the separators.
+//
+// An apostrophe takes part in a rule only when the unit before it is a-z or 0-9, so opening
+// quotes are plain separators: 's counts nothing, don't counts do, it's counts it, we'll counts
+// we (the "l" rule also drops the unit after the second letter). Words are kept whole however
+// long they are.
+class WordStreamCounter {
+ public:
+  // `l_rule`: whether the "'l" rule applies (the file run); the clipboard run goes without.
+  explicit WordStreamCounter(bool l_rule = true);
+
+  // Counts the words that `bytes` completes; a word cut by the chunk's end waits for the next.
+  void Feed(std::string_view bytes);
+  // Ends the text (its last line gains its line break); call once, after the last Feed.
+  void Finish();
+
+  // Whether the document gave at least one line (a byte before the first NUL).
+  bool HasText() const { return has_text_; }
+  // Whether the text has ended (a NUL or Finish); later bytes are ignored.
+  bool Ended() const { return stopped_; }
+  // The counted words, first seen first.
+  const FirstSeenCounter& Words() const { return words_; }
+  // Adds every counted word with its count to `table` in first-seen order, which gives the
+  // chains that one AddCount per running word would give an empty table.
+  void FillTable(THashTable& table) const;
+
+ private:
+  // A UTF-16 unit of the working text, reduced to what the rules can tell apart: the ASCII
+  // character itself, or kOtherUnit for every unit above U+007F.
+  static constexpr unsigned char kOtherUnit = 0x80;
+
+  void ResolveLead(unsigned char next);
+  void Unit(unsigned char unit);
+  void RuleUnit(unsigned char unit);
+  void AppendLetter(unsigned char letter);
+  void EndWord();
+
+  const bool l_rule_;
+  // Line and code page state carried from one chunk to the next.
+  bool stopped_ = false;    // a NUL ended the text
+  bool has_text_ = false;   // some byte came before the end of the text
+  bool line_open_ = false;  // the last byte was no line break
+  bool carry_cr_ = false;  // the last chunk ended with CR; an LF opening the next one belongs to it
+  unsigned char lead_ = 0;  // a lead byte waiting for the byte after it
+  // Apostrophe rule state.
+  bool rule_pending_ = false;    // kill_ or apostrophe_ is set
+  bool apostrophe_ = false;      // an apostrophe waits for the unit after it
+  int kill_ = 0;                 // units still to drop after the "l" rule
+  bool previous_alnum_ = false;  // the previous unit, before any rule, was a-z or 0-9
+  // The current word.
+  std::string word_;
+  size_t word_length_ = 0;
+  FirstSeenCounter words_;
+};
+
+}  // namespace tarn

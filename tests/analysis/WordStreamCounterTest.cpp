@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "analysis/TableDump.h"
+#include "analysis/TwoPassOracle.h"
+#include "analysis/WordStreamCounter.h"
+#include "wordtable/Hashtable.h"
+
+namespace tarn {
+namespace {
+
+using testing::TableDump;
+using testing::TwoPassWords;
+
+// Feeds `document` cut at the given offsets and returns the counted table.
+std::unique_ptr<THashTable> StreamTable(std::string_view document, bool l_rule,
+                                        const std::vector<size_t>& cuts, bool* has_text) {
+  WordStreamCounter counter(l_rule);
+  size_t from = 0;
+  for (size_t cut : cuts) {
+    counter.Feed(document.substr(from, cut - from));
+    from = cut;
+  }
+  counter.Feed(document.substr(from));
+  counter.Finish();
+  *has_text = counter.HasText();
+  auto table = std::make_unique<THashTable>(256);
+  counter.FillTable(*table);
+  return table;
+}
+
+std::unique_ptr<THashTable> OracleTable(const std::vector<std::u16string>& words) {
+  auto table = std::make_unique<THashTable>(256);
+  for (const std::u16string& word : words) table->AddCount(word, 1);
+  return table;
+}
+
+// Compares the streaming counter with the literal definition, whole and byte by byte.
+void ExpectSameAsDefinition(std::string_view document, bool l_rule,
+                            const std::vector<size_t>& cuts) {
+  const auto words = TwoPassWords(document, l_rule);
+  bool has_text = false;
+  const auto streamed = StreamTable(document, l_rule, cuts, &has_text);
+  ASSERT_EQ(has_text, words.has_value());
+  const auto expected = OracleTable(words.value_or(std::vector<std::u16string>{}));
+  EXPECT_EQ(TableDump(*streamed), TableDump(*expected));
+  EXPECT_EQ(streamed->TotalCount(), expected->TotalCount());
+}
+
+std::vector<std::string> WordsOf(std::string_view document, bool l_rule) {
+  WordStreamCounter counter(l_rule);
+  counter.Feed(document);
+  counter.Finish();
+  std::vector<std::string> words;
+  counter.Words().ForEach([&](std::string_view word, int64_t count) {
+    for (int64_t i = 0; i < count; ++i) words.emplace_back(word);
+  });
+  return words;
+}
+
+struct ByteCase {
+  const char* name;
+  std::string document;
+  std::vector<std::string> words;  // distinct words, first seen first, each with its repeats
+};
+
+TEST(WordStreamCounterTest, CodePageAndLineBytes) {
+  const std::vector<ByteCase> cases = {
+      {"trail byte that is a letter belongs to its character",
+       "\x81\x41"
+       "bc \xD6\xD0Xy",
+       {"bc", "xy"}},
+      {"lead before a non-trail byte stands alone",
+       "\x81"
+       "0ab\x81 cd",
+       {"ab", "cd"}},
+      {"lead and apostrophe: no rule after a non-letter", "\x81's", {"s"}},
+      {"euro byte and 0xFF separate",
+       "ab\x80"
+       "cd\xFF"
+       "ef",
+       {"ab", "cd", "ef"}},
+      {"NUL ends the text", std::string("ab cd\0ef gh", 11), {"ab", "cd"}},
+      {"lone CR and LF CR break lines", "ab\rcd\n\ref", {"ab", "cd", "ef"}},
+      {"last line without a break still counts", "tail", {"tail"}},
+      {"lead byte at the very end", "ab\x81", {"ab"}},
+  };
+  for (const ByteCase& c : cases) {
+    EXPECT_EQ(WordsOf(c.document, true), c.words) << c.name;
+    ExpectSameAsDefinition(c.document, true, {});
+  }
+}
+
+TEST(WordStreamCounterTest, EmptyDocumentsGiveNoText) {
+  for (const std::string& document : {std::string(), std::string("\0abc", 4)}) {
+    WordStreamCounter counter;
+    counter.Feed(document);
+    counter.Finish();
+    EXPECT_FALSE(counter.HasText());
+    EXPECT_EQ(counter.Words().DistinctCount(), 0u);
+  }
+  WordStreamCounter one_break;
+  one_break.Feed("\r\n");
+  one_break.Finish();
+  EXPECT_TRUE(one_break.HasText());
+}
+
+// Builds documents from the pieces that matter to the rules and to the code page.
+class DocumentMaker {
+ public:
+  explicit DocumentMaker(uint32_t seed) : random_(seed) {}
+
+  std::string Make(size_t pieces) {
+    std::string document;
+    for (size_t i = 0; i < pieces; ++i) document += Piece();
+    return document;
+  }
+
+  std::vector<size_t> Cuts(size_t size) {
+    std::vector<size_t> cuts;
+    size_t at = 0;
+    while (true) {
+      at += Below(Below(2) == 0 ? 4 : 64);  // short chunks, empty ones included
+      if (at >= size) break;
+      cuts.push_back(at);
+    }
+    return cuts;
+  }
+
+ private:
+  size_t Below(size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(random_); }
+  char Byte(int low, int high) { return static_cast<char>(low + Below(high - low + 1)); }
+
+  std::string Piece() {
+    static const char* const kFixed[] = {
+        "'",        "'s",       "'t",       "'l",       "'S",       "'T",       "'L",
+        "'ll",      "n't",      "\r",       "\n",       "\r\n",     "\n\r",     " ",
+        "  ",       "\t",       "-",        ",",        ".",        "\"",       "0",
+        "9",        "19",       "\x80",     "\xFF",     "\xD6\xD0", "\x81\x41", "\x81\x61",
+        "\xA1\x27", "\x81\x74", "\xFE\xFE", "\xFE\x7F", "\xA3\xA7"};
+    switch (Below(10)) {
+      case 0:
+      case 1:
+      case 2:
+        return std::string(1, Byte('a', 'z'));
+      case 3:
+        return std::string(1, Byte('A', 'Z'));
+      case 4:
+      case 5:
+        return kFixed[Below(std::size(kFixed))];
+      case 6:
+        return std::string(1, Byte(0x81, 0xFE)) + Byte(0, 0xFF);  // any lead, any follower
+      case 7:
+        return std::string(1, "stlSTL"[Below(6)]);
+      case 8:
+        return Below(300) == 0 ? std::string(1, '\0') : std::string(1, Byte(1, 0x7F));
+      default:
+        return std::string(1, Byte(0, 0xFF));
+    }
+  }
+
+  std::mt19937 random_;
+};
+
+TEST(WordStreamCounterTest, MatchesTheTwoPassDefinitionOnRandomDocuments) {
+  for (uint32_t seed = 1; seed <= 400; ++seed) {
+    DocumentMaker maker(seed);
+    const std::string document = maker.Make(20 + seed % 300);
+    const std::vector<size_t> cuts = maker.Cuts(document.size());
+    SCOPED_TRACE(::testing::Message() << "seed " << seed);
+    ExpectSameAsDefinition(document, true, cuts);
+    ExpectSameAsDefinition(document, false, cuts);
+    if (::testing::Test::HasFailure()) break;
+  }
+}
+
+TEST(WordStreamCounterTest, OneByteChunksMatchTheDefinition) {
+  DocumentMaker maker(2024);
+  const std::string document = maker.Make(2000);
+  std::vector<size_t> cuts;
+  for (size_t i = 1; i < document.size(); ++i) cuts.push_back(i);
+  ExpectSameAsDefinition(document, true, cuts);
+}
+
+}  // namespace
+}  // namespace tarn
