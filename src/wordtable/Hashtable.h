@@ -20,6 +20,7 @@ struct THashItem {
 };
 
 class WordIndex;
+struct WordNode;
 
 // The word table: a fixed array of bucket chains whose traversal order (buckets in index order,
 // each chain from its head) is what every listing shows. New items go to the head of their chain
@@ -99,8 +100,22 @@ class THashTable {
   }
 
  private:
+  uint32_t BucketOf(std::u16string_view key) const;
+  // The newest item with `key`: through the index, or by walking the chain once sorted.
+  WordNode* FindNewest(std::u16string_view key, uint64_t strong_hash) const;
+  WordNode* FindNewest(std::u16string_view key) const;
+  // Makes an item and links it in at the head of its chain.
+  void Insert(std::u16string_view key, std::u16string_view value, int64_t count, int32_t mark1,
+              int32_t mark2, uint64_t strong_hash);
+  // Unlinks `node` from the chain headed by `bucket` and releases it.
+  void Release(WordNode* node, uint32_t bucket);
+
   std::vector<THashItem*> buckets_;
+  std::vector<WordNode*> tails_;
   std::unique_ptr<WordIndex> index_;
+  int32_t item_count_ = 0;
+  // False once Sort has moved keys out of their chains: lookups then walk the chains as they are.
+  bool indexed_ = true;
 };
 
 }  // namespace tarn

@@ -1,0 +1,105 @@
+#include "wordtable/WordIndex.h"
+
+#include <bit>
+#include <cstring>
+
+namespace tarn {
+namespace {
+
+constexpr size_t kInitialSlots = 64;
+constexpr uint64_t kMul = 0x9E3779B97F4A7C15ull;
+
+uint64_t Mix(uint64_t h) {
+  h ^= h >> 33;
+  h *= 0xFF51AFD7ED558CCDull;
+  h ^= h >> 33;
+  h *= 0xC4CEB9FE1A85EC53ull;
+  h ^= h >> 33;
+  return h;
+}
+
+}  // namespace
+
+uint64_t WordIndex::HashKey(std::u16string_view key) {
+  const char* bytes = reinterpret_cast<const char*>(key.data());
+  size_t size = key.size() * sizeof(char16_t);
+  uint64_t h = size * kMul;
+  while (size >= 8) {
+    uint64_t chunk;
+    std::memcpy(&chunk, bytes, 8);
+    h = std::rotl((h ^ chunk) * kMul, 29);
+    bytes += 8;
+    size -= 8;
+  }
+  if (size > 0) {
+    uint64_t chunk = 0;
+    std::memcpy(&chunk, bytes, size);
+    h = std::rotl((h ^ chunk) * kMul, 29);
+  }
+  return Mix(h);
+}
+
+size_t WordIndex::FindSlot(std::u16string_view key, uint64_t hash) const {
+  const size_t mask = slots_.size() - 1;
+  size_t i = hash & mask;
+  while (slots_[i].node != nullptr) {
+    if (slots_[i].hash == hash && slots_[i].node->Key == key) return i;
+    i = (i + 1) & mask;
+  }
+  return i;
+}
+
+WordNode* WordIndex::Find(std::u16string_view key, uint64_t hash) const {
+  if (used_ == 0) return nullptr;
+  return slots_[FindSlot(key, hash)].node;
+}
+
+void WordIndex::Push(WordNode* node, uint64_t hash) {
+  if ((used_ + 1) * 2 > slots_.size()) Grow();
+  Slot& slot = slots_[FindSlot(node->Key, hash)];
+  if (slot.node == nullptr) {
+    slot.hash = hash;
+    ++used_;
+  }
+  node->Older = slot.node;
+  slot.node = node;
+}
+
+void WordIndex::Pop(WordNode* node) {
+  const size_t mask = slots_.size() - 1;
+  size_t hole = FindSlot(node->Key, HashKey(node->Key));
+  if (node->Older != nullptr) {
+    slots_[hole].node = node->Older;
+    return;
+  }
+  // Backward-shift deletion keeps every probe sequence unbroken without tombstones.
+  slots_[hole] = Slot{};
+  --used_;
+  for (size_t i = (hole + 1) & mask; slots_[i].node != nullptr; i = (i + 1) & mask) {
+    size_t home = slots_[i].hash & mask;
+    if (((i - home) & mask) >= ((i - hole) & mask)) {
+      slots_[hole] = slots_[i];
+      slots_[i] = Slot{};
+      hole = i;
+    }
+  }
+}
+
+void WordIndex::Clear() {
+  slots_.clear();
+  used_ = 0;
+}
+
+void WordIndex::Grow() {
+  std::vector<Slot> old = std::move(slots_);
+  slots_.assign(old.empty() ? kInitialSlots : old.size() * 2, Slot{});
+  const size_t mask = slots_.size() - 1;
+  for (const Slot& slot : old) {
+    if (slot.node == nullptr) continue;
+    size_t i = slot.hash & mask;
+    while (slots_[i].node != nullptr) i = (i + 1) & mask;
+    slots_[i] = slot;
+  }
+}
+
+}  // namespace tarn

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "wordtable/Hashtable.h"
+
+namespace tarn {
+
+// An item as the table allocates it: the public record plus the links that let the table unlink
+// it without walking its chain and find an older item with the same key.
+struct WordNode : THashItem {
+  // The item whose `Next` points here; null for a chain head.
+  WordNode* Prev = nullptr;
+  // The next-older item with the same key, which lookups find once this one is deleted.
+  WordNode* Older = nullptr;
+};
+
+// Lookup side of the word table: an open-addressing set holding, per key, the newest item.
+// Lookups cost one strong hash and a short probe instead of a walk along a 256-way chain.
+class WordIndex {
+ public:
+  // The hash the index is keyed by; unlike the chain hash it spreads short words well.
+  static uint64_t HashKey(std::u16string_view key);
+
+  // The newest item with `key` (whose hash is `hash`), or null.
+  WordNode* Find(std::u16string_view key, uint64_t hash) const;
+  // Makes `node` the newest item with its key; the previous newest becomes `node->Older`.
+  void Push(WordNode* node, uint64_t hash);
+  // Forgets the newest item `node`; its older duplicate, if any, takes its place.
+  void Pop(WordNode* node);
+  // Forgets every item.
+  void Clear();
+
+ private:
+  struct Slot {
+    uint64_t hash = 0;
+    WordNode* node = nullptr;
+  };
+
+  size_t FindSlot(std::u16string_view key, uint64_t hash) const;
+  void Grow();
+
+  std::vector<Slot> slots_;
+  size_t used_ = 0;
+};
+
+}  // namespace tarn

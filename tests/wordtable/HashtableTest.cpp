@@ -1,0 +1,222 @@
+#include <gtest/gtest.h>
+
+#include "wordtable/Hashtable.h"
+#include "wordtable/LiteralExchangeSort.h"
+
+namespace tarn {
+namespace {
+
+using testing::KeyCount;
+using testing::TraversalOf;
+
+TEST(HashtableTest, HashOfRotatesAndXorsEveryUnit) {
+  struct Case {
+    std::u16string key;
+    uint32_t hash;
+    int32_t bucket;
+  };
+  THashTable table;
+  for (const Case& c :
+       {Case{u"", 0, 0}, Case{u"a", 97, 97}, Case{u"ab", 486, 230}, Case{u"the", 1669, 133}}) {
+    EXPECT_EQ(table.HashOf(c.key), c.hash) << "key \"" << c.key.size() << " units\"";
+    table.AddCount(c.key, 1);
+    EXPECT_EQ(table.Bucket(c.bucket)->Key, c.key);
+  }
+}
+
+TEST(HashtableTest, AddCountInsertsThenIncrements) {
+  THashTable table;
+  EXPECT_FALSE(table.AddCount(u"walk", 3));
+  THashItem record;
+  table.GetItem(u"walk", record);
+  EXPECT_EQ(record.Count, 3);
+  EXPECT_EQ(record.Mark1, 1);
+  EXPECT_EQ(record.Mark2, 1);
+  EXPECT_EQ(record.Value, u"");
+  EXPECT_TRUE(table.AddCount(u"walk", 2));
+  table.GetItem(u"walk", record);
+  EXPECT_EQ(record.Count, 5);
+
+  EXPECT_FALSE(table.AddCount(u"Walk", 1));  // keys are case-sensitive
+  EXPECT_FALSE(table.AddCount(u"", 1));      // the empty key is a key like any other
+  EXPECT_TRUE(table.Contains(u""));
+  EXPECT_EQ(table.ItemCount(), 3);
+}
+
+TEST(HashtableTest, GetItemOfAbsentKeyLeavesRecordUntouched) {
+  THashTable table;
+  table.AddItem(u"here", u"v", 9, 2, 3);
+  THashItem record;
+  record.Key = u"keep";
+  record.Count = -4;
+  record.Mark1 = 7;
+  record.Value = u"mine";
+  table.GetItem(u"absent", record);
+  EXPECT_EQ(record.Key, u"keep");
+  EXPECT_EQ(record.Count, -4);
+  EXPECT_EQ(record.Mark1, 7);
+  EXPECT_EQ(record.Value, u"mine");
+  table.GetItem(u"here", record);
+  EXPECT_EQ(record.Key, u"here");
+  EXPECT_EQ(record.Value, u"v");
+  EXPECT_EQ(record.Mark2, 3);
+}
+
+TEST(HashtableTest, ListTextPadsToWidthAndSkipsZeroAndBlank) {
+  struct Case {
+    const char* name;
+    std::vector<KeyCount> items;
+    int32_t width;
+    std::u16string text;
+  };
+  const std::u16string long_key = u"internationalization";  // 20 units
+  const std::vector<Case> cases = {
+      {"padded", {{u"the", 12}}, 20, u"the" + std::u16string(17, u' ') + u"\t12\r"},
+      {"exact width", {{long_key, 3}}, 20, long_key + u"\t3\r"},
+      {"longer than width", {{long_key + u"s", 1}}, 20, long_key + u"s\t1\r"},
+      {"negative", {{u"x", -5}}, 3, u"x  \t-5\r"},
+      {"zero width", {{u"x", 1}}, 0, u"x\t1\r"},
+      {"zero count and blank keys",
+       {{u"a", 0}, {u"   ", 4}, {u"", 2}, {u" b ", 2}},
+       4,
+       u" b  \t2\r"},
+      {"big count", {{u"n", 5000000000}}, 1, u"n\t5000000000\r"},
+  };
+  for (const Case& c : cases) {
+    THashTable table(1);
+    for (const auto& [key, count] : c.items) table.AddItem(key, u"", count, 1, 1);
+    EXPECT_EQ(table.ListText(c.width), c.text) << c.name;
+  }
+}
+
+TEST(HashtableTest, TotalsCountOnlyListedItems) {
+  THashTable table;
+  table.AddItem(u"a", u"", 0, 1, 1);
+  table.AddItem(u"  ", u"", 4, 1, 1);
+  table.AddCount(u"b", 2);
+  table.AddCount(u"c", 3);
+  EXPECT_EQ(table.ItemCount(), 4);
+  EXPECT_EQ(table.TotalCount(), 5);
+  EXPECT_EQ(table.Keys().size(), 4u);
+  table.ResetCounts();
+  EXPECT_EQ(table.ListText(20), u"");
+  EXPECT_EQ(table.TotalCount(), 0);
+  EXPECT_EQ(table.ItemCount(), 4);
+}
+
+TEST(HashtableTest, DuplicatesAreFoundNewestFirstAndDeletedOneByOne) {
+  THashTable table(1);
+  table.AddItem(u"w", u"old", 1, 0, 0);
+  table.AddItem(u"v", u"", 5, 0, 0);
+  table.AddItem(u"w", u"new", 2, 0, 0);
+  EXPECT_EQ(TraversalOf(table), (std::vector<KeyCount>{{u"w", 2}, {u"v", 5}, {u"w", 1}}));
+  EXPECT_EQ(table.Keys(), (std::vector<std::string>{"w", "v", "w"}));
+  EXPECT_TRUE(table.AddCount(u"w", 10));  // the newest gains
+  table.Delete(u"w");
+  EXPECT_TRUE(table.Contains(u"w"));
+  THashItem record;
+  table.GetItem(u"w", record);
+  EXPECT_EQ(record.Value, u"old");
+  table.Delete(u"w");
+  EXPECT_FALSE(table.Contains(u"w"));
+  table.Remove(u"w");  // absent: nothing happens
+  EXPECT_EQ(TraversalOf(table), (std::vector<KeyCount>{{u"v", 5}}));
+}
+
+TEST(HashtableTest, FindSlotPointsAtTheLinkToTheItemOrTheChainEnd) {
+  THashTable table(1);
+  table.AddCount(u"x", 1);
+  table.AddCount(u"y", 1);
+  table.AddCount(u"z", 1);  // chain z, y, x
+  const THashItem* z = table.Bucket(0);
+  EXPECT_EQ(*table.FindSlot(u"z"), z);
+  THashItem** slot = table.FindSlot(u"y");
+  EXPECT_EQ(slot, &z->Next);  // the link inside z that points at y
+  const THashItem* x = (*slot)->Next;
+  THashItem** end = table.FindSlot(u"absent");
+  EXPECT_EQ(end, &x->Next);
+  table.Delete(u"x");
+  EXPECT_EQ(table.FindSlot(u"absent"), &z->Next->Next);
+}
+
+TEST(HashtableTest, MergePairsFoldsVariantsInOrder) {
+  struct Case {
+    const char* name;
+    std::vector<KeyCount> before;
+    std::vector<std::string> lines;
+    std::vector<KeyCount> after;
+  };
+  const std::vector<Case> cases = {
+      {"two variants of one base",
+       {{u"go", 4}, {u"going", 1}, {u"went", 2}},
+       {"went", "go", "going", "go"},
+       {{u"go", 7}}},
+      {"absent base is inserted", {{u"went", 2}}, {"went", "go", "going", "go"}, {{u"go", 2}}},
+      {"equal pair is skipped", {{u"cut", 3}}, {"cut", "cut"}, {{u"cut", 3}}},
+      {"odd last line is ignored",
+       {{u"went", 2}, {u"x", 1}},
+       {"went", "go", "x"},
+       {{u"x", 1}, {u"go", 2}}},
+      {"a base moves on again", {{u"a", 1}, {u"b", 2}}, {"a", "b", "b", "c"}, {{u"c", 3}}},
+      {"lines are not trimmed", {{u"went", 2}}, {"went ", "go"}, {{u"went", 2}}},
+  };
+  for (const Case& c : cases) {
+    THashTable table(1);
+    for (const auto& [key, count] : c.before) table.AddCount(key, count);
+    table.MergePairs(c.lines);
+    auto after = TraversalOf(table);
+    std::sort(after.begin(), after.end());
+    auto expected = c.after;
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(after, expected) << c.name;
+  }
+}
+
+TEST(HashtableTest, SubtractRemovesTrimmedKeysOfTheOtherTable) {
+  THashTable table;
+  for (const char16_t* key : {u"the", u"a", u"cat", u"\u4E2D"}) table.AddCount(key, 2);
+  THashTable stop;
+  stop.AddPair(u" the ", u"1");
+  stop.AddPair(u"a\t", u"1");
+  stop.AddPair(u"\u4E2D", u"1");  // survives the round trip through code page 936
+  stop.AddPair(u"dog", u"1");
+  table.Subtract(stop);
+  EXPECT_EQ(TraversalOf(table), (std::vector<KeyCount>{{u"cat", 2}}));
+  EXPECT_EQ(stop.ItemCount(), 4);
+}
+
+TEST(HashtableTest, CloneRebuildsIn256BucketsReversingEachChain) {
+  THashTable empty(3);
+  auto empty_copy = empty.Clone();
+  EXPECT_EQ(empty_copy->BucketCount(), 256);
+  EXPECT_EQ(empty_copy->ItemCount(), 0);
+
+  // x, y, z share bucket 120 of 256; AddItem in z, y, x order leaves the chain x, y, z.
+  THashTable table;
+  ASSERT_EQ(table.HashOf(u"x") % 256, 120u);
+  ASSERT_EQ(table.HashOf(u"\x0178") % 256, 120u);
+  ASSERT_EQ(table.HashOf(u"\x0278") % 256, 120u);
+  const std::u16string x = u"x", y = u"\x0178", z = u"\x0278";
+  table.AddItem(z, u"vz", 3, 4, 5);
+  table.AddItem(y, u"", 2, 1, 1);
+  table.AddItem(x, u"", 1, 1, 1);
+  ASSERT_EQ(TraversalOf(table), (std::vector<KeyCount>{{x, 1}, {y, 2}, {z, 3}}));
+  auto copy = table.Clone();
+  EXPECT_EQ(TraversalOf(*copy), (std::vector<KeyCount>{{z, 3}, {y, 2}, {x, 1}}));
+  THashItem record;
+  copy->GetItem(z, record);
+  EXPECT_EQ(record.Value, u"vz");
+  EXPECT_EQ(record.Mark1, 4);
+  EXPECT_EQ(record.Mark2, 5);
+
+  // A one-bucket table's items spread over the 256 chains of the copy.
+  THashTable narrow(1);
+  for (const char16_t* key : {u"a", u"b", u"the"}) narrow.AddCount(key, 1);
+  auto wide = narrow.Clone();
+  EXPECT_EQ(wide->Bucket(97)->Key, u"a");
+  EXPECT_EQ(wide->Bucket(133)->Key, u"the");
+  EXPECT_EQ(narrow.ItemCount(), 3);
+}
+
+}  // namespace
+}  // namespace tarn
