@@ -1,0 +1,62 @@
+#include "cli/CliRunner.h"
+
+#include <algorithm>
+#include <exception>
+#include <ostream>
+
+#include "cli/CliCommand.h"
+#include "cli/ListCommands.h"
+#include "text/Error.h"
+
+namespace tarn::cli {
+
+namespace {
+
+// Every command group; a new group of commands adds its table here.
+std::vector<CliCommand> AllCommands() {
+  std::vector<CliCommand> commands;
+  for (const auto group : {ListCommands()})
+    commands.insert(commands.end(), group.begin(), group.end());
+  return commands;
+}
+
+void PrintHelp(const std::vector<CliCommand>& commands, std::ostream& out) {
+  out << "usage: tarn-cli COMMAND [ARGUMENTS]\n       tarn-cli COMMAND --help\n\ncommands:\n";
+  for (const CliCommand& command : commands) {
+    out << "  " << command.name << ' ' << command.usage << "\n      " << command.summary << '\n';
+  }
+}
+
+bool IsHelp(const std::string& arg) { return arg == "--help" || arg == "-h" || arg == "help"; }
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err) {
+  const std::vector<CliCommand> commands = AllCommands();
+  try {
+    if (args.empty()) throw Error("no command given; see tarn-cli --help");
+    if (IsHelp(args[0])) {
+      PrintHelp(commands, out);
+      return 0;
+    }
+    const auto command = std::find_if(commands.begin(), commands.end(),
+                                      [&args](const CliCommand& c) { return c.name == args[0]; });
+    if (command == commands.end()) {
+      throw Error("unknown command \"" + args[0] + "\"; see tarn-cli --help");
+    }
+    const std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (rest.size() == 1 && IsHelp(rest[0]) && rest[0] != "help") {
+      out << "usage: tarn-cli " << command->name << ' ' << command->usage << "\n  "
+          << command->summary << '\n';
+      return 0;
+    }
+    return command->run(CliContext{rest, in, out, err});
+  } catch (const std::exception& error) {
+    out.flush();
+    err << "error: " << WithFullStop(error.what()) << '\n';
+    return 1;
+  }
+}
+
+}  // namespace tarn::cli

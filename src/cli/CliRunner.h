@@ -1,0 +1,14 @@
+#pragma once
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+namespace tarn::cli {
+
+// Runs tarn-cli with `args` (the program name left out): picks the command named by the first
+// argument and runs it. Errors go to `err` as "error: MESSAGE" with exit status 1.
+int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+           std::ostream& err);
+
+}  // namespace tarn::cli

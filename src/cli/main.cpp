@@ -1,0 +1,11 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/CliRunner.h"
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  return tarn::cli::RunCli(std::vector<std::string>(argv + 1, argv + argc), std::cin, std::cout,
+                           std::cerr);
+}

@@ -1,0 +1,112 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/CliRunner.h"
+#include "support/HexBytes.h"
+#include "support/TempFolder.h"
+
+namespace tarn::cli {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+
+// One in-process run of tarn-cli.
+struct CliRun {
+  int status;
+  std::string out;
+  std::string err;
+};
+
+CliRun RunWith(const std::vector<std::string>& args, const std::string& input = "") {
+  std::istringstream in(input);
+  std::ostringstream out;
+  std::ostringstream err;
+  const int status = RunCli(args, in, out, err);
+  return {status, out.str(), err.str()};
+}
+
+TEST(CliTest, WriteListDatGivesTheExactBytesAndReadListGivesTheWordsBack) {
+  testing::TempFolder folder;
+  const std::string file = folder / "x.dat";
+  const CliRun written = RunWith({"write-list", file, "--form", "dat"}, "apple\nbook\n");
+  EXPECT_EQ(written.status, 0) << written.err;
+  EXPECT_EQ(testing::ToHex(testing::ReadBytes(file)),
+            "02 02 01 06 05 61 70 70 6C 65 06 04 62 6F 6F 6B 00");
+  const CliRun read_back = RunWith({"read-list", file});
+  EXPECT_EQ(read_back.status, 0);
+  EXPECT_EQ(read_back.out, "apple\nbook\n");
+  EXPECT_THAT(folder.Names(), ElementsAre("x.dat"));
+}
+
+TEST(CliTest, WriteListTextConvertsToTheCodePageWithoutChangingCase) {
+  testing::TempFolder folder;
+  const std::string file = folder / "list";
+  EXPECT_EQ(RunWith({"write-list", "--form", "txt", file}, "Apple\r\n中文\n").status, 0);
+  EXPECT_EQ(testing::ReadBytes(file), "Apple\r\n\xD6\xD0\xCE\xC4\r\n");
+  EXPECT_EQ(RunWith({"read-list", file}).out, "Apple\n中文\n");
+}
+
+TEST(CliTest, ReadListChoosesTheFormByTheLastThreeCharacters) {
+  testing::TempFolder folder;
+  // A .dat form under a name ending in "DaT" is read as .dat; a text with a UTF-16 mark as text.
+  folder.Write("LIST.DaT", testing::Hex("02 01 01 12 02 00 00 00 2D 4E 87 65 00"));
+  EXPECT_EQ(RunWith({"read-list", folder / "LIST.DaT"}).out, "中文\n");
+  folder.Write("list.txt", testing::Hex("FF FE 61 00 0D 00 0A 00 0D 00 62 00"));
+  EXPECT_EQ(RunWith({"read-list", folder / "list.txt"}).out, "a\n\nb\n");
+  folder.Write("xdat", "\xD6\xD0\xCE\xC4");  // no dot needed, still the .dat form
+  EXPECT_THAT(RunWith({"read-list", folder / "xdat"}).err, HasSubstr("Invalid property value"));
+}
+
+TEST(CliTest, ErrorsGoToStandardErrorWithStatusOne) {
+  testing::TempFolder folder;
+  folder.Write("cut.dat", testing::Hex("02 02 01 06 01 61"));
+  const struct {
+    std::vector<std::string> args;
+    std::string input;
+    std::string err;
+  } cases[] = {
+      {{}, "", "error: no command given; see tarn-cli --help.\n"},
+      {{"frobnicate"}, "", "error: unknown command \"frobnicate\"; see tarn-cli --help.\n"},
+      {{"read-list"}, "", "error: expected 1 argument, got 0.\n"},
+      {{"read-list", folder / "none.txt"},
+       "",
+       "error: Cannot open file \"" + (folder / "none.txt") + "\". No such file or directory.\n"},
+      {{"read-list", folder / "cut.dat"}, "", "error: Stream read error.\n"},
+      {{"write-list", folder / "y.dat"}, "a\n", "error: --form must be txt or dat.\n"},
+      {{"write-list", folder / "y.dat", "--form"},
+       "a\n",
+       "error: option \"--form\" needs a value.\n"},
+      {{"write-list", folder / "y.dat", "--form", "dat"},
+       "\xD6\xD0\n",
+       "error: standard input is not UTF-8 text.\n"},
+      {{"write-list", folder / "no/y.dat", "--form", "dat"},
+       "a\n",
+       "error: Cannot create file \"" + (folder / "no/y.dat") + "\". No such file or directory.\n"},
+  };
+  for (const auto& c : cases) {
+    const CliRun run = RunWith(c.args, c.input);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, c.err);
+  }
+  // The partial output of a list that breaks off stays printed.
+  EXPECT_EQ(RunWith({"read-list", folder / "cut.dat"}).out, "a\n");
+  EXPECT_THAT(folder.Names(), ElementsAre("cut.dat"));
+}
+
+TEST(CliTest, HelpListsEveryCommand) {
+  const CliRun help = RunWith({"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_THAT(help.out, HasSubstr("read-list FILE"));
+  EXPECT_THAT(help.out, HasSubstr("write-list FILE --form txt|dat"));
+  const CliRun command_help = RunWith({"write-list", "--help"});
+  EXPECT_EQ(command_help.status, 0);
+  EXPECT_THAT(command_help.out, HasSubstr("usage: tarn-cli write-list FILE --form txt|dat"));
+}
+
+}  // namespace
+}  // namespace tarn::cli
