@@ -209,6 +209,7 @@ void THashTable::MergePairs(const std::vector<std::string>& lines) {
 
 std::unique_ptr<THashTable> THashTable::Clone() const {
   auto copy = std::make_unique<THashTable>(256);
+  copy->index_->Reserve(item_count_);
   ForEach([&](const THashItem& item) {
     copy->AddItem(item.Key, item.Value, item.Count, item.Mark1, item.Mark2);
   });

@@ -1,5 +1,6 @@
 #include <algorithm>
-#include <numeric>
+#include <functional>
+#include <utility>
 
 #include "wordtable/ExchangeOrder.h"
 #include "wordtable/Hashtable.h"
@@ -9,43 +10,38 @@ namespace tarn {
 namespace {
 
 // Dense ranks of the items for `mode` (0 = the value every other value yields to), or an empty
-// vector for a mode that orders nothing.
+// vector for a mode that orders nothing. The values are copied out first so that sorting them
+// does not chase item pointers.
+template <typename Value, typename Better>
+std::vector<uint32_t> DenseRanks(std::vector<std::pair<Value, uint32_t>> values, Better better,
+                                 uint32_t& rank_count) {
+  std::sort(values.begin(), values.end(),
+            [&](const auto& a, const auto& b) { return better(a.first, b.first); });
+  std::vector<uint32_t> ranks(values.size());
+  uint32_t rank = 0;
+  for (size_t i = 0; i < values.size(); ++i) {
+    if (i > 0 && better(values[i - 1].first, values[i].first)) ++rank;
+    ranks[values[i].second] = rank;
+  }
+  rank_count = values.empty() ? 0 : rank + 1;
+  return ranks;
+}
+
 std::vector<uint32_t> RanksFor(const std::vector<THashItem*>& items, int32_t mode,
                                uint32_t& rank_count) {
-  const size_t n = items.size();
-  std::vector<uint32_t> by_value(n);
-  std::iota(by_value.begin(), by_value.end(), 0u);
-  auto same = [&](uint32_t a, uint32_t b) {
-    return mode <= 2 ? items[a]->Count == items[b]->Count : items[a]->Key == items[b]->Key;
-  };
-  switch (mode) {
-    case 1:
-      std::sort(by_value.begin(), by_value.end(),
-                [&](uint32_t a, uint32_t b) { return items[a]->Count < items[b]->Count; });
-      break;
-    case 2:
-      std::sort(by_value.begin(), by_value.end(),
-                [&](uint32_t a, uint32_t b) { return items[a]->Count > items[b]->Count; });
-      break;
-    case 3:
-      std::sort(by_value.begin(), by_value.end(),
-                [&](uint32_t a, uint32_t b) { return items[a]->Key > items[b]->Key; });
-      break;
-    case 4:
-      std::sort(by_value.begin(), by_value.end(),
-                [&](uint32_t a, uint32_t b) { return items[a]->Key < items[b]->Key; });
-      break;
-    default:
-      return {};
+  if (mode == 1 || mode == 2) {
+    std::vector<std::pair<int64_t, uint32_t>> counts(items.size());
+    for (uint32_t i = 0; i < items.size(); ++i) counts[i] = {items[i]->Count, i};
+    if (mode == 1) return DenseRanks(std::move(counts), std::less<int64_t>(), rank_count);
+    return DenseRanks(std::move(counts), std::greater<int64_t>(), rank_count);
   }
-  std::vector<uint32_t> ranks(n);
-  uint32_t rank = 0;
-  for (size_t i = 0; i < n; ++i) {
-    if (i > 0 && !same(by_value[i - 1], by_value[i])) ++rank;
-    ranks[by_value[i]] = rank;
+  if (mode == 3 || mode == 4) {
+    std::vector<std::pair<std::u16string_view, uint32_t>> keys(items.size());
+    for (uint32_t i = 0; i < items.size(); ++i) keys[i] = {items[i]->Key, i};
+    if (mode == 4) return DenseRanks(std::move(keys), std::less<std::u16string_view>(), rank_count);
+    return DenseRanks(std::move(keys), std::greater<std::u16string_view>(), rank_count);
   }
-  rank_count = n == 0 ? 0 : rank + 1;
-  return ranks;
+  return {};
 }
 
 }  // namespace
@@ -61,19 +57,26 @@ void THashTable::Sort(int32_t mode) {
   if (ranks.empty()) return;
   const std::vector<int32_t> order = ExchangeSortOrder(ranks, rank_count);
 
+  // Follow each cycle of the permutation so that every moved item is read and written once.
   bool moved = false;
-  for (size_t p = 0; p < order.size() && !moved; ++p) moved = order[p] != static_cast<int32_t>(p);
+  std::vector<bool> done(order.size(), false);
+  for (size_t start = 0; start < order.size(); ++start) {
+    if (done[start] || order[start] == static_cast<int32_t>(start)) continue;
+    moved = true;
+    std::u16string key = std::move(items[start]->Key);
+    const int64_t count = items[start]->Count;
+    size_t p = start;
+    while (static_cast<size_t>(order[p]) != start) {
+      done[p] = true;
+      items[p]->Key = std::move(items[order[p]]->Key);
+      items[p]->Count = items[order[p]]->Count;
+      p = order[p];
+    }
+    done[p] = true;
+    items[p]->Key = std::move(key);
+    items[p]->Count = count;
+  }
   if (!moved) return;
-  std::vector<std::u16string> keys(items.size());
-  std::vector<int64_t> counts(items.size());
-  for (size_t p = 0; p < items.size(); ++p) {
-    keys[p] = std::move(items[order[p]]->Key);
-    counts[p] = items[order[p]]->Count;
-  }
-  for (size_t p = 0; p < items.size(); ++p) {
-    items[p]->Key = std::move(keys[p]);
-    items[p]->Count = counts[p];
-  }
   // Keys now stand outside their chains; lookups walk the chains from here on.
   indexed_ = false;
   index_->Clear();

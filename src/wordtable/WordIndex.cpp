@@ -55,7 +55,7 @@ WordNode* WordIndex::Find(std::u16string_view key, uint64_t hash) const {
 }
 
 void WordIndex::Push(WordNode* node, uint64_t hash) {
-  if ((used_ + 1) * 2 > slots_.size()) Grow();
+  if ((used_ + 1) * 2 > slots_.size()) Rehash(slots_.empty() ? kInitialSlots : slots_.size() * 2);
   Slot& slot = slots_[FindSlot(node->Key, hash)];
   if (slot.node == nullptr) {
     slot.hash = hash;
@@ -90,9 +90,15 @@ void WordIndex::Clear() {
   used_ = 0;
 }
 
-void WordIndex::Grow() {
+void WordIndex::Reserve(size_t count) {
+  size_t slot_count = kInitialSlots;
+  while (slot_count < count * 2) slot_count *= 2;
+  if (slot_count > slots_.size()) Rehash(slot_count);
+}
+
+void WordIndex::Rehash(size_t slot_count) {
   std::vector<Slot> old = std::move(slots_);
-  slots_.assign(old.empty() ? kInitialSlots : old.size() * 2, Slot{});
+  slots_.assign(slot_count, Slot{});
   const size_t mask = slots_.size() - 1;
   for (const Slot& slot : old) {
     if (slot.node == nullptr) continue;

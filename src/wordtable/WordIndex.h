@@ -30,6 +30,8 @@ class WordIndex {
   void Push(WordNode* node, uint64_t hash);
   // Forgets the newest item `node`; its older duplicate, if any, takes its place.
   void Pop(WordNode* node);
+  // Makes room for `count` keys without growing on the way.
+  void Reserve(size_t count);
   // Forgets every item.
   void Clear();
 
@@ -40,7 +42,7 @@ class WordIndex {
   };
 
   size_t FindSlot(std::u16string_view key, uint64_t hash) const;
-  void Grow();
+  void Rehash(size_t slot_count);
 
   std::vector<Slot> slots_;
   size_t used_ = 0;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <deque>
+#include <random>
+
 #include "wordtable/Hashtable.h"
 #include "wordtable/LiteralExchangeSort.h"
 
@@ -216,6 +219,80 @@ TEST(HashtableTest, CloneRebuildsIn256BucketsReversingEachChain) {
   EXPECT_EQ(wide->Bucket(97)->Key, u"a");
   EXPECT_EQ(wide->Bucket(133)->Key, u"the");
   EXPECT_EQ(narrow.ItemCount(), 3);
+}
+
+// The chains exactly as defined (head insertion, lookups walk a chain), to check that the index
+// beside the chains never disagrees with them after any mix of inserts and deletes.
+class ChainModel {
+ public:
+  explicit ChainModel(uint32_t buckets) : chains_(buckets) {}
+  std::deque<KeyCount>& ChainOf(const std::u16string& key) {
+    uint32_t h = 0;
+    for (char16_t unit : key) h = ((h << 2) | (h >> 30)) ^ unit;
+    return chains_[h % chains_.size()];
+  }
+  KeyCount* Find(const std::u16string& key) {
+    for (auto& item : ChainOf(key)) {
+      if (item.first == key) return &item;
+    }
+    return nullptr;
+  }
+  void Delete(const std::u16string& key) {
+    auto& chain = ChainOf(key);
+    for (auto it = chain.begin(); it != chain.end(); ++it) {
+      if (it->first == key) {
+        chain.erase(it);
+        return;
+      }
+    }
+  }
+  std::vector<KeyCount> Traversal() const {
+    std::vector<KeyCount> out;
+    for (const auto& chain : chains_) out.insert(out.end(), chain.begin(), chain.end());
+    return out;
+  }
+
+ private:
+  std::vector<std::deque<KeyCount>> chains_;
+};
+
+TEST(HashtableTest, LookupsAgreeWithTheChainsUnderChurn) {
+  std::mt19937 rng(7);
+  for (uint32_t buckets : {1u, 3u, 256u}) {
+    THashTable table(static_cast<int32_t>(buckets));
+    ChainModel model(buckets);
+    std::uniform_int_distribution<int> pick(0, 299);
+    std::uniform_int_distribution<int> action(0, 9);
+    for (int step = 0; step < 20000; ++step) {
+      const int k = pick(rng);
+      const char16_t raw[] = {static_cast<char16_t>(u'a' + k % 26),
+                              static_cast<char16_t>(u'a' + k / 26), 0};
+      const std::u16string key = raw;
+      const int what = action(rng);
+      if (what < 4) {
+        const bool present = model.Find(key) != nullptr;
+        if (present)
+          model.Find(key)->second += 1;
+        else
+          model.ChainOf(key).emplace_front(key, 1);
+        ASSERT_EQ(table.AddCount(key, 1), present);
+      } else if (what < 6) {
+        table.AddItem(key, u"", step, 0, 0);
+        model.ChainOf(key).emplace_front(key, step);
+      } else {
+        table.Delete(key);
+        model.Delete(key);
+      }
+      THashItem record;
+      record.Count = -1;
+      table.GetItem(key, record);
+      const KeyCount* expected = model.Find(key);
+      ASSERT_EQ(record.Count, expected ? expected->second : -1) << "step " << step;
+      ASSERT_EQ(*table.FindSlot(key) != nullptr, expected != nullptr);
+    }
+    EXPECT_EQ(TraversalOf(table), model.Traversal());
+    EXPECT_EQ(table.ItemCount(), static_cast<int32_t>(model.Traversal().size()));
+  }
 }
 
 }  // namespace
