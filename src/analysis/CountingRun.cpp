@@ -79,7 +79,7 @@ void CountingRun::FinishFileRun(const WordStreamCounter& counter, int64_t start)
   THashTable& words = *state_.WordTable;
   words.Clear();
   counter.FillTable(words);
-  state_.TotalWords = words.TotalCount();
+  state_.TotalWords = counter.Words().TotalCount();  // what TotalCount gives, without a traversal
   state_.DistinctWords = words.ItemCount();
   words.Subtract(stop_words_);
   state_.StoppedDistinct = state_.DistinctWords - words.ItemCount();
@@ -105,7 +105,7 @@ void CountingRun::RunClipboard(const std::vector<std::string>& lines) {
   WordStreamCounter counter(false);
   FeedLines(lines, counter);
   counter.FillTable(*table);
-  state_.TotalWords = table->TotalCount();
+  state_.TotalWords = counter.Words().TotalCount();
   state_.DistinctWords = table->ItemCount();
   table->Subtract(stop_words_);
   state_.StoppedDistinct = state_.DistinctWords - table->ItemCount();

@@ -1,6 +1,11 @@
 #include "analysis/WordStreamCounter.h"
 
+#include <algorithm>
 #include <array>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 #include "text/CodePage936.h"
 #include "wordtable/Hashtable.h"
@@ -10,7 +15,7 @@ namespace tarn {
 namespace {
 
 // What a byte of the document is to the line splitter and the code page.
-enum ByteKind : unsigned char { kAscii, kCr, kLf, kNul, kLead, kHighSingle };
+enum ByteKind : unsigned char { kLetterByte, kAscii, kCr, kLf, kNul, kLead, kHighSingle };
 // What a unit of the working text is to the rules.
 enum UnitKind : unsigned char { kLetter, kDigit, kApostrophe, kSeparator };
 
@@ -23,6 +28,8 @@ constexpr std::array<unsigned char, 256> MakeByteKinds() {
       kinds[b] = kCr;
     } else if (b == '\n') {
       kinds[b] = kLf;
+    } else if ((b >= 'a' && b <= 'z') || (b >= 'A' && b <= 'Z')) {
+      kinds[b] = kLetterByte;
     } else if (b < 0x80) {
       kinds[b] = kAscii;
     } else if (b >= 0x81 && b <= 0xFE) {
@@ -56,13 +63,22 @@ constexpr std::array<unsigned char, 256> MakeUnitKinds() {
   return kinds;
 }
 
+// Bytes looked at together by the block path, and the room it may write beyond a word.
+constexpr size_t kBlock = 64;
+constexpr size_t kBlockSlack = 16;
+
+// Words handed to the counter at a time.
+constexpr size_t kBatchWords = 64;
+
 constexpr std::array<unsigned char, 256> kByteKinds = MakeByteKinds();
 constexpr std::array<unsigned char, 128> kLowered = MakeLowered();
 constexpr std::array<unsigned char, 256> kUnitKinds = MakeUnitKinds();
 
 }  // namespace
 
-WordStreamCounter::WordStreamCounter(bool l_rule) : l_rule_(l_rule), word_(256, '\0') {}
+WordStreamCounter::WordStreamCounter(bool l_rule) : l_rule_(l_rule), word_(4096, '\0') {
+  batch_.reserve(kBatchWords);
+}
 
 void WordStreamCounter::Feed(std::string_view bytes) {
   if (stopped_ || bytes.empty()) return;
@@ -78,10 +94,28 @@ void WordStreamCounter::Feed(std::string_view bytes) {
     lead_ = 0;
     Unit(kOtherUnit);
   }
+  // Room for every letter this chunk can add, so that runs of letters are copied unchecked.
+  const size_t needed = word_start_ + word_length_ + n + kBlockSlack;
+  if (word_.size() < needed) word_.resize(std::max(needed, 2 * word_.size()));
   size_t end = n;
   while (i < n) {
-    const unsigned char b = p[i];
+    if (!rule_pending_ && i + kBlock < n && PlainBlock(p + i)) {
+      i += kBlock;
+      continue;
+    }
+    unsigned char b = p[i];
+    if (kByteKinds[b] == kLetterByte && !rule_pending_) {
+      char* out = word_.data() + word_start_ + word_length_;
+      const size_t first = i;
+      do {
+        *out++ = static_cast<char>(kLowered[b]);
+      } while (++i < n && kByteKinds[b = p[i]] == kLetterByte);
+      word_length_ += i - first;
+      previous_alnum_ = true;
+      continue;
+    }
     switch (kByteKinds[b]) {
+      case kLetterByte:
       case kAscii:
         Unit(kLowered[b]);
         ++i;
@@ -128,6 +162,57 @@ void WordStreamCounter::Feed(std::string_view bytes) {
   }
 }
 
+bool WordStreamCounter::PlainBlock(const unsigned char* block) {
+#ifdef __SSE2__
+  // Plain: ASCII without NUL or apostrophe. There every non-letter is a separator (line
+  // breaks included) and, with no rule pending, only the letters and the word ends matter.
+  alignas(16) unsigned char lowered[kBlock + kBlockSlack];
+  uint64_t letters = 0;
+  uint32_t special = 0;
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i apostrophe = _mm_set1_epi8('\'');
+  const __m128i case_bit = _mm_set1_epi8(0x20);
+  const __m128i before_a = _mm_set1_epi8('a' - 1);
+  const __m128i after_z = _mm_set1_epi8('z' + 1);
+  for (size_t k = 0; k < kBlock; k += 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + k));
+    special |= static_cast<uint32_t>(_mm_movemask_epi8(v)) |
+               static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, zero))) |
+               static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, apostrophe)));
+    const __m128i low = _mm_or_si128(v, case_bit);
+    _mm_store_si128(reinterpret_cast<__m128i*>(lowered + k), low);
+    const __m128i letter =
+        _mm_and_si128(_mm_cmpgt_epi8(low, before_a), _mm_cmplt_epi8(low, after_z));
+    letters |= static_cast<uint64_t>(static_cast<uint32_t>(_mm_movemask_epi8(letter))) << k;
+  }
+  if (special != 0) return false;
+  size_t at = 0;
+  while (at < kBlock) {
+    const uint64_t rest = letters >> at;
+    if ((rest & 1) == 0) {
+      EndWord();
+      if (rest == 0) break;
+      at += static_cast<size_t>(__builtin_ctzll(rest));
+      continue;
+    }
+    const size_t run = ~rest == 0 ? kBlock : static_cast<size_t>(__builtin_ctzll(~rest));
+    char* out = word_.data() + word_start_ + word_length_;
+    for (size_t k = 0; k < run; k += 16) {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + k),
+                       _mm_loadu_si128(reinterpret_cast<const __m128i*>(lowered + at + k)));
+    }
+    word_length_ += run;
+    at += run;
+  }
+  const unsigned char last = block[kBlock - 1];
+  previous_alnum_ = kUnitKinds[kLowered[last]] == kLetter || kUnitKinds[last] == kDigit;
+  return true;
+#else
+  (void)block;
+  return false;
+#endif
+}
+
 void WordStreamCounter::Finish() {
   if (lead_ != 0) {
     lead_ = 0;
@@ -140,6 +225,7 @@ void WordStreamCounter::Finish() {
   }
   if (apostrophe_) RuleUnit(' ');
   EndWord();
+  FlushWords();
   stopped_ = true;
 }
 
@@ -198,14 +284,22 @@ void WordStreamCounter::RuleUnit(unsigned char unit) {
 }
 
 inline void WordStreamCounter::AppendLetter(unsigned char letter) {
-  if (word_length_ == word_.size()) word_.resize(word_.size() * 2);
-  word_[word_length_++] = static_cast<char>(letter);
+  if (word_start_ + word_length_ == word_.size()) word_.resize(word_.size() * 2);
+  word_[word_start_ + word_length_++] = static_cast<char>(letter);
 }
 
 inline void WordStreamCounter::EndWord() {
   if (word_length_ == 0) return;
-  words_.Add(std::string_view(word_.data(), word_length_));
+  batch_.push_back(WordSpan{word_start_, word_length_});
+  word_start_ += word_length_;
   word_length_ = 0;
+  if (batch_.size() == kBatchWords) FlushWords();
+}
+
+void WordStreamCounter::FlushWords() {
+  words_.AddBatch(word_.data(), batch_.data(), batch_.size());
+  batch_.clear();
+  word_start_ = 0;
 }
 
 }  // namespace tarn

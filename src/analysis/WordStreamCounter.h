@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "analysis/FirstSeenCounter.h"
 
@@ -46,7 +47,9 @@ class WordStreamCounter {
   // character itself, or kOtherUnit for every unit above U+007F.
   static constexpr unsigned char kOtherUnit = 0x80;
 
-  void ResolveLead(unsigned char next);
+  // Counts a 64-byte block at once when it holds only ASCII without NUL or apostrophe;
+  // returns false, having done nothing, otherwise.
+  bool PlainBlock(const unsigned char* block);
   void Unit(unsigned char unit);
   void RuleUnit(unsigned char unit);
   void AppendLetter(unsigned char letter);
@@ -64,9 +67,13 @@ class WordStreamCounter {
   bool apostrophe_ = false;      // an apostrophe waits for the unit after it
   int kill_ = 0;                 // units still to drop after the "l" rule
   bool previous_alnum_ = false;  // the previous unit, before any rule, was a-z or 0-9
-  // The current word.
+  // Finished words wait in `word_` before `word_start_` until a batch is full; the current
+  // word follows them.
+  void FlushWords();
   std::string word_;
+  size_t word_start_ = 0;
   size_t word_length_ = 0;
+  std::vector<WordSpan> batch_;
   FirstSeenCounter words_;
 };
 

@@ -111,7 +111,8 @@ TEST(WordStreamCounterTest, EmptyDocumentsGiveNoText) {
 // Builds documents from the pieces that matter to the rules and to the code page.
 class DocumentMaker {
  public:
-  explicit DocumentMaker(uint32_t seed) : random_(seed) {}
+  // `plain`: mostly letters, digits and spaces, so that long stretches hold no special byte.
+  DocumentMaker(uint32_t seed, bool plain = false) : random_(seed), plain_(plain) {}
 
   std::string Make(size_t pieces) {
     std::string document;
@@ -119,14 +120,11 @@ class DocumentMaker {
     return document;
   }
 
+  // Cut points for chunks of up to 4, 64 or 1024 bytes (empty ones included).
   std::vector<size_t> Cuts(size_t size) {
+    const size_t longest = std::vector<size_t>{4, 64, 1024}[Below(3)];
     std::vector<size_t> cuts;
-    size_t at = 0;
-    while (true) {
-      at += Below(Below(2) == 0 ? 4 : 64);  // short chunks, empty ones included
-      if (at >= size) break;
-      cuts.push_back(at);
-    }
+    for (size_t at = Below(longest); at < size; at += Below(longest)) cuts.push_back(at);
     return cuts;
   }
 
@@ -135,6 +133,10 @@ class DocumentMaker {
   char Byte(int low, int high) { return static_cast<char>(low + Below(high - low + 1)); }
 
   std::string Piece() {
+    if (plain_ && Below(40) != 0) {
+      static const char kPlain[] = "abcdefghijklmnopqrstuvwxyzABCXYZ  0123456789,-\r\n";
+      return std::string(1, kPlain[Below(sizeof kPlain - 1)]);
+    }
     static const char* const kFixed[] = {
         "'",        "'s",       "'t",       "'l",       "'S",       "'T",       "'L",
         "'ll",      "n't",      "\r",       "\n",       "\r\n",     "\n\r",     " ",
@@ -163,12 +165,13 @@ class DocumentMaker {
   }
 
   std::mt19937 random_;
+  bool plain_;
 };
 
 TEST(WordStreamCounterTest, MatchesTheTwoPassDefinitionOnRandomDocuments) {
   for (uint32_t seed = 1; seed <= 400; ++seed) {
-    DocumentMaker maker(seed);
-    const std::string document = maker.Make(20 + seed % 300);
+    DocumentMaker maker(seed, seed % 2 == 0);
+    const std::string document = maker.Make(20 + seed % 300 + (seed % 2 == 0) * 1000);
     const std::vector<size_t> cuts = maker.Cuts(document.size());
     SCOPED_TRACE(::testing::Message() << "seed " << seed);
     ExpectSameAsDefinition(document, true, cuts);
@@ -178,11 +181,39 @@ TEST(WordStreamCounterTest, MatchesTheTwoPassDefinitionOnRandomDocuments) {
 }
 
 TEST(WordStreamCounterTest, OneByteChunksMatchTheDefinition) {
-  DocumentMaker maker(2024);
+  DocumentMaker maker(2024, true);
   const std::string document = maker.Make(2000);
   std::vector<size_t> cuts;
   for (size_t i = 1; i < document.size(); ++i) cuts.push_back(i);
   ExpectSameAsDefinition(document, true, cuts);
+}
+
+TEST(FirstSeenCounterTest, TellsApartWordsThatShareTheirFirstEightLetters) {
+  const std::vector<std::string> words = {"abcdefgh", "abcdefghi", "abcdefg",   "abcdefghij",
+                                          "abcdefgh", "abcdefghj", "abcdefghi", "a"};
+  FirstSeenCounter counter;
+  std::string buffer;
+  std::vector<WordSpan> spans;
+  for (const std::string& word : words) {
+    spans.push_back({buffer.size(), word.size()});
+    buffer += word;
+  }
+  counter.AddBatch(buffer.data(), spans.data(), spans.size());
+  for (int i = 0; i < 5000; ++i) {
+    std::string word = "w";
+    word += std::to_string(i);
+    counter.Add(word);  // forces growth
+  }
+  std::vector<std::pair<std::string, int64_t>> seen;
+  counter.ForEach([&](std::string_view word, int64_t count) {
+    if (word[0] == 'a') seen.emplace_back(word, count);
+  });
+  const std::vector<std::pair<std::string, int64_t>> expected = {
+      {"abcdefgh", 2},   {"abcdefghi", 2}, {"abcdefg", 1},
+      {"abcdefghij", 1}, {"abcdefghj", 1}, {"a", 1}};
+  EXPECT_EQ(seen, expected);
+  EXPECT_EQ(counter.DistinctCount(), 5006u);
+  EXPECT_EQ(counter.TotalCount(), 5008);
 }
 
 }  // namespace
