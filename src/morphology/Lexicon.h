@@ -1,6 +1,5 @@
 #pragma once
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,11 +9,12 @@
 
 namespace tarn {
 
-class UserPort;
-
 // The six word tables of the dict folder. A table whose file failed to load is empty, so every
 // command works with what it has; only FilterWords is ever replaced after loading.
 struct Lexicon {
+  // The dict folder the tables were loaded from (empty when none was); the filter-list reload
+  // starts its dialog in its stoplist folder.
+  std::string folder;
   // Words the filtered views leave out ("compare.txt").
   std::unique_ptr<THashTable> FilterWords = std::make_unique<THashTable>(256);
   // Irregular form, base form, irregular form, ... ("1.dat").

@@ -1,0 +1,53 @@
+#include "analysis/MainSession.h"
+
+#include <utility>
+
+#include "morphology/BaseForm.h"
+#include "morphology/LexiconLoader.h"
+#include "text/Lines.h"
+#include "text/Utf8.h"
+#include "wordlists/UserPort.h"
+
+namespace tarn {
+
+MainSession::MainSession(UserPort& port, MillisecondClock clock)
+    : port_(port), clock_(std::move(clock)) {}
+
+void MainSession::LoadLexicon(const std::string& dict_folder) {
+  tarn::LoadLexicon(dict_folder, lexicon_);
+}
+
+// The stop list can be replaced between commands, so each command takes it afresh.
+CountingRun MainSession::Run() { return CountingRun(state_, *lexicon_.StopWords, port_, clock_); }
+
+bool MainSession::OpenAndCount() {
+  const auto choice =
+      port_.AskOpenFile({"Text files (*.txt)|*.TXT|Word files (*.Doc)|*.Doc", std::string()});
+  if (!choice) return false;
+  return CountFile(choice->file_name);
+}
+
+bool MainSession::CountFile(const std::string& path) { return Run().RunFile(path); }
+
+void MainSession::CountClipboard() {
+  std::vector<std::string> lines;
+  if (const auto text = port_.ClipboardText()) {
+    state_.text_view = Utf8ToCp936(*text);
+    lines = SplitLines(std::string_view(state_.text_view));
+  }
+  Run().RunClipboard(lines);
+}
+
+void MainSession::ShowTable(LexiconTable table) {
+  if (LexiconCommands::EmptiesSummary(table)) state_.summary_label.clear();
+  state_.text_view = LexiconCommands(lexicon_).ShowText(table);
+}
+
+bool MainSession::ReloadFilterWords() { return LexiconCommands(lexicon_).ReloadFilterWords(port_); }
+
+std::string MainSession::BaseFormCommand(const std::string& box_text) const {
+  return BaseForm(box_text, lexicon_.Reducers(), *lexicon_.StopWords, lexicon_.IrregularPairs)
+      .value_or(box_text);
+}
+
+}  // namespace tarn
