@@ -1,18 +1,21 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace tarn::cli {
 
-// What a command gets: its own arguments (the command name removed) and the three streams.
+// What a command gets: its own arguments (the command name removed), the three streams and the
+// dict folder given with --dict before the command, if any.
 struct CliContext {
   const std::vector<std::string>& args;
   std::istream& in;
   std::ostream& out;
   std::ostream& err;
+  std::optional<std::string> dict_folder = std::nullopt;
 };
 
 // One tarn-cli command. `run` returns the exit status and reports failures by throwing

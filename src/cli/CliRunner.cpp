@@ -6,6 +6,8 @@
 
 #include "cli/CliCommand.h"
 #include "cli/ListCommands.h"
+#include "cli/StepRunner.h"
+#include "cli/WordFormCommands.h"
 #include "text/Error.h"
 
 namespace tarn::cli {
@@ -15,27 +17,41 @@ namespace {
 // Every command group; a new group of commands adds its table here.
 std::vector<CliCommand> AllCommands() {
   std::vector<CliCommand> commands;
-  for (const auto group : {ListCommands()})
+  for (const auto group : {ListCommands(), WordFormCommands()})
     commands.insert(commands.end(), group.begin(), group.end());
   return commands;
 }
 
 void PrintHelp(const std::vector<CliCommand>& commands, std::ostream& out) {
-  out << "usage: tarn-cli COMMAND [ARGUMENTS]\n       tarn-cli COMMAND --help\n\ncommands:\n";
+  out << "usage: tarn-cli [--dict DIR] COMMAND [ARGUMENTS]\n"
+         "       tarn-cli [--dict DIR] STEP [ARGUMENT] [STEP [ARGUMENT]]...\n"
+         "       tarn-cli COMMAND --help\n\ncommands:\n";
   for (const CliCommand& command : commands) {
     out << "  " << command.name << ' ' << command.usage << "\n      " << command.summary << '\n';
   }
+  PrintStepsHelp(out);
 }
 
 bool IsHelp(const std::string& arg) { return arg == "--help" || arg == "-h" || arg == "help"; }
 
 }  // namespace
 
-int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream& out,
+int RunCli(const std::vector<std::string>& all_args, std::istream& in, std::ostream& out,
            std::ostream& err) {
   const std::vector<CliCommand> commands = AllCommands();
   try {
+    std::vector<std::string> args = all_args;
+    std::optional<std::string> dict_folder;
+    if (!args.empty() && args[0] == "--dict") {
+      if (args.size() < 2) throw Error("option \"--dict\" needs a value");
+      dict_folder = args[1];
+      args.erase(args.begin(), args.begin() + 2);
+    }
     if (args.empty()) throw Error("no command given; see tarn-cli --help");
+    if (IsStepName(args[0])) {
+      RunSteps(args, dict_folder, out, err);
+      return 0;
+    }
     if (IsHelp(args[0])) {
       PrintHelp(commands, out);
       return 0;
@@ -51,7 +67,7 @@ int RunCli(const std::vector<std::string>& args, std::istream& in, std::ostream&
           << command->summary << '\n';
       return 0;
     }
-    return command->run(CliContext{rest, in, out, err});
+    return command->run(CliContext{rest, in, out, err, dict_folder});
   } catch (const std::exception& error) {
     out.flush();
     err << "error: " << WithFullStop(error.what()) << '\n';

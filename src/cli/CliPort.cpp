@@ -1,0 +1,28 @@
+#include "cli/CliPort.h"
+
+#include <ostream>
+
+namespace tarn::cli {
+
+std::string WithLfLineEnds(std::string_view text) {
+  std::string result;
+  result.reserve(text.size());
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r') {
+      result += text[i];
+    } else if (i + 1 == text.size() || text[i + 1] != '\n') {
+      result += '\n';
+    }
+  }
+  return result;
+}
+
+void CliPort::ShowMessage(const std::string& text) {
+  err_ << "message: " << WithLfLineEnds(text) << '\n';
+}
+
+std::optional<DialogChoice> CliPort::AskOpenFile(const FileDialogRequest&) { return answer_; }
+
+std::optional<DialogChoice> CliPort::AskSaveFile(const FileDialogRequest&) { return answer_; }
+
+}  // namespace tarn::cli

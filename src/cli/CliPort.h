@@ -1,0 +1,40 @@
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "wordlists/UserPort.h"
+
+namespace tarn::cli {
+
+// `text` with CR LF and lone CRs turned into LFs.
+std::string WithLfLineEnds(std::string_view text);
+
+// The user as tarn-cli plays it: messages go to standard error, every dialog is answered with
+// the running step's argument, and the clipboard holds what a paste step put there.
+class CliPort : public UserPort {
+ public:
+  // Messages go to `err` as "message: TEXT" (line ends as LFs).
+  explicit CliPort(std::ostream& err) : err_(err) {}
+
+  // What the next dialogs answer; nothing answers them as cancelled.
+  void SetDialogAnswer(std::optional<DialogChoice> answer) { answer_ = std::move(answer); }
+  // What ClipboardText gives from now on (UTF-8).
+  void SetClipboard(std::optional<std::string> text) { clipboard_ = std::move(text); }
+
+  void ShowMessage(const std::string& text) override;
+  std::optional<DialogChoice> AskOpenFile(const FileDialogRequest& request) override;
+  std::optional<DialogChoice> AskSaveFile(const FileDialogRequest& request) override;
+  std::optional<std::string> ClipboardText() override { return clipboard_; }
+  void BeginBusy() override {}
+  void EndBusy() override {}
+
+ private:
+  std::ostream& err_;
+  std::optional<DialogChoice> answer_;
+  std::optional<std::string> clipboard_;
+};
+
+}  // namespace tarn::cli

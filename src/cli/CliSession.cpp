@@ -1,0 +1,20 @@
+#include "cli/CliSession.h"
+
+#include <ostream>
+
+#include "morphology/LexiconLoader.h"
+#include "text/Error.h"
+
+namespace tarn::cli {
+
+CliSession::CliSession(const std::optional<std::string>& dict_folder, std::ostream& err)
+    : port_(err), session_(port_) {
+  try {
+    session_.LoadLexicon(dict_folder.value_or(DefaultDictFolder()));
+  } catch (const Error& error) {
+    // The window opens after such an error too; the commands work with the tables they have.
+    err << "error: " << WithFullStop(error.what()) << '\n';
+  }
+}
+
+}  // namespace tarn::cli

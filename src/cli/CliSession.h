@@ -1,0 +1,28 @@
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+#include "analysis/MainSession.h"
+#include "cli/CliPort.h"
+
+namespace tarn::cli {
+
+// A main-window session as tarn-cli runs it, with its lexicon loaded the way the window loads
+// it at start-up.
+class CliSession {
+ public:
+  // Loads `dict_folder`, or the default dict folder when none is given. A loading failure is
+  // printed to `err` as "error: MESSAGE" and the session goes on with the tables it has.
+  CliSession(const std::optional<std::string>& dict_folder, std::ostream& err);
+
+  MainSession& Session() { return session_; }
+  CliPort& Port() { return port_; }
+
+ private:
+  CliPort port_;
+  MainSession session_;
+};
+
+}  // namespace tarn::cli

@@ -1,0 +1,75 @@
+#include "cli/StepRunner.h"
+
+#include <ostream>
+
+#include "cli/CliSession.h"
+#include "cli/StepRegistry.h"
+#include "text/Error.h"
+#include "text/Utf8.h"
+
+namespace tarn::cli {
+
+namespace {
+
+struct PlannedStep {
+  const SessionStep& step;
+  std::string argument;
+};
+
+std::vector<PlannedStep> PlanSteps(const std::vector<std::string>& args) {
+  std::vector<PlannedStep> plan;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const SessionStep* step = FindStep(args[i]);
+    if (step == nullptr) throw Error("unknown step \"" + args[i] + "\"; see tarn-cli --help");
+    std::string argument;
+    if (step->TakesArgument()) {
+      if (i + 1 == args.size()) {
+        throw Error("step \"" + args[i] + "\" needs " + std::string(step->usage));
+      }
+      argument = args[++i];
+    }
+    plan.push_back({*step, std::move(argument)});
+  }
+  return plan;
+}
+
+}  // namespace
+
+bool IsStepName(const std::string& arg) { return FindStep(arg) != nullptr; }
+
+void RunSteps(const std::vector<std::string>& args, const std::optional<std::string>& dict_folder,
+              std::ostream& out, std::ostream& err) {
+  const std::vector<PlannedStep> plan = PlanSteps(args);
+  CliSession cli(dict_folder, err);
+  for (const PlannedStep& planned : plan) {
+    // A step without an argument cancels any dialog it opens.
+    if (planned.step.TakesArgument()) {
+      cli.Port().SetDialogAnswer(DialogChoice{planned.argument, planned.step.filter_index});
+    } else {
+      cli.Port().SetDialogAnswer(std::nullopt);
+    }
+    planned.step.run(StepCall{cli.Session(), cli.Port(), planned.argument});
+  }
+  const StatisticsState& state = cli.Session().State();
+  if (!state.summary_label.empty()) out << WithLfLineEnds(state.summary_label) << '\n';
+  out << '\n' << WithLfLineEnds(Cp936ToUtf8(state.text_view));
+}
+
+void PrintStepsHelp(std::ostream& out) {
+  out << "\nsteps (tarn-cli [--dict DIR] STEP [ARGUMENT] [STEP [ARGUMENT]]...):\n";
+  for (const SessionStep& step : AllSteps()) {
+    out << "  " << step.name;
+    if (step.TakesArgument()) out << ' ' << step.usage;
+    out << "\n      " << step.summary << '\n';
+  }
+  out << "\n  The steps run in order on one session, each like the window command it names; a\n"
+         "  step's argument answers the command's file dialog. Afterwards tarn-cli prints the\n"
+         "  summary's lines, an empty line and the text view (UTF-8, LF line ends). Messages go\n"
+         "  to standard error as \"message: TEXT\"; an error as \"error: TEXT\" with status 1.\n"
+         "\n  --dict DIR  the dict folder (default: dict beside tarn-cli, else the installed "
+         "one).\n"
+         "  A dict file that cannot be read is reported as \"error: TEXT\", but the steps still\n"
+         "  run with the tables loaded before it, the later ones empty, and the status stays 0.\n";
+}
+
+}  // namespace tarn::cli

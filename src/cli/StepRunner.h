@@ -1,0 +1,23 @@
+#pragma once
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tarn::cli {
+
+// Whether `arg` names a step, so that the arguments starting with it are a list of steps.
+bool IsStepName(const std::string& arg);
+
+// Runs the steps in `args` (each name followed by its argument, if it takes one) in order on
+// one session, then prints the summary label's lines, an empty line and the text view's text,
+// all UTF-8 with LF line ends. Throws tarn::Error for a malformed list (before any step runs)
+// and for a step's failure.
+void RunSteps(const std::vector<std::string>& args, const std::optional<std::string>& dict_folder,
+              std::ostream& out, std::ostream& err);
+
+// The steps' part of --help.
+void PrintStepsHelp(std::ostream& out);
+
+}  // namespace tarn::cli
