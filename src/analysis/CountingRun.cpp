@@ -55,10 +55,20 @@ CountingRun::CountingRun(StatisticsState& state, const THashTable& stop_words, U
 
 bool CountingRun::RunFile(const std::string& path) {
   BusyCursor busy(port_);
-  state_.text_view.clear();
+  const DocumentKind kind = KindOfDocument(path);
+  if (kind != DocumentKind::kText) {
+    const std::optional<std::vector<std::string>> lines = ConvertDocument(path, kind, conversion_);
+    if (!lines) {
+      port_.ShowMessage(path + std::string(kConversionFailed));
+      return false;
+    }
+    return RunLines(*lines);
+  }
   const int64_t start = clock_();
+  // The counter is the run's own until the end: a read error leaves the statistics untouched.
   WordStreamCounter counter(true);
   CountFileWords(path, counter);
+  state_.text_view.clear();
   if (!counter.HasText()) return false;
   FinishFileRun(counter, start);
   return true;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "analysis/StatisticsState.h"
+#include "wordlists/DocumentText.h"
 
 namespace tarn {
 
@@ -27,15 +28,21 @@ class CountingRun {
   CountingRun(StatisticsState& state, const THashTable& stop_words, UserPort& port,
               MillisecondClock clock = SteadyMilliseconds);
 
-  // The file run over the document at `path`, read once in blocks. Empties the text view
-  // first; returns false, with nothing else changed, when the file gives no line. Throws the
-  // file-open or read error, leaving the statistics as they were.
+  // The file run over the document at `path`: a text file in any common encoding, read once in
+  // blocks, or a Word, .docx or .odt document, converted first (DocumentKind). The text view is
+  // emptied only once the text is in hand; returns false, with nothing else changed, when the
+  // document gives no line. A failed conversion shows the path followed by kConversionFailed
+  // and returns false with nothing changed. Throws the file-open or read error, leaving
+  // everything as it was.
   bool RunFile(const std::string& path);
   // The file run over a document already read as lines (code page 936); false when there are
   // none.
   bool RunLines(const std::vector<std::string>& lines);
   // The clipboard run over the clipboard's lines (code page 936), possibly none.
   void RunClipboard(const std::vector<std::string>& lines);
+
+  // Replaces the converter program, its time limit and the size caps of the conversions.
+  void SetConversion(const ConversionSettings& settings) { conversion_ = settings; }
 
  private:
   void FinishFileRun(const WordStreamCounter& counter, int64_t start);
@@ -44,6 +51,7 @@ class CountingRun {
   const THashTable& stop_words_;
   UserPort& port_;
   MillisecondClock clock_;
+  ConversionSettings conversion_;
 };
 
 }  // namespace tarn

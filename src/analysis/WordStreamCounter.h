@@ -31,6 +31,8 @@ class WordStreamCounter {
   void Feed(std::string_view bytes);
   // Ends the text (its last line gains its line break); call once, after the last Feed.
   void Finish();
+  // Forgets everything fed so far, as if newly made.
+  void Reset() { *this = WordStreamCounter(l_rule_); }
 
   // Whether the document gave at least one line (a byte before the first NUL).
   bool HasText() const { return has_text_; }
@@ -55,7 +57,7 @@ class WordStreamCounter {
   void AppendLetter(unsigned char letter);
   void EndWord();
 
-  const bool l_rule_;
+  bool l_rule_;
   // Line and code page state carried from one chunk to the next.
   bool stopped_ = false;    // a NUL ended the text
   bool has_text_ = false;   // some byte came before the end of the text

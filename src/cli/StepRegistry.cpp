@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <span>
 
+#include "cli/AnalysisSteps.h"
 #include "cli/WindowSteps.h"
 
 namespace tarn::cli {
@@ -11,7 +12,7 @@ const std::vector<SessionStep>& AllSteps() {
   // Each group of steps adds its table here.
   static const std::vector<SessionStep> steps = [] {
     std::vector<SessionStep> all;
-    for (const std::span<const SessionStep> group : {WindowSteps()}) {
+    for (const std::span<const SessionStep> group : {WindowSteps(), AnalysisSteps()}) {
       all.insert(all.end(), group.begin(), group.end());
     }
     return all;

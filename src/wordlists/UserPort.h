@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "text/Error.h"
+
 namespace tarn {
 
 // What an open or save dialog is asked to show. `filter` uses the "caption|pattern|..." form.
@@ -26,6 +28,10 @@ class UserPort {
 
   // A message box with `text` (UTF-8), one OK button and no icon; returns once it is closed.
   virtual void ShowMessage(const std::string& text) = 0;
+
+  // The error report for a command that ended with tarn::Error `message` (UTF-8). The Qt port
+  // shows the error box; by default the message box, with the full-stop rule applied.
+  virtual void ReportError(const std::string& message) { ShowMessage(WithFullStop(message)); }
 
   // The open dialog; nothing when the user cancels.
   virtual std::optional<DialogChoice> AskOpenFile(const FileDialogRequest& request) = 0;
