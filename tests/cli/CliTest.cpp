@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/CliRunner.h"
+#include "cli/CliRun.h"
 #include "support/HexBytes.h"
 #include "support/TempFolder.h"
 
@@ -14,21 +14,6 @@ namespace {
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
-
-// One in-process run of tarn-cli.
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun RunWith(const std::vector<std::string>& args, const std::string& input = "") {
-  std::istringstream in(input);
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = RunCli(args, in, out, err);
-  return {status, out.str(), err.str()};
-}
 
 TEST(CliTest, WriteListDatGivesTheExactBytesAndReadListGivesTheWordsBack) {
   testing::TempFolder folder;

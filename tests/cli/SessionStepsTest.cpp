@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cli/CliPort.h"
-#include "cli/CliRunner.h"
+#include "cli/CliRun.h"
 #include "morphology/DictFixture.h"
 #include "support/TempFolder.h"
 
@@ -19,20 +19,6 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using ::testing::StartsWith;
-
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun RunTarn(const std::vector<std::string>& args) {
-  std::istringstream in;
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = RunCli(args, in, out, err);
-  return {status, out.str(), err.str()};
-}
 
 // A run's output split at its empty line: the summary's lines, and the listing's lines sorted
 // (their order is the word table's, which the counting tests pin).
@@ -70,7 +56,7 @@ class SessionStepsTest : public ::testing::Test {
 
   CliRun Steps(std::vector<std::string> steps) {
     steps.insert(steps.begin(), {"--dict", dict_});
-    return RunTarn(steps);
+    return RunWith(steps);
   }
 
   testing::TempFolder folder_;
@@ -154,15 +140,15 @@ TEST(WordFormCommandsTest, BaseFormAndRootPrintOneWordALine) {
   const std::string dict =
       testing::WriteDict(folder, {{}, {"went", "go"}, {"hope"}, {"this"}, {"call"}, {"the"}});
   const CliRun base =
-      RunTarn({"--dict", dict, "base-form", "studied", "went", "walked", "the", "go"});
+      RunWith({"--dict", dict, "base-form", "studied", "went", "walked", "the", "go"});
   EXPECT_EQ(base.status, 0) << base.err;
   EXPECT_EQ(base.out, "study\ngo\nwalk\nthe\ngo\n");
-  const CliRun root = RunTarn({"--dict", dict, "root", "hopeful", "this", "kindness"});
+  const CliRun root = RunWith({"--dict", dict, "root", "hopeful", "this", "kindness"});
   EXPECT_EQ(root.status, 0) << root.err;
   EXPECT_EQ(root.out, "hope\nthis\nkind\n");
-  EXPECT_EQ(RunTarn({"--dict", dict, "base-form"}).err,
+  EXPECT_EQ(RunWith({"--dict", dict, "base-form"}).err,
             "error: expected at least 1 word, got 0.\n");
-  EXPECT_THAT(RunTarn({"--help"}).out, HasSubstr("show-double"));
+  EXPECT_THAT(RunWith({"--help"}).out, HasSubstr("show-double"));
 }
 
 TEST(CliPortTest, MessagesGoToStandardErrorAndDialogsGetTheStepsAnswer) {
