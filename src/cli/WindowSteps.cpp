@@ -27,7 +27,8 @@ void Show(const StepCall& call) {
 void LoadFilter(const StepCall& call) { call.session.ReloadFilterWords(); }
 
 constexpr SessionStep kSteps[] = {
-    {"open", "FILE", "count a text file (打开文件并统计)", 1, Open},
+    {"open", "FILE", "count a text file or a .doc, .docx or .odt document (打开文件并统计)", 1,
+     Open},
     {"paste", "FILE", "count FILE's UTF-8 text as if it were on the clipboard (统计剪贴板文字)", 1,
      Paste},
     {"show-filter", "", "list the filter words, sorted (查看过略词表)", 1,

@@ -35,7 +35,9 @@ class MainSessionTest : public ::testing::Test {
 TEST_F(MainSessionTest, OpenAndCountCountsTheFirstChosenFileWithTheStopWords) {
   port_.open_answers = {testing::Chosen(folder_.Write("doc.txt", "the cat the dog\r\n"))};
   EXPECT_TRUE(session_.OpenAndCount());
-  EXPECT_EQ(port_.open_requests[0].filter, "Text files (*.txt)|*.TXT|Word files (*.Doc)|*.Doc");
+  EXPECT_EQ(port_.open_requests[0].filter,
+            "Text files (*.txt)|*.TXT|Word files (*.Doc)|*.Doc|"
+            "Word 2007+ and OpenDocument (*.docx;*.odt)|*.docx;*.odt");
   EXPECT_EQ(session_.State().summary_label, kSummary);
   EXPECT_TRUE(session_.State().DocumentLoaded);
   EXPECT_GT(port_.busy_calls, 0);

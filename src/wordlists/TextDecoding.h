@@ -1,0 +1,61 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "wordlists/Cp936Encoder.h"
+
+namespace tarn {
+
+// What the bytes of a text file turned out to be.
+enum class TextEncoding { kCp936, kUtf8, kUtf16Le, kUtf16Be };
+
+// Turns the bytes of a text file, fed in chunks cut anywhere, into code page 936 text for a
+// sink. A UTF-8 or UTF-16 (LE or BE) byte-order mark decides the encoding and is dropped;
+// without one the text is UTF-8 when it is valid UTF-8 beyond ASCII, and code page 936 as it
+// stands otherwise. A NUL byte (in UTF-16 a NUL unit) ends the text and never reaches the sink.
+// Characters the code page lacks, and malformed sequences after a UTF-8 mark, become "?".
+class TextDecoder {
+ public:
+  // Receives the decoded text in chunks; ASCII passes through without being copied.
+  using Sink = std::function<void(std::string_view)>;
+
+  explicit TextDecoder(Sink sink);
+
+  // Decodes the next bytes. Returns false when text already passed on as UTF-8 turns out not to
+  // be UTF-8 after all: the caller then forgets what the sink received and feeds the file again
+  // from its first byte, which this decoder now passes on as code page 936.
+  [[nodiscard]] bool Feed(std::string_view bytes);
+  // Ends the input; returns false as Feed does (a UTF-8 sequence cut off by the end).
+  [[nodiscard]] bool Finish();
+
+  // Whether a NUL has ended the text; later bytes are ignored.
+  bool Ended() const { return ended_; }
+  // The encoding as far as the bytes so far decide it (code page 936 while they are ASCII).
+  TextEncoding Encoding() const;
+
+ private:
+  enum class Mode { kSniff, kAsciiSoFar, kUtf8Guess, kUtf8Marked, kUtf16Le, kUtf16Be, kCp936 };
+
+  bool DecideByMark();
+  bool Decode(std::string_view bytes);
+  void DecodeCp936(std::string_view bytes);
+  bool DecodeAsciiSoFar(std::string_view bytes);
+  bool DecodeUtf8(std::string_view bytes);
+  bool Utf8Invalid(std::string_view rest);
+  void DecodeUtf16(std::string_view bytes);
+  bool Utf16Unit(char16_t unit);
+  void Emit(std::string_view bytes);
+
+  Sink sink_;
+  Mode mode_ = Mode::kSniff;
+  bool ended_ = false;
+  bool non_ascii_sent_ = false;  // a decoded UTF-8 character has reached the sink
+  std::string pending_;          // mark bytes, a cut UTF-8 sequence or an odd UTF-16 byte
+  char16_t high_surrogate_ = 0;  // a UTF-16 high surrogate waiting for its partner
+  std::string out_;
+  Cp936Encoder encoder_;
+};
+
+}  // namespace tarn

@@ -1,0 +1,31 @@
+#include "wordlists/TextFileStream.h"
+
+#include <memory>
+
+#include "wordlists/ReadableFile.h"
+
+namespace tarn {
+
+TextEncoding StreamTextFile(const std::string& path, const TextDecoder::Sink& feed,
+                            const std::function<void()>& restart, size_t block_size) {
+  ReadableFile file(path);
+  const auto block = std::make_unique<char[]>(block_size);
+  TextDecoder decoder(feed);
+  bool decoded = true;
+  while (!decoder.Ended()) {
+    if (!decoded) {
+      restart();
+      file.Rewind();
+    }
+    const size_t got = file.Read(block.get(), block_size);
+    if (got == 0) {
+      decoded = decoder.Finish();
+      if (decoded) break;
+      continue;
+    }
+    decoded = decoder.Feed(std::string_view(block.get(), got));
+  }
+  return decoder.Encoding();
+}
+
+}  // namespace tarn

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+
+#include "wordlists/TextDecoding.h"
+
+namespace tarn {
+
+// Block size of the text file reader: large enough that system calls cost nothing, small
+// enough that memory stays flat however big the document is.
+inline constexpr size_t kTextBlockSize = size_t{1} << 20;
+
+// Feeds the text file at `path` to `feed` as code page 936 text, block by block and decoded as
+// TextDecoder does, so a file of any size is never held whole. When text taken for UTF-8 proves
+// not to be, `restart` is called and the file is fed again from its start: `feed` must forget
+// what it had. Stops at the first NUL. Returns the encoding found. Throws "Cannot open file ..."
+// when the file cannot be opened (nothing fed then) and "Stream read error" when reading fails.
+TextEncoding StreamTextFile(const std::string& path, const TextDecoder::Sink& feed,
+                            const std::function<void()>& restart,
+                            size_t block_size = kTextBlockSize);
+
+}  // namespace tarn

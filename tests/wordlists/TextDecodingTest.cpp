@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/ErrorText.h"
+#include "support/HexBytes.h"
+#include "support/TempFolder.h"
+#include "text/CodePage936.h"
+#include "text/Utf8.h"
+#include "wordlists/TextDecoding.h"
+#include "wordlists/TextFileStream.h"
+
+namespace tarn {
+namespace {
+
+using testing::ToHex;
+
+// UTF-16 bytes of `text`, little- or big-endian, after the mark.
+std::string Utf16Bytes(std::u16string_view text, bool big_endian) {
+  std::string bytes = big_endian ? "\xFE\xFF" : "\xFF\xFE";
+  for (char16_t unit : text) {
+    const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+    bytes += big_endian ? high : low;
+    bytes += big_endian ? low : high;
+  }
+  return bytes;
+}
+
+struct Decoded {
+  std::string text;
+  int restarts = 0;
+  TextEncoding encoding = TextEncoding::kCp936;
+};
+
+// Decodes `bytes` fed in chunks of `chunk` bytes, starting again when told as a file reader does.
+Decoded Decode(std::string_view bytes, size_t chunk) {
+  Decoded result;
+  TextDecoder decoder([&result](std::string_view text) { result.text += text; });
+  bool decoded = false;
+  while (!decoded) {
+    decoded = true;
+    for (size_t i = 0; i < bytes.size() && decoded && !decoder.Ended(); i += chunk) {
+      decoded = decoder.Feed(bytes.substr(i, chunk));
+    }
+    if (decoded) decoded = decoder.Finish();
+    if (!decoded) {
+      result.text.clear();
+      ++result.restarts;
+    }
+  }
+  result.encoding = decoder.Encoding();
+  return result;
+}
+
+constexpr std::u16string_view kSample = u"The “quiet” cat’s day — in 北京…\r\nDon't stop.\r\n";
+
+struct DecodeCase {
+  const char* name;
+  std::string bytes;
+  std::string text;  // code page 936
+  TextEncoding encoding;
+  int restarts = 0;
+};
+
+class TextDecoderTest : public ::testing::TestWithParam<DecodeCase> {};
+
+TEST_P(TextDecoderTest, GivesTheSameTextHoweverTheBytesAreCut) {
+  const DecodeCase& c = GetParam();
+  for (size_t chunk : {size_t{1}, size_t{2}, size_t{3}, size_t{5}, size_t{64}, c.bytes.size()}) {
+    const Decoded decoded = Decode(c.bytes, std::max<size_t>(chunk, 1));
+    EXPECT_EQ(ToHex(decoded.text), ToHex(c.text)) << "chunk " << chunk;
+    EXPECT_EQ(decoded.encoding, c.encoding) << "chunk " << chunk;
+    EXPECT_EQ(decoded.restarts, c.restarts) << "chunk " << chunk;
+  }
+}
+
+const std::string kCp936Sample = Utf16ToCp936(kSample);
+const std::string kUtf8Sample = Utf16ToUtf8(kSample);
+const std::string kCafe = "caf\xC3\xA9 ";  // UTF-8 é, then something that is not UTF-8
+
+INSTANTIATE_TEST_SUITE_P(
+    Encodings, TextDecoderTest,
+    ::testing::Values(
+        DecodeCase{"Cp936", kCp936Sample, kCp936Sample, TextEncoding::kCp936},
+        DecodeCase{"Utf8WithMark", "\xEF\xBB\xBF" + kUtf8Sample, kCp936Sample, TextEncoding::kUtf8},
+        DecodeCase{"Utf8WithoutMark", kUtf8Sample, kCp936Sample, TextEncoding::kUtf8},
+        DecodeCase{"Utf16Le", Utf16Bytes(kSample, false), kCp936Sample, TextEncoding::kUtf16Le},
+        DecodeCase{"Utf16Be", Utf16Bytes(kSample, true), kCp936Sample, TextEncoding::kUtf16Be},
+        DecodeCase{"Ascii", "plain text\r\n", "plain text\r\n", TextEncoding::kCp936},
+        DecodeCase{"Utf8ThenCp936StartsAgain", kCafe + Utf16ToCp936(u"中文"),
+                   kCafe + Utf16ToCp936(u"中文"), TextEncoding::kCp936, 1},
+        DecodeCase{"Utf8CutOffByTheEndStartsAgain", kCafe + "\xE4\xB8", kCafe + "\xE4\xB8",
+                   TextEncoding::kCp936, 1},
+        DecodeCase{"NulEndsUtf8BeforeAnInvalidByte", Utf16ToUtf8(u"a“b") + '\0' + "\xFF",
+                   Utf16ToCp936(u"a“b"), TextEncoding::kUtf8},
+        DecodeCase{"NulEndsCp936", std::string("ab\0\xD6\xD0", 5), "ab", TextEncoding::kCp936},
+        DecodeCase{"Utf16NulUnitEnds", testing::Hex("FF FE 61 00 00 00 62 00"), "a",
+                   TextEncoding::kUtf16Le},
+        DecodeCase{"Utf16OddByteDropped", testing::Hex("FE FF 00 61 62"), "a",
+                   TextEncoding::kUtf16Be},
+        DecodeCase{"Utf16SurrogatesBecomeQuestionMarks",
+                   testing::Hex("FF FE 3D D8 00 DE 00 DC 78 00 3D D8"), "??x?",
+                   TextEncoding::kUtf16Le},
+        DecodeCase{"MarkedUtf8KeepsGoingPastMalformedBytes",
+                   "\xEF\xBB\xBF"
+                   "a\xFF"
+                   "b",
+                   "a?b", TextEncoding::kUtf8},
+        DecodeCase{"CharactersTheCodePageLacks", Utf16ToUtf8(u"x\u0E01y\U0001F600z"), "x?y?z",
+                   TextEncoding::kUtf8},
+        DecodeCase{"LoneMarkOfUtf16", "\xFF\xFE", "", TextEncoding::kUtf16Le},
+        DecodeCase{"HalfAUtf8Mark", "\xEF\xBB", "\xEF\xBB", TextEncoding::kCp936}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(StreamTextFileTest, StartsAgainFromTheFirstByteWhenUtf8Fails) {
+  testing::TempFolder folder;
+  const std::string bytes = "One " + kCafe + std::string(100, 'x') + Utf16ToCp936(u"北京");
+  const std::string path = folder.Write("doc.txt", bytes);
+  std::string text;
+  int restarts = 0;
+  const TextEncoding encoding = StreamTextFile(
+      path, [&text](std::string_view part) { text += part; },
+      [&] {
+        text.clear();
+        ++restarts;
+      },
+      7);
+  EXPECT_EQ(encoding, TextEncoding::kCp936);
+  EXPECT_EQ(restarts, 1);
+  EXPECT_EQ(ToHex(text), ToHex(bytes));
+}
+
+TEST(StreamTextFileTest, FeedsNothingFromAFileItCannotOpen) {
+  testing::TempFolder folder;
+  bool fed = false;
+  const auto feed = [&fed](std::string_view) { fed = true; };
+  const std::string missing = folder / "none.txt";
+  EXPECT_EQ(testing::ErrorText([&] { StreamTextFile(missing, feed, [] {}); }),
+            "Cannot open file \"" + missing + "\". No such file or directory");
+  const std::string inner = folder / "inner.txt";
+  std::filesystem::create_directory(inner);
+  EXPECT_EQ(testing::ErrorText([&] { StreamTextFile(inner, feed, [] {}); }),
+            "Cannot open file \"" + inner + "\". Is a directory");
+  EXPECT_FALSE(fed);
+}
+
+}  // namespace
+}  // namespace tarn
