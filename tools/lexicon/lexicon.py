@@ -233,8 +233,8 @@ class Lexicon:
         with tempfile.TemporaryDirectory() as tmp:
             folder = os.path.join(tmp, "dict")
             self.cli.write_dict(folder, eend=eend, double=double)
-            stem = self.cli.reduce(folder, "base-form", words)
-            endings = [w for w in words if w.endswith(("ful", "ness", "ly"))]
+            stem = self.cli.reduce(folder, "base-form", words | self.stop)
+            endings = [w for w in words | self.stop if w.endswith(("ful", "ness", "ly"))]
             root = self.cli.reduce(folder, "root", endings)
 
         # Irregular forms that the rules do not lead to another lemma.
@@ -260,6 +260,11 @@ class Lexicon:
                 recall.add(w)
             r = root.get(w, w)
             if r != w and r not in self.wn.related(w) and not (self.lemmas(r) & self.wn.related(w)):
+                recall.add(w)
+        # Stop words never reach the reducers in a view, but the base-form command and a
+        # replaced stop list should not see this turn into thi or was into wa either.
+        for w in sorted(self.stop):
+            if len(w) >= 3 and (stem[w] != w or root.get(w, w) != w):
                 recall.add(w)
         for base in set(pairs.values()):
             if stem.get(base, base) != base:
