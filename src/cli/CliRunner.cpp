@@ -5,6 +5,7 @@
 #include <ostream>
 
 #include "cli/CliCommand.h"
+#include "cli/DictToolsCommand.h"
 #include "cli/ListCommands.h"
 #include "cli/StepRunner.h"
 #include "cli/WordFormCommands.h"
@@ -17,7 +18,7 @@ namespace {
 // Every command group; a new group of commands adds its table here.
 std::vector<CliCommand> AllCommands() {
   std::vector<CliCommand> commands;
-  for (const auto group : {ListCommands(), WordFormCommands()})
+  for (const auto group : {ListCommands(), WordFormCommands(), DictToolsCommands()})
     commands.insert(commands.end(), group.begin(), group.end());
   return commands;
 }
