@@ -13,9 +13,10 @@ void FoldTable(THashTable& table, const WordReducer& reduce) {
     const std::string reduced = reduce(key);
     if (reduced == key || IsBlankText(std::string_view(reduced))) continue;
     const std::u16string wide_key = Cp936ToUtf16(key);
-    THashItem item;
-    table.GetItem(wide_key, item);
-    table.AddCount(Cp936ToUtf16(reduced), item.Count);
+    // The key's newest item, read in place; a key that did not survive the code page round
+    // trip has none and moves nothing.
+    const THashItem* item = *table.FindSlot(wide_key);
+    table.AddCount(Cp936ToUtf16(reduced), item != nullptr ? item->Count : 0);
     table.Delete(wide_key);
   }
 }

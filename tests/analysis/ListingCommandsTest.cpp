@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -112,6 +113,25 @@ TEST(WordOrderTest, KeysGiveWhatTheComparisonSortGives) {
   EXPECT_EQ(LinesInWordOrder(lines, false), expected);
   std::reverse(expected.begin(), expected.end());
   EXPECT_EQ(LinesInWordOrder(lines, true), expected);
+}
+
+TEST(WordOrderTest, ListingOrderIsTheComparisonSortOfItsLines) {
+  THashTable table(256);
+  std::mt19937 random(5);
+  for (int i = 0; i < 600; ++i) {
+    std::u16string word(1 + random() % 24, u'a');
+    for (char16_t& c : word) c = static_cast<char16_t>(u'a' + random() % 26);
+    table.AddCount(word, 1 + random() % 50);
+  }
+  const std::u16string listing = table.ListText(20);
+  std::vector<std::u16string> lines = SplitLines(std::u16string_view(listing));
+  std::stable_sort(lines.begin(), lines.end(),
+                   [](const std::u16string& a, const std::u16string& b) {
+                     return CompareTextIgnoreCase(a, b) < 0;
+                   });
+  EXPECT_EQ(ListingInWordOrder(listing, false), Utf16ToCp936(JoinLines(lines)));
+  std::reverse(lines.begin(), lines.end());
+  EXPECT_EQ(ListingInWordOrder(listing, true), Utf16ToCp936(JoinLines(lines)));
 }
 
 TEST(ExportTextTest, OneColumnListKeepsTheFirstWordOfEachLine) {
