@@ -6,35 +6,21 @@ namespace tarn {
 
 Cp936Encoder::Cp936Encoder() : known_(0x10000, 0) {}
 
-void Cp936Encoder::Append(char32_t code_point, std::string& out) {
-  if (code_point < 0x80) {
-    out += static_cast<char>(code_point);
-    return;
-  }
-  // The code page has no characters beyond the BMP; surrogates are no characters at all.
-  if (code_point > 0xFFFF || (code_point >= 0xD800 && code_point <= 0xDFFF)) {
-    out += '?';
-    return;
-  }
+uint16_t Cp936Encoder::LookUp(char32_t code_point) {
   uint16_t& known = known_[code_point];
-  if (known == 0) {
-    const char16_t unit = static_cast<char16_t>(code_point);
-    const std::string bytes = Utf16ToCp936(std::u16string_view(&unit, 1));
-    if (bytes.size() == 1) {
-      known = static_cast<unsigned char>(bytes[0]);
-    } else if (bytes.size() == 2) {
-      known = static_cast<uint16_t>(static_cast<unsigned char>(bytes[0]) << 8 |
-                                    static_cast<unsigned char>(bytes[1]));
-    } else {
-      known = '?';
-    }
-  }
-  if (known < 0x100) {
-    out += static_cast<char>(known);
+  // Surrogates are no characters at all.
+  if (code_point >= 0xD800 && code_point <= 0xDFFF) return known = '?';
+  const char16_t unit = static_cast<char16_t>(code_point);
+  const std::string bytes = Utf16ToCp936(std::u16string_view(&unit, 1));
+  if (bytes.size() == 1) {
+    known = static_cast<unsigned char>(bytes[0]);
+  } else if (bytes.size() == 2) {
+    known = static_cast<uint16_t>(static_cast<unsigned char>(bytes[0]) << 8 |
+                                  static_cast<unsigned char>(bytes[1]));
   } else {
-    out += static_cast<char>(known >> 8);
-    out += static_cast<char>(known & 0xFF);
+    known = '?';
   }
+  return known;
 }
 
 }  // namespace tarn

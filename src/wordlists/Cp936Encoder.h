@@ -14,9 +14,33 @@ class Cp936Encoder {
 
   // Appends the code page 936 form of `code_point` to `out`: ASCII as itself, a character the
   // code page lacks, a surrogate or anything past U+10FFFF as "?".
-  void Append(char32_t code_point, std::string& out);
+  void Append(char32_t code_point, std::string& out) {
+    char bytes[2];
+    out.append(bytes, static_cast<size_t>(Put(code_point, bytes) - bytes));
+  }
+
+  // Writes the same form to `out`, which has room for two bytes; returns the end of what it wrote.
+  char* Put(char32_t code_point, char* out) {
+    if (code_point < 0x80) {
+      *out = static_cast<char>(code_point);
+      return out + 1;
+    }
+    // The code page has no characters beyond the BMP.
+    const uint16_t known = code_point <= 0xFFFF ? known_[code_point] : '?';
+    const uint16_t bytes = known != 0 ? known : LookUp(code_point);
+    if (bytes < 0x100) {
+      *out = static_cast<char>(bytes);
+      return out + 1;
+    }
+    out[0] = static_cast<char>(bytes >> 8);
+    out[1] = static_cast<char>(bytes & 0xFF);
+    return out + 2;
+  }
 
  private:
+  // Finds and remembers the form of a BMP character not looked up before.
+  uint16_t LookUp(char32_t code_point);
+
   // Per BMP character: 0 until looked up, then the single byte (below 0x100) or lead << 8 | trail.
   std::vector<uint16_t> known_;
 };

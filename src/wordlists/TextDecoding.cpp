@@ -173,7 +173,12 @@ bool TextDecoder::DecodeUtf8(std::string_view bytes) {
   const size_t n = bytes.size();
   size_t i = 0;
   char32_t code_point = 0;
-  out_.clear();
+  // No sequence grows in code page 936, so the chunk's size (and two bytes for a character
+  // completed from the last chunk) is room enough; the buffer never shrinks, so it is filled
+  // only once.
+  if (out_.size() < n + 2) out_.resize(n + 2);
+  char* const out = out_.data();
+  char* o = out;
   if (!pending_.empty()) {
     // Complete the sequence the last chunk cut off.
     const size_t had = pending_.size();
@@ -185,7 +190,7 @@ bool TextDecoder::DecodeUtf8(std::string_view bytes) {
       return Utf8Invalid(bytes);
     }
     pending_.clear();
-    encoder_.Append(code_point, out_);
+    o = encoder_.Put(code_point, o);
     non_ascii_sent_ = true;
     i = static_cast<size_t>(length) - had;
   }
@@ -195,7 +200,8 @@ bool TextDecoder::DecodeUtf8(std::string_view bytes) {
       Emit(bytes);  // nothing to decode: hand the chunk on as it is
       return true;
     }
-    out_.append(bytes.substr(i, special - i));
+    std::memcpy(o, p + i, special - i);
+    o += special - i;
     i = special;
     if (i == n) break;
     if (p[i] == 0) {
@@ -204,21 +210,21 @@ bool TextDecoder::DecodeUtf8(std::string_view bytes) {
     }
     const int length = Utf8Sequence(p + i, n - i, code_point);
     if (length > 0) {
-      encoder_.Append(code_point, out_);
+      o = encoder_.Put(code_point, o);
       non_ascii_sent_ = true;
       i += static_cast<size_t>(length);
     } else if (length == 0) {
       pending_.assign(bytes.substr(i));
       break;
     } else if (mode_ == Mode::kUtf8Marked) {
-      out_ += '?';
+      *o++ = '?';
       ++i;
     } else {
-      Emit(out_);
+      Emit(std::string_view(out, static_cast<size_t>(o - out)));
       return Utf8Invalid(bytes.substr(i));
     }
   }
-  Emit(out_);
+  Emit(std::string_view(out, static_cast<size_t>(o - out)));
   return true;
 }
 

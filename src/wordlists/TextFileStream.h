@@ -10,7 +10,7 @@ namespace tarn {
 
 // Block size of the text file reader: large enough that system calls cost nothing, small
 // enough that memory stays flat however big the document is.
-inline constexpr size_t kTextBlockSize = size_t{1} << 20;
+inline constexpr size_t kTextBlockSize = size_t{1} << 17;
 
 // Feeds the text file at `path` to `feed` as code page 936 text, block by block and decoded as
 // TextDecoder does, so a file of any size is never held whole. When text taken for UTF-8 proves

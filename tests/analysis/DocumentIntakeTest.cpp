@@ -14,24 +14,14 @@
 #include "text/CodePage936.h"
 #include "text/Utf8.h"
 #include "wordlists/DocumentText.h"
+#include "wordlists/IntakeFixture.h"
 #include "wordlists/OfficeFixture.h"
-#include "wordlists/WordConversionFixture.h"
 #include "wordtable/Hashtable.h"
 
 namespace tarn {
 namespace {
 
 using testing::TableDump;
-
-std::string Utf16Bytes(std::u16string_view text, bool big_endian) {
-  std::string bytes = big_endian ? "\xFE\xFF" : "\xFF\xFE";
-  for (char16_t unit : text) {
-    const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
-    bytes += big_endian ? high : low;
-    bytes += big_endian ? low : high;
-  }
-  return bytes;
-}
 
 // Everything a run may change, for comparing before and after.
 struct Snapshot {
@@ -77,8 +67,8 @@ TEST_F(DocumentIntakeTest, ListsTheSameTextAlikeInEveryEncoding) {
       {"cp936.txt", Utf16ToCp936(text)},
       {"utf8-mark.txt", "\xEF\xBB\xBF" + Utf16ToUtf8(text)},
       {"utf8.txt", Utf16ToUtf8(text)},
-      {"utf16le.txt", Utf16Bytes(text, false)},
-      {"utf16be.txt", Utf16Bytes(text, true)},
+      {"utf16le.txt", testing::Utf16Bytes(text, false)},
+      {"utf16be.txt", testing::Utf16Bytes(text, true)},
   };
   std::vector<std::pair<std::string, int64_t>> first;
   for (const auto& [name, bytes] : files) {

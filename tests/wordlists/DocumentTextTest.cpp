@@ -10,8 +10,8 @@
 #include "support/TempFolder.h"
 #include "text/CodePage936.h"
 #include "wordlists/DocumentText.h"
+#include "wordlists/IntakeFixture.h"
 #include "wordlists/WordConversion.h"
-#include "wordlists/WordConversionFixture.h"
 
 namespace tarn {
 namespace {

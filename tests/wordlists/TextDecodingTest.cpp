@@ -8,6 +8,7 @@
 #include "support/TempFolder.h"
 #include "text/CodePage936.h"
 #include "text/Utf8.h"
+#include "wordlists/IntakeFixture.h"
 #include "wordlists/TextDecoding.h"
 #include "wordlists/TextFileStream.h"
 
@@ -15,17 +16,6 @@ namespace tarn {
 namespace {
 
 using testing::ToHex;
-
-// UTF-16 bytes of `text`, little- or big-endian, after the mark.
-std::string Utf16Bytes(std::u16string_view text, bool big_endian) {
-  std::string bytes = big_endian ? "\xFE\xFF" : "\xFF\xFE";
-  for (char16_t unit : text) {
-    const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
-    bytes += big_endian ? high : low;
-    bytes += big_endian ? low : high;
-  }
-  return bytes;
-}
 
 struct Decoded {
   std::string text;
@@ -85,8 +75,10 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeCase{"Cp936", kCp936Sample, kCp936Sample, TextEncoding::kCp936},
         DecodeCase{"Utf8WithMark", "\xEF\xBB\xBF" + kUtf8Sample, kCp936Sample, TextEncoding::kUtf8},
         DecodeCase{"Utf8WithoutMark", kUtf8Sample, kCp936Sample, TextEncoding::kUtf8},
-        DecodeCase{"Utf16Le", Utf16Bytes(kSample, false), kCp936Sample, TextEncoding::kUtf16Le},
-        DecodeCase{"Utf16Be", Utf16Bytes(kSample, true), kCp936Sample, TextEncoding::kUtf16Be},
+        DecodeCase{"Utf16Le", testing::Utf16Bytes(kSample, false), kCp936Sample,
+                   TextEncoding::kUtf16Le},
+        DecodeCase{"Utf16Be", testing::Utf16Bytes(kSample, true), kCp936Sample,
+                   TextEncoding::kUtf16Be},
         DecodeCase{"Ascii", "plain text\r\n", "plain text\r\n", TextEncoding::kCp936},
         DecodeCase{"Utf8ThenCp936StartsAgain", kCafe + Utf16ToCp936(u"中文"),
                    kCafe + Utf16ToCp936(u"中文"), TextEncoding::kCp936, 1},

@@ -1,0 +1,205 @@
+// Document intake figures: what decoding costs the file run on 100 MB of English prose (UTF-8
+// with curly quotes and dashes, and pure ASCII), against feeding the raw bytes to the counter
+// as code page 936; and reading a 300-page .docx. The text documents are written once to
+// /tmp/tarn-bench/.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "analysis/CountingRun.h"
+#include "analysis/FileWordCount.h"
+#include "analysis/StatisticsState.h"
+#include "analysis/WordStreamCounter.h"
+#include "support/FakeUserPort.h"
+#include "support/TempFolder.h"
+#include "wordlists/OfficeFixture.h"
+#include "wordlists/OfficeText.h"
+#include "wordlists/ReadableFile.h"
+#include "wordlists/TextFileStream.h"
+#include "wordtable/Hashtable.h"
+
+namespace tarn {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr size_t kDocumentBytes = size_t{100} << 20;
+const fs::path kBenchFolder = "/tmp/tarn-bench";
+
+// The corpus novels one after the other.
+std::string Corpus() {
+  std::string corpus;
+  for (const auto& entry : fs::directory_iterator(TARN_CORPUS_DIR)) {
+    if (entry.path().extension() != ".txt") continue;
+    std::ifstream in(entry.path(), std::ios::binary);
+    corpus.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  return corpus;
+}
+
+// The corpus with every byte beyond ASCII dropped.
+std::string AsciiOnly(const std::string& corpus) {
+  std::string out;
+  for (char c : corpus) {
+    if (static_cast<unsigned char>(c) < 0x80) out += c;
+  }
+  return out;
+}
+
+// The corpus as today's editors save it: curly quotes, apostrophes and dashes in UTF-8 (the
+// corpus's own bytes beyond ASCII, not all of them UTF-8, are dropped first).
+std::string Typeset(const std::string& raw) {
+  const std::string corpus = AsciiOnly(raw);
+  std::string out;
+  bool open = true;
+  for (size_t i = 0; i < corpus.size(); ++i) {
+    const char c = corpus[i];
+    if (c == '"') {
+      out += open ? "\xE2\x80\x9C" : "\xE2\x80\x9D";
+      open = !open;
+    } else if (c == '-' && i + 1 < corpus.size() && corpus[i + 1] == '-') {
+      out += "\xE2\x80\x94";
+      ++i;
+    } else if (c == '\'' && i > 0 && std::isalpha(static_cast<unsigned char>(corpus[i - 1]))) {
+      out += "\xE2\x80\x99";
+    } else {
+      out += c;
+    }
+  }
+  return out;
+}
+
+// `text` repeated up to 100 MB at `name` in the bench folder, unless it is there already.
+std::string Document(const std::string& name, std::string (*make)(const std::string&)) {
+  fs::create_directories(kBenchFolder);
+  const fs::path path = kBenchFolder / name;
+  if (!fs::exists(path) || fs::file_size(path) < kDocumentBytes) {
+    const std::string text = make(Corpus());
+    std::ofstream out(path, std::ios::binary);
+    for (size_t written = 0; written < kDocumentBytes; written += text.size()) {
+      out.write(text.data(),
+                static_cast<std::streamsize>(std::min(text.size(), kDocumentBytes - written)));
+    }
+  }
+  return path.string();
+}
+
+std::string Utf8Document() { return Document("english-utf8-100mb.txt", Typeset); }
+std::string AsciiDocument() { return Document("english-ascii-100mb.txt", AsciiOnly); }
+
+// The counting before decoding existed: the file's bytes straight into the counter, in blocks
+// of 1 MB as it read them.
+void CountRaw(const std::string& path, WordStreamCounter& counter) {
+  constexpr size_t kRawBlock = size_t{1} << 20;
+  ReadableFile file(path);
+  const auto block = std::make_unique<char[]>(kRawBlock);
+  while (!counter.Ended()) {
+    const size_t got = file.Read(block.get(), kRawBlock);
+    if (got == 0) break;
+    counter.Feed(std::string_view(block.get(), got));
+  }
+  counter.Finish();
+}
+
+void BM_Count(benchmark::State& bench, std::string (*document)(), bool decode) {
+  const std::string path = document();
+  for (auto _ : bench) {
+    WordStreamCounter counter(true);
+    decode ? CountFileWords(path, counter) : CountRaw(path, counter);
+    bench.counters["words"] = static_cast<double>(counter.Words().TotalCount());
+  }
+  bench.SetBytesProcessed(static_cast<int64_t>(bench.iterations() * fs::file_size(path)));
+}
+BENCHMARK_CAPTURE(BM_Count, utf8_raw, Utf8Document, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Count, utf8_decoded, Utf8Document, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Count, ascii_raw, AsciiDocument, false)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Count, ascii_decoded, AsciiDocument, true)->Unit(benchmark::kMillisecond);
+
+// The whole file run (tables, listing, snapshot) over the UTF-8 document.
+void BM_FileRunUtf8(benchmark::State& bench) {
+  const std::string path = Utf8Document();
+  THashTable stop_words(256);
+  testing::FakeUserPort port;
+  for (auto _ : bench) {
+    StatisticsState state;
+    CountingRun(state, stop_words, port).RunFile(path);
+    benchmark::DoNotOptimize(state.SnapshotTable.get());
+  }
+}
+BENCHMARK(BM_FileRunUtf8)->Unit(benchmark::kMillisecond);
+
+// Only the decoding: the UTF-8 document into a sink that keeps nothing.
+void BM_DecodeOnlyUtf8(benchmark::State& bench) {
+  const std::string path = Utf8Document();
+  for (auto _ : bench) {
+    size_t bytes = 0;
+    StreamTextFile(
+        path, [&bytes](std::string_view text) { bytes += text.size(); }, [&bytes] { bytes = 0; });
+    benchmark::DoNotOptimize(bytes);
+  }
+  bench.SetBytesProcessed(static_cast<int64_t>(bench.iterations() * fs::file_size(path)));
+}
+BENCHMARK(BM_DecodeOnlyUtf8)->Unit(benchmark::kMillisecond);
+
+// A 300-page .docx: 1,800 paragraphs of about 90 words, each split into formatted runs as Word
+// writes them.
+std::string DocxBody() {
+  const std::string corpus = Corpus();
+  std::string body;
+  size_t at = 0;
+  for (int paragraph = 0; paragraph < 1800; ++paragraph) {
+    body += "<w:p><w:pPr><w:spacing w:after=\"120\"/></w:pPr>";
+    for (int run = 0; run < 6; ++run) {
+      std::string text;
+      while (text.size() < 90) {
+        const char c = corpus[at++ % corpus.size()];
+        if (c == '<' || c == '&' || c == '\n' || c == '\r' ||
+            static_cast<unsigned char>(c) >= 0x80) {
+          text += ' ';
+        } else {
+          text += c;
+        }
+      }
+      body +=
+          "<w:r><w:rPr><w:rFonts w:ascii=\"Times New Roman\"/><w:sz w:val=\"24\"/></w:rPr>"
+          "<w:t xml:space=\"preserve\">" +
+          text + "</w:t></w:r>";
+    }
+    body += "</w:p>";
+  }
+  return body;
+}
+
+void BM_ReadDocx300Pages(benchmark::State& bench) {
+  testing::TempFolder folder;
+  const std::string path = folder / "book.docx";
+  testing::WriteDocx(path, DocxBody());
+  size_t lines = 0;
+  for (auto _ : bench) lines = ReadOfficeText(path, OfficeFormat::kDocx)->size();
+  bench.counters["lines"] = static_cast<double>(lines);
+  bench.counters["docx_kb"] = static_cast<double>(fs::file_size(path) / 1024);
+}
+BENCHMARK(BM_ReadDocx300Pages)->Unit(benchmark::kMillisecond);
+
+// The same .docx through the whole file run.
+void BM_FileRunDocx300Pages(benchmark::State& bench) {
+  testing::TempFolder folder;
+  const std::string path = folder / "book.docx";
+  testing::WriteDocx(path, DocxBody());
+  THashTable stop_words(256);
+  testing::FakeUserPort port;
+  for (auto _ : bench) {
+    StatisticsState state;
+    CountingRun(state, stop_words, port).RunFile(path);
+    bench.counters["words"] = static_cast<double>(state.TotalWords);
+  }
+}
+BENCHMARK(BM_FileRunDocx300Pages)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace tarn
+
+BENCHMARK_MAIN();
