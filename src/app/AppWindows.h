@@ -1,0 +1,44 @@
+#pragma once
+
+#include <memory>
+
+#include "app/ProgramFiles.h"
+
+class TFrmAbout;
+class Tfrmdicttools;
+class Tfrmoption;
+class Tmainfrm;
+
+namespace tarn {
+class UserPort;
+}
+
+namespace tarn::app {
+
+// The program's four windows, created once in their order (main window, dictionary tools,
+// about, settings) and all hidden; the main window knows the two it shows.
+class AppWindows {
+ public:
+  // Creates the windows; the main window loads `files` as it is created. `port` must outlive
+  // the windows.
+  AppWindows(UserPort& port, const ProgramFiles& files);
+  ~AppWindows();
+
+  Tmainfrm& main() { return *main_; }
+  Tfrmdicttools& dicttools() { return *dicttools_; }
+  TFrmAbout& about() { return *about_; }
+  Tfrmoption& option() { return *option_; }
+
+ private:
+  std::unique_ptr<Tmainfrm> main_;
+  std::unique_ptr<Tfrmdicttools> dicttools_;
+  std::unique_ptr<TFrmAbout> about_;
+  std::unique_ptr<Tfrmoption> option_;
+};
+
+// The desktop program: one instance per user, the windows, the main window shown, the event
+// loop until the main window closes. Returns the process's exit status; a second instance
+// returns 0 at once without a window.
+int RunTarn(int argc, char** argv);
+
+}  // namespace tarn::app

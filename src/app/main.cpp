@@ -1,0 +1,498 @@
+#include "app/main.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <exception>
+#include <utility>
+
+#include "analysis/AnalysisViews.h"
+#include "analysis/ListingCommands.h"
+#include "app/GroupBar.h"
+#include "app/TextViewSearch.h"
+#include "app/ViewText.h"
+#include "app/unitabout.h"
+#include "dicttools/untdicttools.h"
+#include "text/CodePage936.h"
+#include "wordlists/FileBytes.h"
+
+using tarn::app::GroupBar;
+using tarn::app::TextViewSearch;
+
+namespace {
+
+constexpr int kClientWidth = 802;
+constexpr int kClientHeight = 574;
+constexpr int kGroupBarWidth = 204;
+constexpr int kToolbarHeight = 29;
+constexpr int kTextViewHeight = 361;
+constexpr int kTextViewPointSize = 11;
+constexpr int kZoomStep = 2;
+
+// Stands in the session's text while a command runs; still there afterwards, the command left
+// the text view alone, so the view keeps its edits and search marks.
+const std::string kViewUntouched("\0untouched\0", 11);
+
+// One command item of the group bar.
+struct GroupItem {
+  const char* caption;
+  const char* object_name;
+  QStyle::StandardPixmap icon;
+  bool visible;
+  void (Tmainfrm::*handler)();
+};
+
+struct Group {
+  const char* caption;
+  std::initializer_list<GroupItem> items;
+};
+
+// One item of the text view's popup menu; a null caption is a separator.
+struct PopupItem {
+  const char* caption;
+  const char* object_name;
+  bool visible;
+  void (Tmainfrm::*handler)();
+};
+
+}  // namespace
+
+Tmainfrm::Tmainfrm(tarn::UserPort& port, const tarn::app::ProgramFiles& files, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      port_(port),
+      files_(files),
+      session_(port) {
+  setObjectName(QStringLiteral("mainfrm"));
+  setWindowTitle(QStringLiteral("Tarn 英语词频统计4.0版"));
+  setFixedSize(kClientWidth, kClientHeight);
+  BuildWindow();
+  FormCreate();
+}
+
+Tmainfrm::~Tmainfrm() = default;
+
+void Tmainfrm::AttachWindows(Tfrmdicttools* dicttools, TFrmAbout* about) {
+  dicttools_ = dicttools;
+  about_ = about;
+}
+
+void Tmainfrm::BuildWindow() {
+  auto* outer = new QHBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  auto* columns = new QSplitter(Qt::Horizontal, this);
+  columns->setObjectName(QStringLiteral("RzSplitter1"));
+  columns->setChildrenCollapsible(false);
+  outer->addWidget(columns);
+
+  auto* bar = new GroupBar(columns);
+  bar->setObjectName(QStringLiteral("RzGroupBar1"));
+  BuildGroupBar(*bar);
+  columns->addWidget(bar);
+
+  auto* right = new QWidget(columns);
+  auto* stack = new QVBoxLayout(right);
+  stack->setContentsMargins(0, 0, 0, 0);
+  stack->setSpacing(0);
+  stack->addWidget(BuildToolbar());
+
+  auto* rows = new QSplitter(Qt::Vertical, right);
+  rows->setObjectName(QStringLiteral("RzSplitter2"));
+  rows->setChildrenCollapsible(false);
+  RichEdit1 = new QPlainTextEdit(rows);
+  RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
+  RichEdit1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  QFont font = RichEdit1->font();
+  font.setPointSize(kTextViewPointSize);
+  RichEdit1->setFont(font);
+  RichEdit1->setContextMenuPolicy(Qt::CustomContextMenu);
+  BuildPopupMenu();
+  rows->addWidget(RichEdit1);
+  rows->addWidget(BuildTabs());
+  stack->addWidget(rows, 1);
+
+  auto* status = new QStatusBar(right);
+  status->setObjectName(QStringLiteral("RzStatusBar1"));
+  status->setSizeGripEnabled(false);
+  auto* pane = new QLabel(status);
+  pane->setObjectName(QStringLiteral("RzStatusPane1"));
+  pane->setFixedWidth(353);
+  status->addWidget(pane);
+  stack->addWidget(status);
+  columns->addWidget(right);
+
+  columns->setSizes({kGroupBarWidth, kClientWidth - kGroupBarWidth});
+  const int below = kClientHeight - kToolbarHeight - status->sizeHint().height();
+  rows->setSizes({kTextViewHeight, below - kTextViewHeight});
+}
+
+void Tmainfrm::BuildGroupBar(GroupBar& bar) {
+  const Group groups[] = {
+      {"统计",
+       {{"打开文件并统计", "RzGroup1Items0", QStyle::SP_DialogOpenButton, true,
+         &Tmainfrm::RzGroup1Items0Click},
+        {"统计剪贴板文字", "RzGroup1Items1", QStyle::SP_FileDialogContentsView, true,
+         &Tmainfrm::RzGroup1Items1Click},
+        {"查看全部单词统计", "RzGroup1Items2", QStyle::SP_FileDialogDetailedView, true,
+         &Tmainfrm::RzGroup1Items2Click},
+        {"查看归并单词统计", "RzGroup1Items5", QStyle::SP_FileDialogListView, true,
+         &Tmainfrm::Porterstem},
+        {"查看过略词后统计", "RzGroup1Items3", QStyle::SP_FileDialogInfoView, true,
+         &Tmainfrm::RzGroup1Items3Click},
+        {"查看过略词后归并统计", "RzGroup1Items4", QStyle::SP_FileDialogToParent, true,
+         &Tmainfrm::RzGroup1Items4Click},
+        {"词典工具", "RzGroup1Items7", QStyle::SP_DirIcon, true, &Tmainfrm::RzGroup1Items7Click},
+        {"设置参数", "RzGroup1Items6", QStyle::SP_ComputerIcon, false,
+         &Tmainfrm::RzGroup1Items7Click}}},
+      {"排序",
+       {{"单词升序", "RzGroup2Items0", QStyle::SP_ArrowUp, true, &Tmainfrm::RzGroup2Items0Click},
+        {"单词降序", "RzGroup2Items1", QStyle::SP_ArrowDown, true, &Tmainfrm::RzGroup2Items1Click},
+        {"词频升序", "RzGroup2Items2", QStyle::SP_ArrowUp, true, &Tmainfrm::RzGroup2Items2Click},
+        {"词频降序", "RzGroup2Items3", QStyle::SP_ArrowDown, true,
+         &Tmainfrm::RzGroup2Items3Click}}},
+      {"导出",
+       {{"导出为Xls文件", "RzGroup3Items0", QStyle::SP_DialogSaveButton, true,
+         &Tmainfrm::RzGroup3Items0Click},
+        {"导出为文本", "RzGroup3Items1", QStyle::SP_FileIcon, true,
+         &Tmainfrm::RzGroup3Items1Click}}},
+      {"帮助",
+       {{"帮助", "RzGroup4Items1", QStyle::SP_DialogHelpButton, true,
+         &Tmainfrm::RzGroup4Items1Click},
+        {"关于", "RzGroup4Items2", QStyle::SP_MessageBoxInformation, true,
+         &Tmainfrm::RzGroup4Items2Click},
+        {"退出", "RzGroup4Items3", QStyle::SP_DialogCloseButton, true,
+         &Tmainfrm::RzGroup4Items3Click}}},
+  };
+  for (const Group& group : groups) {
+    bar.AddGroup(QString::fromUtf8(group.caption));
+    for (const GroupItem& item : group.items) {
+      QToolButton* button =
+          bar.AddItem(QString::fromUtf8(item.caption), QString::fromUtf8(item.object_name),
+                      style()->standardIcon(item.icon), item.visible);
+      connect(button, &QToolButton::clicked, this, item.handler);
+    }
+  }
+}
+
+QWidget* Tmainfrm::BuildToolbar() {
+  auto* toolbar = new QToolBar(this);
+  toolbar->setObjectName(QStringLiteral("RzToolbar1"));
+  toolbar->setFixedHeight(kToolbarHeight);
+  toolbar->setIconSize(QSize(16, 16));
+  toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+  auto add_button = [&](const char* caption, const char* name, QStyle::StandardPixmap icon,
+                        void (Tmainfrm::*handler)()) {
+    auto* button = new QToolButton(toolbar);
+    button->setObjectName(QString::fromUtf8(name));
+    button->setText(QString::fromUtf8(caption));
+    button->setIcon(style()->standardIcon(icon));
+    button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    button->setAutoRaise(true);
+    connect(button, &QToolButton::clicked, this, handler);
+    toolbar->addWidget(button);
+    return button;
+  };
+  add_button("查看单词原形", "RzToolButton1", QStyle::SP_FileDialogDetailedView,
+             &Tmainfrm::RzToolButton1Click)
+      ->setFixedWidth(100);
+  toolbar->addSeparator();
+  add_button("搜索", "RzToolButton2", QStyle::SP_FileDialogContentsView,
+             &Tmainfrm::RzToolButton2Click);
+  RzEdit1 = new QLineEdit(toolbar);
+  RzEdit1->setObjectName(QStringLiteral("RzEdit1"));
+  RzEdit1->setFixedWidth(121);
+  connect(RzEdit1, &QLineEdit::returnPressed, this, &Tmainfrm::RzEdit1KeyPress);
+  toolbar->addWidget(RzEdit1);
+  toolbar->addSeparator();
+  add_button("放大", "RzToolButton3", QStyle::SP_ArrowUp, &Tmainfrm::RzToolButton3Click);
+  add_button("缩小", "RzToolButton4", QStyle::SP_ArrowDown, &Tmainfrm::RzToolButton4Click);
+  return toolbar;
+}
+
+void Tmainfrm::BuildPopupMenu() {
+  PopupMenu1 = new QMenu(this);
+  PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
+  const PopupItem items[] = {
+      {"查看过略词表", "c1", true, &Tmainfrm::c1Click},
+      {"查看不规则词表", "N5", false, &Tmainfrm::N5Click},
+      {"查看Eend表", "N6", false, &Tmainfrm::N6Click},
+      {"查看recall表", "N7", false, &Tmainfrm::N7Click},
+      {"查看辅音尾字double表", "N8", false, &Tmainfrm::N8Click},
+      {"查看停用词表", "c2", true, &Tmainfrm::c2Click},
+      {nullptr, "N9", true, nullptr},
+      {"词典工具", "N10", true, &Tmainfrm::N10Click},
+      {"载入新的过略词表", "z1", true, &Tmainfrm::z1Click},
+      {nullptr, "N11", true, nullptr},
+      {"保存当前词表", "N12", true, &Tmainfrm::N12Click},
+      {"归并词根", "g1", true, &Tmainfrm::g1Click},
+  };
+  for (const PopupItem& item : items) {
+    QAction* action = item.caption == nullptr
+                          ? PopupMenu1->addSeparator()
+                          : PopupMenu1->addAction(QString::fromUtf8(item.caption));
+    action->setObjectName(QString::fromUtf8(item.object_name));
+    action->setVisible(item.visible);
+    if (item.handler != nullptr) connect(action, &QAction::triggered, this, item.handler);
+  }
+  connect(RichEdit1, &QWidget::customContextMenuRequested, this, [this](const QPoint& where) {
+    PopupMenu1->popup(RichEdit1->viewport()->mapToGlobal(where));
+  });
+}
+
+QWidget* Tmainfrm::BuildTabs() {
+  auto* tabs = new QTabWidget(this);
+  tabs->setObjectName(QStringLiteral("RzPageControl1"));
+  tabs->setTabPosition(QTabWidget::South);
+  rzLabel1 = new QLabel(tabs);
+  rzLabel1->setObjectName(QStringLiteral("rzLabel1"));
+  rzLabel1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  rzLabel1->setMargin(8);
+  rzLabel1->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  tabs->addTab(rzLabel1, QStringLiteral("统计结果"));
+  const char* const pages[][2] = {
+      {"使用提示",
+       "先用“打开文件并统计”或“统计剪贴板文字”统计一篇英文，\n"
+       "再从“统计”“排序”“导出”中选择要看的结果。\n在文本区单击右键可查看词表、保存当前词表。"},
+      {"关于 Tarn",
+       "Tarn 帮助英语学习者统计英文文章的词频，\n合并单词的各种变化形式，整理自己的生词表。"},
+      {"反馈", "欢迎把使用中发现的问题和建议告诉我们。"},
+  };
+  for (const auto& page : pages) {
+    auto* text = new QLabel(QString::fromUtf8(page[1]), tabs);
+    text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    text->setMargin(8);
+    tabs->addTab(text, QString::fromUtf8(page[0]));
+  }
+  return tabs;
+}
+
+void Tmainfrm::FormCreate() {
+  try {
+    session_.LoadLexicon(files_.dict_folder);
+    session_.State().text_view = tarn::ReadFileBytes(files_.help_file);
+    ShowInView(session_.State().text_view);
+  } catch (const std::exception& error) {
+    port_.ReportError(error.what());
+  }
+}
+
+void Tmainfrm::FormShow() {
+  setWindowTitle(QStringLiteral("TARN 英语词频统计") +
+                 QString::fromStdString(tarn::app::FileVersion()) + QStringLiteral("版"));
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+  }
+}
+
+void Tmainfrm::showEvent(QShowEvent* event) {
+  if (!shown_once_) {
+    shown_once_ = true;
+    FormShow();
+  }
+  QWidget::showEvent(event);
+}
+
+void Tmainfrm::closeEvent(QCloseEvent* event) {
+  QWidget::closeEvent(event);
+  if (event->isAccepted()) Q_EMIT Closed();
+}
+
+template <typename Command>
+void Tmainfrm::Guarded(Command&& command) {
+  try {
+    command();
+  } catch (const std::exception& error) {
+    port_.ReportError(error.what());
+  }
+}
+
+template <typename Command>
+void Tmainfrm::SessionCommand(bool reads_view, Command&& command) {
+  std::string& view = session_.State().text_view;
+  std::string previous;
+  if (reads_view) {
+    view = tarn::app::StateTextFromView(RichEdit1->toPlainText());
+    Guarded(command);
+  } else {
+    previous = std::exchange(view, kViewUntouched);
+    Guarded(command);
+    if (view == kViewUntouched) {
+      view = std::move(previous);
+    } else {
+      ShowInView(view);
+    }
+  }
+  ShowSummary();
+}
+
+void Tmainfrm::ShowInView(const std::string& cp936) {
+  RichEdit1->setPlainText(tarn::app::ViewTextFromState(cp936));
+}
+
+void Tmainfrm::ShowSummary() {
+  QString summary = QString::fromStdString(session_.State().summary_label);
+  summary.replace(u'\r', u'\n');
+  rzLabel1->setText(summary);
+}
+
+void Tmainfrm::RzGroup1Items0Click() {
+  SessionCommand(false, [this] { session_.OpenAndCount(); });
+}
+
+void Tmainfrm::RzGroup1Items1Click() {
+  SessionCommand(false, [this] { session_.CountClipboard(); });
+}
+
+namespace {
+
+template <void (tarn::AnalysisViews::*view)()>
+auto View(tarn::MainSession& session) {
+  return [&session] {
+    tarn::AnalysisViews views(session.State(), session.Words(), session.Port());
+    (views.*view)();
+  };
+}
+
+template <typename Method>
+auto Listing(tarn::MainSession& session, Method method) {
+  return [&session, method] {
+    tarn::ListingCommands commands(session.State(), session.Port());
+    method(commands);
+  };
+}
+
+}  // namespace
+
+void Tmainfrm::RzGroup1Items2Click() {
+  SessionCommand(false, View<&tarn::AnalysisViews::ShowAllWords>(session_));
+}
+
+void Tmainfrm::Porterstem() {
+  SessionCommand(false, View<&tarn::AnalysisViews::ShowMerged>(session_));
+}
+
+void Tmainfrm::RzGroup1Items3Click() {
+  SessionCommand(false, View<&tarn::AnalysisViews::ShowFiltered>(session_));
+}
+
+void Tmainfrm::RzGroup1Items4Click() {
+  SessionCommand(false, View<&tarn::AnalysisViews::ShowFilteredMerged>(session_));
+}
+
+void Tmainfrm::g1Click() {
+  SessionCommand(false, View<&tarn::AnalysisViews::MergeRoots>(session_));
+}
+
+void Tmainfrm::RzGroup1Items7Click() {
+  Guarded([this] {
+    if (dicttools_ != nullptr) dicttools_->ShowModeless();
+  });
+}
+
+void Tmainfrm::N10Click() {
+  Guarded([this] {
+    if (dicttools_ != nullptr) dicttools_->ShowModal();
+  });
+}
+
+void Tmainfrm::RzGroup2Items0Click() {
+  SessionCommand(false, Listing(session_, [](auto& c) { c.SortByWord(false); }));
+}
+
+void Tmainfrm::RzGroup2Items1Click() {
+  SessionCommand(false, Listing(session_, [](auto& c) { c.SortByWord(true); }));
+}
+
+void Tmainfrm::RzGroup2Items2Click() {
+  SessionCommand(false, Listing(session_, [](auto& c) { c.SortByCount(false); }));
+}
+
+void Tmainfrm::RzGroup2Items3Click() {
+  SessionCommand(false, Listing(session_, [](auto& c) { c.SortByCount(true); }));
+}
+
+void Tmainfrm::RzGroup3Items0Click() {
+  SessionCommand(true, Listing(session_, [](auto& c) { c.ExportXls(); }));
+}
+
+void Tmainfrm::RzGroup3Items1Click() {
+  SessionCommand(true, Listing(session_, [](auto& c) { c.ExportText(); }));
+}
+
+void Tmainfrm::N12Click() {
+  SessionCommand(true, Listing(session_, [](auto& c) { c.SaveCurrentList(); }));
+}
+
+void Tmainfrm::RzGroup4Items1Click() {
+  // DocumentLoaded, the tables and the summary stay, so the sorts still work afterwards.
+  SessionCommand(false,
+                 [this] { session_.State().text_view = tarn::ReadFileBytes(files_.help_file); });
+}
+
+void Tmainfrm::RzGroup4Items2Click() {
+  Guarded([this] {
+    if (about_ != nullptr) about_->ShowModeless();
+  });
+}
+
+void Tmainfrm::RzGroup4Items3Click() { close(); }
+
+void Tmainfrm::RzToolButton1Click() {
+  Guarded([this] {
+    const std::string word = tarn::Utf16ToCp936(RzEdit1->text().toStdU16String());
+    RzEdit1->setText(QString::fromStdU16String(tarn::Cp936ToUtf16(session_.BaseFormCommand(word))));
+  });
+}
+
+void Tmainfrm::RzToolButton2Click() {
+  Guarded([this] {
+    if (!TextViewSearch::SearchAndMark(*RichEdit1, RzEdit1->text())) return;
+    RichEdit1->setFocus();
+    RzEdit1->setFocus();
+  });
+}
+
+void Tmainfrm::RzEdit1KeyPress() { RzToolButton2Click(); }
+
+void Tmainfrm::RzToolButton3Click() {
+  Guarded([this] { TextViewSearch::ZoomBy(*RichEdit1, kZoomStep); });
+}
+
+void Tmainfrm::RzToolButton4Click() {
+  Guarded([this] { TextViewSearch::ZoomBy(*RichEdit1, -kZoomStep); });
+}
+
+void Tmainfrm::ShowLexiconTable(tarn::LexiconTable table) {
+  SessionCommand(false, [this, table] { session_.ShowTable(table); });
+}
+
+void Tmainfrm::c1Click() { ShowLexiconTable(tarn::LexiconTable::kFilterWords); }
+
+void Tmainfrm::N5Click() { ShowLexiconTable(tarn::LexiconTable::kIrregularPairs); }
+
+void Tmainfrm::N6Click() { ShowLexiconTable(tarn::LexiconTable::kEEndWords); }
+
+void Tmainfrm::N7Click() { ShowLexiconTable(tarn::LexiconTable::kRecallWords); }
+
+void Tmainfrm::N8Click() { ShowLexiconTable(tarn::LexiconTable::kDoubleConsonantWords); }
+
+void Tmainfrm::c2Click() { ShowLexiconTable(tarn::LexiconTable::kStopWords); }
+
+void Tmainfrm::z1Click() {
+  SessionCommand(false, [this] { session_.ReloadFilterWords(); });
+}

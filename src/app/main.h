@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QWidget>
+#include <string>
+
+#include "analysis/MainSession.h"
+#include "app/ProgramFiles.h"
+
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class TFrmAbout;
+class Tfrmdicttools;
+
+namespace tarn::app {
+class GroupBar;
+}
+
+// The main window: the group bar of commands, the toolbar with the search box, the text view
+// and the summary label. Every command runs on the session and the widgets then show the
+// session's text and summary; an error ends the command and goes to the port's error report.
+class Tmainfrm : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Builds the window hidden and runs FormCreate with `files`. `port` must outlive the window.
+  Tmainfrm(tarn::UserPort& port, const tarn::app::ProgramFiles& files, QWidget* parent = nullptr);
+  ~Tmainfrm() override;
+
+  // The windows the dictionary tools and about commands show; both must outlive this one.
+  void AttachWindows(Tfrmdicttools* dicttools, TFrmAbout* about);
+
+  // The statistics and lexicon behind the window.
+  tarn::MainSession& Session() { return session_; }
+
+ Q_SIGNALS:
+  // The user closed the window (close box or "退出"): the program ends.
+  void Closed();
+
+ public Q_SLOTS:
+  void RzGroup1Items0Click();  // 打开文件并统计
+  void RzGroup1Items1Click();  // 统计剪贴板文字
+  void RzGroup1Items2Click();  // 查看全部单词统计
+  void Porterstem();           // 查看归并单词统计
+  void RzGroup1Items3Click();  // 查看过略词后统计
+  void RzGroup1Items4Click();  // 查看过略词后归并统计
+  void RzGroup1Items7Click();  // 词典工具 (and the hidden 设置参数), not modal
+  void RzGroup2Items0Click();  // 单词升序
+  void RzGroup2Items1Click();  // 单词降序
+  void RzGroup2Items2Click();  // 词频升序
+  void RzGroup2Items3Click();  // 词频降序
+  void RzGroup3Items0Click();  // 导出为Xls文件
+  void RzGroup3Items1Click();  // 导出为文本
+  void RzGroup4Items1Click();  // 帮助
+  void RzGroup4Items2Click();  // 关于
+  void RzGroup4Items3Click();  // 退出
+  void RzToolButton1Click();   // 查看单词原形
+  void RzToolButton2Click();   // 搜索
+  void RzEdit1KeyPress();      // Enter in the search box
+  void RzToolButton3Click();   // 放大
+  void RzToolButton4Click();   // 缩小
+  void c1Click();              // 查看过略词表
+  void N5Click();              // 查看不规则词表
+  void N6Click();              // 查看Eend表
+  void N7Click();              // 查看recall表
+  void N8Click();              // 查看辅音尾字double表
+  void c2Click();              // 查看停用词表
+  void N10Click();             // 词典工具, modal
+  void z1Click();              // 载入新的过略词表
+  void N12Click();             // 保存当前词表
+  void g1Click();              // 归并词根
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildWindow();
+  void BuildGroupBar(tarn::app::GroupBar& bar);
+  QWidget* BuildToolbar();
+  void BuildPopupMenu();
+  QWidget* BuildTabs();
+
+  // Loads the lexicon and the help text; the first failure is reported and ends it.
+  void FormCreate();
+  // The title with the file version, on the first showing.
+  void FormShow();
+
+  // Runs `command` on the session, reporting its error; `reads_view` first hands the view's
+  // text (edits included) to the session. Afterwards the widgets show the session's state.
+  template <typename Command>
+  void SessionCommand(bool reads_view, Command&& command);
+  // Runs a window-only command, reporting its error.
+  template <typename Command>
+  void Guarded(Command&& command);
+  // One of the popup menu's table viewers.
+  void ShowLexiconTable(tarn::LexiconTable table);
+  void ShowInView(const std::string& cp936);
+  void ShowSummary();
+  void LoadHelp();
+
+  tarn::UserPort& port_;
+  tarn::app::ProgramFiles files_;
+  tarn::MainSession session_;
+  Tfrmdicttools* dicttools_ = nullptr;
+  TFrmAbout* about_ = nullptr;
+  bool shown_once_ = false;
+
+  QPlainTextEdit* RichEdit1 = nullptr;
+  QLabel* rzLabel1 = nullptr;
+  QLineEdit* RzEdit1 = nullptr;
+  QMenu* PopupMenu1 = nullptr;
+};

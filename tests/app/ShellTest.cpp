@@ -1,0 +1,99 @@
+// The pieces around the windows: the instance lock, the version text, the dialog filters, the
+// view's text conversion and the Qt port's clipboard and busy cursor.
+#include <QApplication>
+#include <QClipboard>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/FilterList.h"
+#include "app/InstanceLock.h"
+#include "app/ProgramFiles.h"
+#include "app/QtUserPort.h"
+#include "app/ViewText.h"
+
+using tarn::app::InstanceLock;
+
+class ShellTest : public QObject {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void OneLockHolderAtATime() {
+    QTemporaryDir folder;
+    const std::string path = folder.filePath(QStringLiteral("My   toolbar.lock")).toStdString();
+    {
+      InstanceLock first(path);
+      QCOMPARE(first.state(), InstanceLock::State::kAcquired);
+      InstanceLock second(path);
+      QCOMPARE(second.state(), InstanceLock::State::kHeldElsewhere);
+    }
+    InstanceLock after_release(path);
+    QCOMPARE(after_release.state(), InstanceLock::State::kAcquired);
+
+    InstanceLock nowhere(folder.filePath(QStringLiteral("missing/x.lock")).toStdString());
+    QCOMPARE(nowhere.state(), InstanceLock::State::kUnavailable);
+  }
+
+  void LockFileIsNamedAfterTheLockAndIndependentOfTheFolder() {
+    const std::string path = InstanceLock::PathFor(tarn::app::kInstanceLockName);
+    QVERIFY(QString::fromStdString(path).endsWith(QStringLiteral("/My   toolbar.lock")));
+    QVERIFY(path.rfind("/tmp/", 0) == 0 ||
+            path.rfind(qEnvironmentVariable("XDG_RUNTIME_DIR").toStdString(), 0) == 0);
+  }
+
+  void VersionTextFallsBackWithoutABuildVersion() {
+    QCOMPARE(tarn::app::FileVersion(), std::string(TARN_EXPECTED_VERSION));
+    QCOMPARE(tarn::app::FileVersionOr(""), std::string("Value Not Available"));
+  }
+
+  void DialogFiltersInQtsForm_data() {
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("two pairs") << "Text files (*.txt)|*.TXT|Word files (*.Doc)|*.Doc"
+                               << QStringList{QStringLiteral("Text files (*.txt) (*.TXT)"),
+                                              QStringLiteral("Word files (*.Doc) (*.Doc)")};
+    QTest::newRow("pattern list") << "词表|*.txt;*.dat"
+                                  << QStringList{QStringLiteral("词表 (*.txt *.dat)")};
+    QTest::newRow("caption only") << "All" << QStringList{QStringLiteral("All (*)")};
+    QTest::newRow("empty") << "" << QStringList{};
+  }
+  void DialogFiltersInQtsForm() {
+    QFETCH(QString, filter);
+    QFETCH(QStringList, expected);
+    QCOMPARE(tarn::app::QtNameFilters(filter.toStdString()), expected);
+  }
+
+  void ViewTextConversions() {
+    // CR, CR LF and LF all become one break; back in the session every break is CR LF.
+    const std::string state = "cats  \t3\rdog\r\n\xC3\xA8\n";
+    const QString view = tarn::app::ViewTextFromState(state);
+    QCOMPARE(view, QStringLiteral("cats  \t3\ndog\n猫\n"));
+    QCOMPARE(tarn::app::StateTextFromView(view), std::string("cats  \t3\r\ndog\r\n\xC3\xA8\r\n"));
+    QCOMPARE(tarn::app::StateTextFromView(QStringLiteral("a\nb")), std::string("a\r\nb"));
+  }
+
+  void ClipboardTextOnly() {
+    tarn::app::QtUserPort port(QStringLiteral("tarn"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("the 猫"));
+    QCOMPARE(port.ClipboardText(), std::optional<std::string>("the 猫"));
+    QGuiApplication::clipboard()->clear();
+    QCOMPARE(port.ClipboardText(), std::nullopt);
+  }
+
+  void BusyCursorNestsAndIsRestoredOnEveryWayOut() {
+    tarn::app::QtUserPort port(QStringLiteral("tarn"));
+    try {
+      tarn::BusyCursor outer(port);
+      {
+        tarn::BusyCursor inner(port);
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+      }
+      QVERIFY(QApplication::overrideCursor() != nullptr);
+      throw tarn::Error("Stream read error");
+    } catch (const tarn::Error&) {
+    }
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+  }
+};
+
+QTEST_MAIN(ShellTest)
+#include "ShellTest.moc"
