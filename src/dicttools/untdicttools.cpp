@@ -77,7 +77,7 @@ constexpr ButtonSpec kButtons[] = {
     {"RzBitBtn16", &Tfrmdicttools::RzBitBtn16Click, "", "", ">7F"},
 };
 
-constexpr int kToolbarColumns = 11;
+constexpr int kToolbarColumns = 7;
 constexpr int kGlyphSize = 24;
 
 QString FromUtf16(std::u16string_view text) {
@@ -103,7 +103,7 @@ QIcon MarkGlyph(const char* mark) {
   return QIcon(pixmap);
 }
 
-// Long captions go on two lines so that the toolbar keeps its two rows.
+// Long captions go on two lines so that three rows of the toolbar fit the window.
 QString ButtonText(const QString& caption) {
   if (caption.size() <= 6) return caption;
   const qsizetype middle = (caption.size() + 1) / 2;

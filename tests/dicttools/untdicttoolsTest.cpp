@@ -69,7 +69,9 @@ class DictToolsWindowTest : public QObject {
   void startsHiddenWithItsControlsInToolbarOrder() {
     QVERIFY(!window_->isVisible());
     QCOMPARE(window_->windowTitle(), QStringLiteral("frmdicttools"));
-    QCOMPARE(window_->size(), QSize(976, 553));
+    window_->ShowModeless();
+    QCOMPARE(window_->size(), QSize(976, 553));  // the toolbar fits without widening it
+    window_->hide();
     QCOMPARE(Box(1)->text(), QStringLiteral("2"));
     QCOMPARE(Box(2)->text(), QStringLiteral("4"));
     QVERIFY(Shown().isEmpty());
