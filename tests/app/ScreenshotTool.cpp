@@ -1,0 +1,72 @@
+// Takes the README's pictures of the desktop program: the real windows, driven through their own
+// handlers with a scripted port, grabbed into PNG files. scripts/screenshots runs it under a
+// virtual X display so that the system's fonts render.
+//   app_screenshots OUTPUT_FOLDER SAMPLE_TEXT WORD_LIST
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QWindow>
+#include <cstdio>
+
+#include "app/AppWindows.h"
+#include "app/main.h"
+#include "app/unitabout.h"
+#include "dicttools/untdicttools.h"
+#include "support/FakeUserPort.h"
+
+namespace {
+
+void Settle(QWidget& window) {
+  while (window.windowHandle() == nullptr || !window.windowHandle()->isExposed()) {
+    QApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
+  for (int i = 0; i < 20; ++i) QApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+bool Save(QWidget& window, const QDir& folder, const char* name) {
+  Settle(window);
+  const QString path = folder.filePath(QString::fromUtf8(name));
+  const bool saved = window.grab().save(path);
+  std::fprintf(saved ? stdout : stderr, "%s %s\n", saved ? "wrote" : "could not write",
+               path.toLocal8Bit().constData());
+  return saved;
+}
+
+void Click(QWidget& window, const char* name) {
+  if (auto* button = window.findChild<QAbstractButton*>(QString::fromUtf8(name))) button->click();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  if (argc != 4) {
+    std::fprintf(stderr, "usage: app_screenshots OUTPUT_FOLDER SAMPLE_TEXT WORD_LIST\n");
+    return 2;
+  }
+  const QDir output(QString::fromLocal8Bit(argv[1]));
+  tarn::testing::FakeUserPort port;
+  tarn::app::AppWindows windows(port, tarn::app::ProgramFiles::OfRunningProgram());
+  Tmainfrm& main = windows.main();
+  main.show();
+  Settle(main);
+
+  port.open_answers.push_back(tarn::DialogChoice{argv[2], 1});
+  Click(main, "RzGroup1Items0");
+  Click(main, "RzGroup1Items4");
+  main.findChild<QLineEdit*>(QStringLiteral("RzEdit1"))->setText(QStringLiteral("holmes"));
+  Click(main, "RzToolButton2");
+  bool saved = Save(main, output, "main-window.png");
+
+  port.open_answers.push_back(tarn::DialogChoice{argv[3], 1});
+  windows.dicttools().ShowModeless();
+  Click(windows.dicttools(), "RzBitBtn5");
+  saved = Save(windows.dicttools(), output, "dictionary-tools.png") && saved;
+
+  windows.about().ShowModeless();
+  saved = Save(windows.about(), output, "about.png") && saved;
+  for (const std::string& message : port.messages)
+    std::fprintf(stderr, "message: %s\n", message.c_str());
+  return saved && port.messages.empty() ? 0 : 1;
+}
