@@ -246,7 +246,7 @@ inline void WordStreamCounter::Unit(unsigned char unit) {
   if (kind == kLetter) {
     AppendLetter(unit);
     previous_alnum_ = true;
-  } else if (kind == kApostrophe) {
+  } else if (kind == kApostrophe && previous_alnum_) {
     // Whether it is a rule depends on the next unit; the word stays open for the "t" rule.
     apostrophe_ = true;
     rule_pending_ = true;

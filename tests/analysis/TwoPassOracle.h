@@ -20,18 +20,21 @@ inline std::optional<std::vector<std::u16string>> TwoPassWords(std::string_view 
   const std::vector<std::string> lines = SplitLines(document);
   if (lines.empty()) return std::nullopt;
   std::u16string w = Cp936ToUtf16(LowerAscii(JoinLines(lines)));
+  const std::u16string original = w;
   const size_t n = w.size();
   const auto is_letter = [](char16_t c) {
     return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
   };
   for (size_t i = 0; i < n; ++i) {
-    // An opening quote fires its rule too: 'sad' loses its s.
-    if (w[i] == u'\'' && i + 1 < n) {
+    // A rule needs a letter or digit just before the apostrophe, so opening quotes stay quotes.
+    const bool word_inside = i > 0 && ((original[i - 1] >= u'a' && original[i - 1] <= u'z') ||
+                                       (original[i - 1] >= u'0' && original[i - 1] <= u'9'));
+    if (w[i] == u'\'' && word_inside && i + 1 < n) {
       if (w[i + 1] == u's') {
         w[i] = w[i + 1] = 0;
       } else if (w[i + 1] == u't') {
         w[i] = w[i + 1] = 0;
-        if (i > 0) w[i - 1] = 0;
+        w[i - 1] = 0;
       } else if (w[i + 1] == u'l' && l_rule) {
         w[i] = w[i + 1] = 0;
         if (i + 2 < n) w[i + 2] = 0;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "wordlists/IntakeFixture.h"
 #include "wordlists/TextDecoding.h"
 #include "wordlists/TextFileStream.h"
+#include "wordlists/TextWordList.h"
 
 namespace tarn {
 namespace {
@@ -104,6 +106,25 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeCase{"LoneMarkOfUtf16", "\xFF\xFE", "", TextEncoding::kUtf16Le},
         DecodeCase{"HalfAUtf8Mark", "\xEF\xBB", "\xEF\xBB", TextEncoding::kCp936}),
     [](const auto& info) { return info.param.name; });
+
+// The whole-text reader of marked word lists is the literal version of the same decision.
+TEST(TextDecoderTest, AgreesWithTheWholeTextReaderOnRandomTexts) {
+  const std::u16string pieces[] = {u"word ", u"WORD", u"\r\n",       u"’", u"“",  u"—",
+                                   u"北京",  u"é",    u"\U0001F600", u"x", u"'s", u"\u0E01"};
+  std::mt19937 random(11);
+  for (int round = 0; round < 300; ++round) {
+    std::u16string text;
+    for (int k = static_cast<int>(random() % 12); k > 0; --k) text += pieces[random() % 12];
+    const std::string forms[] = {Utf16ToUtf8(text), "\xEF\xBB\xBF" + Utf16ToUtf8(text),
+                                 testing::Utf16Bytes(text, false), testing::Utf16Bytes(text, true),
+                                 Utf16ToCp936(text)};
+    for (const std::string& bytes : forms) {
+      const size_t chunk = 1 + random() % 9;
+      EXPECT_EQ(ToHex(Decode(bytes, chunk).text), ToHex(Utf16ToCp936(DecodeMarkedText(bytes))))
+          << ToHex(bytes) << " in chunks of " << chunk;
+    }
+  }
+}
 
 TEST(StreamTextFileTest, StartsAgainFromTheFirstByteWhenUtf8Fails) {
   testing::TempFolder folder;
