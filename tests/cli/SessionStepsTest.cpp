@@ -66,9 +66,10 @@ class SessionStepsTest : public ::testing::Test {
 TEST_F(SessionStepsTest, OpenAndPastePrintTheSummaryAndTheListing) {
   const std::string text =
       folder_.Write("doc.txt", "Don't John's we'll 'sad' co-operate mp3\r\nthe cat the dog\n");
-  const std::vector<std::string> shared = {Listed("ad", 1), Listed("cat", 1),     Listed("co", 1),
-                                           Listed("do", 1), Listed("dog", 1),     Listed("john", 1),
-                                           Listed("mp", 1), Listed("operate", 1), Listed("we", 1)};
+  // An opening quote is only a separator: 'sad' counts as sad.
+  const std::vector<std::string> shared = {
+      Listed("cat", 1), Listed("co", 1),      Listed("do", 1),  Listed("dog", 1), Listed("john", 1),
+      Listed("mp", 1),  Listed("operate", 1), Listed("sad", 1), Listed("we", 1)};
 
   const CliRun opened = Steps({"open", text});
   EXPECT_EQ(opened.status, 0) << opened.err;
