@@ -2,6 +2,7 @@
 // view's text conversion and the Qt port's clipboard and busy cursor.
 #include <QApplication>
 #include <QClipboard>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -31,6 +32,30 @@ class ShellTest : public QObject {
 
     InstanceLock nowhere(folder.filePath(QStringLiteral("missing/x.lock")).toStdString());
     QCOMPARE(nowhere.state(), InstanceLock::State::kUnavailable);
+  }
+
+  // The program itself: a second start ends at once with status 0; once the first holder has
+  // gone, a start runs normally (until this test ends it).
+  void ASecondStartEndsSilently() {
+    QTemporaryDir runtime;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    {
+      InstanceLock first(runtime.filePath(QStringLiteral("My   toolbar.lock")).toStdString());
+      QCOMPARE(first.state(), InstanceLock::State::kAcquired);
+      program.start(QStringLiteral(TARN_EXECUTABLE), {});
+      QVERIFY(program.waitForFinished(10000));
+      QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+      QCOMPARE(program.exitCode(), 0);
+    }
+    program.start(QStringLiteral(TARN_EXECUTABLE), {});
+    QVERIFY(program.waitForStarted(10000));
+    QVERIFY(!program.waitForFinished(1500));
+    program.kill();
+    program.waitForFinished(10000);
   }
 
   void LockFileIsNamedAfterTheLockAndIndependentOfTheFolder() {
