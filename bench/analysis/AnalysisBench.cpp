@@ -17,6 +17,7 @@
 
 #include "analysis/CountingRun.h"
 #include "analysis/StatisticsState.h"
+#include "support/Corpus.h"
 #include "support/FakeUserPort.h"
 #include "wordtable/Hashtable.h"
 
@@ -42,12 +43,7 @@ std::string Document(const std::string& name, Make make) {
 // The corpus novels one after the other, again and again, up to 100 MB.
 std::string EnglishDocument() {
   return Document("english-100mb.txt", [](std::ofstream& out) {
-    std::string corpus;
-    for (const auto& entry : fs::directory_iterator(TARN_CORPUS_DIR)) {
-      if (entry.path().extension() != ".txt") continue;
-      std::ifstream in(entry.path(), std::ios::binary);
-      corpus.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
+    const std::string corpus = tarn::bench::CorpusText();
     for (size_t written = 0; written < kDocumentBytes; written += corpus.size()) {
       out.write(corpus.data(),
                 static_cast<std::streamsize>(std::min(corpus.size(), kDocumentBytes - written)));

@@ -20,6 +20,7 @@
 #include "analysis/ListingCommands.h"
 #include "analysis/StatisticsState.h"
 #include "morphology/Lexicon.h"
+#include "support/Corpus.h"
 #include "support/FakeUserPort.h"
 #include "text/CodePage936.h"
 #include "wordlists/DatFile.h"
@@ -35,15 +36,7 @@ constexpr size_t kRareWords = 150000;
 constexpr size_t kTailBytes = size_t{4} << 20;
 constexpr size_t kChunkBytes = size_t{1} << 20;
 
-std::string CorpusText() {
-  std::string corpus;
-  for (const auto& entry : fs::directory_iterator(TARN_CORPUS_DIR)) {
-    if (entry.path().extension() != ".txt") continue;
-    std::ifstream in(entry.path(), std::ios::binary);
-    corpus.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
-  return corpus;
-}
+using tarn::bench::CorpusText;
 
 // Random stems with the endings the reducers cut, frequencies falling off as 1/rank.
 std::string RareWordTail() {

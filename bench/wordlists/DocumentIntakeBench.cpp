@@ -13,6 +13,7 @@
 #include "analysis/FileWordCount.h"
 #include "analysis/StatisticsState.h"
 #include "analysis/WordStreamCounter.h"
+#include "support/Corpus.h"
 #include "support/FakeUserPort.h"
 #include "support/TempFolder.h"
 #include "wordlists/OfficeFixture.h"
@@ -30,15 +31,7 @@ constexpr size_t kDocumentBytes = size_t{100} << 20;
 const fs::path kBenchFolder = "/tmp/tarn-bench";
 
 // The corpus novels one after the other.
-std::string Corpus() {
-  std::string corpus;
-  for (const auto& entry : fs::directory_iterator(TARN_CORPUS_DIR)) {
-    if (entry.path().extension() != ".txt") continue;
-    std::ifstream in(entry.path(), std::ios::binary);
-    corpus.append(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
-  return corpus;
-}
+std::string Corpus() { return tarn::bench::CorpusText(); }
 
 // The corpus with every byte beyond ASCII dropped.
 std::string AsciiOnly(const std::string& corpus) {
