@@ -39,7 +39,9 @@ size_t FindSpecial(const unsigned char* p, size_t n) {
 
 // One well-formed UTF-8 sequence at `p` (no overlongs, surrogates or values past U+10FFFF):
 // its length with the character in `code_point`, 0 when the `n` bytes end inside a sequence
-// that may still be well formed, -1 when it is malformed.
+// that may still be well formed, and minus the length of the malformed part when it is
+// malformed: the longest start of a sequence that could have been well formed, at least one
+// byte, which stands for one replacement character however the input is cut into chunks.
 int Utf8Sequence(const unsigned char* p, size_t n, char32_t& code_point) {
   const unsigned char lead = p[0];
   int length;
@@ -64,7 +66,7 @@ int Utf8Sequence(const unsigned char* p, size_t n, char32_t& code_point) {
   for (int k = 1; k < length; ++k) {
     if (static_cast<size_t>(k) >= n) return 0;
     const unsigned char next = p[k];
-    if (next < low || next > high) return -1;
+    if (next < low || next > high) return -k;
     low = 0x80;
     high = 0xBF;
     value = value << 6 | (next & 0x3F);
@@ -187,7 +189,8 @@ bool TextDecoder::DecodeUtf8(std::string_view bytes) {
     if (length == 0) return true;  // still cut off; all of `bytes` is in `pending_`
     if (length < 0) {
       pending_.resize(had);
-      return Utf8Invalid(bytes);
+      const size_t malformed_here = static_cast<size_t>(-length) - had;
+      return Utf8Invalid(mode_ == Mode::kUtf8Marked ? bytes.substr(malformed_here) : bytes);
     }
     pending_.clear();
     o = encoder_.Put(code_point, o);
@@ -218,7 +221,7 @@ bool TextDecoder::DecodeUtf8(std::string_view bytes) {
       break;
     } else if (mode_ == Mode::kUtf8Marked) {
       *o++ = '?';
-      ++i;
+      i += static_cast<size_t>(-length);
     } else {
       Emit(std::string_view(out, static_cast<size_t>(o - out)));
       return Utf8Invalid(bytes.substr(i));

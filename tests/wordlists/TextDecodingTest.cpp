@@ -101,6 +101,11 @@ INSTANTIATE_TEST_SUITE_P(
                    "a\xFF"
                    "b",
                    "a?b", TextEncoding::kUtf8},
+        // A sequence that breaks off is one mark however the chunks fall around it.
+        DecodeCase{"MarkedUtf8CutSequenceIsOneMark",
+                   "\xEF\xBB\xBF"
+                   "q\xE2\x9Aq\xF0\x9F\x98q\xE2q",
+                   "q?q?q?q", TextEncoding::kUtf8},
         DecodeCase{"CharactersTheCodePageLacks", Utf16ToUtf8(u"x\u0E01y\U0001F600z"), "x?y?z",
                    TextEncoding::kUtf8},
         DecodeCase{"LoneMarkOfUtf16", "\xFF\xFE", "", TextEncoding::kUtf16Le},
