@@ -1,39 +1,71 @@
 #include "wordtable/Hashtable.h"
 
+#include <algorithm>
 #include <bit>
+#include <cstring>
 
 #include "text/CodePage936.h"
 #include "text/Trim.h"
+#include "wordtable/NodePool.h"
 #include "wordtable/WordIndex.h"
 
 namespace tarn {
 namespace {
 
-bool Listed(const THashItem& item) {
-  return item.Count != 0 && !IsBlankText(std::u16string_view(item.Key));
+// Lookups may walk this many chain items, plus half the item count, before the table indexes
+// itself: a few lookups in a large fresh table stay cheaper than indexing it.
+constexpr int64_t kFreeWalk = 256;
+
+// Chains gathered side by side when a traversal is collected, so that their loads overlap.
+constexpr size_t kChainGroup = 16;
+// How far ahead of its use an item of a collected traversal is loaded.
+constexpr size_t kAhead = 16;
+
+bool SameKey(const std::u16string& stored, std::u16string_view key) {
+  return stored.size() == key.size() &&
+         std::memcmp(stored.data(), key.data(), key.size() * sizeof(char16_t)) == 0;
 }
 
-void AppendDecimal(std::u16string& out, int64_t value) {
-  char16_t digits[24];
-  int n = 0;
+bool Listed(const THashItem& item) {
+  if (item.Count == 0) return false;
+  const std::u16string& key = item.Key;
+  // Almost every key starts with a letter; only the rest need the full blank test.
+  return (!key.empty() && !IsBlank(key[0])) || !IsBlankText(std::u16string_view(key));
+}
+
+int DecimalLength(int64_t value) {
+  uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+  int length = value < 0 ? 2 : 1;
+  while (magnitude >= 10) {
+    magnitude /= 10;
+    ++length;
+  }
+  return length;
+}
+
+// Writes `value` in decimal ending just before `end`; `end` - DecimalLength(value) is the start.
+void WriteDecimal(char16_t* end, int64_t value) {
   // Work on the magnitude as unsigned so the most negative count prints correctly too.
   uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
   do {
-    digits[n++] = static_cast<char16_t>(u'0' + magnitude % 10);
+    *--end = static_cast<char16_t>(u'0' + magnitude % 10);
     magnitude /= 10;
   } while (magnitude != 0);
-  if (value < 0) out.push_back(u'-');
-  while (n > 0) out.push_back(digits[--n]);
+  if (value < 0) *--end = u'-';
 }
+
+void Prefetch(const void* address) { __builtin_prefetch(address); }
 
 }  // namespace
 
 THashTable::THashTable(int32_t bucket_count)
     : buckets_(bucket_count < 1 ? 1 : bucket_count, nullptr),
       tails_(buckets_.size(), nullptr),
+      chain_sizes_(buckets_.size(), 0),
+      pool_(std::make_unique<NodePool>()),
       index_(std::make_unique<WordIndex>()) {}
 
-THashTable::~THashTable() { Clear(); }
+THashTable::~THashTable() = default;
 
 uint32_t THashTable::HashOf(std::u16string_view key) const {
   uint32_t h = 0;
@@ -45,26 +77,53 @@ uint32_t THashTable::BucketOf(std::u16string_view key) const {
   return HashOf(key) % static_cast<uint32_t>(buckets_.size());
 }
 
-WordNode* THashTable::FindNewest(std::u16string_view key, uint64_t strong_hash) const {
-  if (indexed_) return index_->Find(key, strong_hash);
-  for (THashItem* item = buckets_[BucketOf(key)]; item != nullptr; item = item->Next) {
-    if (item->Key == key) return static_cast<WordNode*>(item);
-  }
-  return nullptr;
+WordNode* THashTable::FindNewest(std::u16string_view key) const {
+  if (!indexed_ && !sorted_ && walked_ > kFreeWalk + item_count_ / 2) BuildIndex();
+  if (indexed_) return index_->Find(key, WordIndex::HashKey(key));
+  return WalkChain(key, BucketOf(key));
 }
 
-WordNode* THashTable::FindNewest(std::u16string_view key) const {
-  return FindNewest(key, indexed_ ? WordIndex::HashKey(key) : 0);
+WordNode* THashTable::WalkChain(std::u16string_view key, uint32_t bucket) const {
+  int64_t steps = 0;
+  WordNode* found = nullptr;
+  for (THashItem* item = buckets_[bucket]; item != nullptr; item = item->Next) {
+    ++steps;
+    if (SameKey(item->Key, key)) {
+      found = static_cast<WordNode*>(item);
+      break;
+    }
+  }
+  walked_ += steps;
+  return found;
+}
+
+void THashTable::BuildIndex() const {
+  index_->Reserve(static_cast<size_t>(item_count_));
+  WordNode* batch[WordIndex::kBatch];
+  size_t size = 0;
+  auto add = [&](WordNode* node) {
+    batch[size++] = node;
+    if (size == WordIndex::kBatch) {
+      index_->PushBatch(batch, size);
+      size = 0;
+    }
+  };
+  // Duplicates must be pushed oldest first. Storage order is creation order until a freed node
+  // is reused; then each chain is walked from its tail instead.
+  if (pool_->InCreationOrder()) {
+    pool_->ForEachLive(add);
+  } else {
+    for (WordNode* tail : tails_) {
+      for (WordNode* node = tail; node != nullptr; node = node->Prev) add(node);
+    }
+  }
+  index_->PushBatch(batch, size);
+  indexed_ = true;
 }
 
 THashItem** THashTable::FindSlot(std::u16string_view key) {
   const uint32_t bucket = BucketOf(key);
-  if (!indexed_) {
-    THashItem** link = &buckets_[bucket];
-    while (*link != nullptr && (*link)->Key != key) link = &(*link)->Next;
-    return link;
-  }
-  WordNode* node = index_->Find(key, WordIndex::HashKey(key));
+  WordNode* node = FindNewest(key);
   if (node == nullptr)
     node = tails_[bucket];  // the link that ends the chain
   else
@@ -73,14 +132,20 @@ THashItem** THashTable::FindSlot(std::u16string_view key) {
 }
 
 void THashTable::Insert(std::u16string_view key, std::u16string_view value, int64_t count,
-                        int32_t mark1, int32_t mark2, uint64_t strong_hash) {
-  auto* node = new WordNode;
+                        int32_t mark1, int32_t mark2) {
+  WordNode* node = pool_->New();
   node->Key = key;
-  node->Value = value;
+  if (!value.empty()) node->Value = value;
   node->Count = count;
   node->Mark1 = mark1;
   node->Mark2 = mark2;
-  const uint32_t bucket = BucketOf(key);
+  node->Hash = WordIndex::HashKey(key);
+  Link(node, BucketOf(key));
+  ++item_count_;
+  if (indexed_) index_->Push(node);
+}
+
+void THashTable::Link(WordNode* node, uint32_t bucket) {
   node->Next = buckets_[bucket];
   if (node->Next != nullptr) {
     static_cast<WordNode*>(node->Next)->Prev = node;
@@ -88,8 +153,7 @@ void THashTable::Insert(std::u16string_view key, std::u16string_view value, int6
     tails_[bucket] = node;
   }
   buckets_[bucket] = node;
-  ++item_count_;
-  if (indexed_) index_->Push(node, strong_hash);
+  ++chain_sizes_[bucket];
 }
 
 void THashTable::Release(WordNode* node, uint32_t bucket) {
@@ -104,62 +168,107 @@ void THashTable::Release(WordNode* node, uint32_t bucket) {
   } else {
     tails_[bucket] = node->Prev;
   }
+  --chain_sizes_[bucket];
   --item_count_;
-  delete node;
+  pool_->Free(node);
 }
 
 void THashTable::AddPair(std::u16string_view key, std::u16string_view value) {
-  Insert(key, value, 0, 0, 0, indexed_ ? WordIndex::HashKey(key) : 0);
+  Insert(key, value, 0, 0, 0);
 }
 
 void THashTable::AddItem(std::u16string_view key, std::u16string_view value, int64_t count,
                          int32_t mark1, int32_t mark2) {
-  Insert(key, value, count, mark1, mark2, indexed_ ? WordIndex::HashKey(key) : 0);
+  Insert(key, value, count, mark1, mark2);
 }
 
 bool THashTable::AddCount(std::u16string_view key, int64_t n) {
-  const uint64_t strong_hash = indexed_ ? WordIndex::HashKey(key) : 0;
-  if (WordNode* node = FindNewest(key, strong_hash)) {
+  if (WordNode* node = FindNewest(key)) {
     node->Count += n;
     return true;
   }
-  Insert(key, {}, n, 1, 1, strong_hash);
+  Insert(key, {}, n, 1, 1);
   return false;
 }
 
+std::vector<WordNode*> THashTable::Traversal() const {
+  std::vector<WordNode*> items(static_cast<size_t>(item_count_));
+  size_t start = 0;
+  for (size_t first = 0; first < buckets_.size(); first += kChainGroup) {
+    const size_t group = std::min(kChainGroup, buckets_.size() - first);
+    THashItem* at[kChainGroup];
+    size_t out[kChainGroup];
+    for (size_t k = 0; k < group; ++k) {
+      at[k] = buckets_[first + k];
+      out[k] = start;
+      start += static_cast<size_t>(chain_sizes_[first + k]);
+    }
+    // Walk the group's chains in step: their next items load side by side.
+    for (bool more = true; more;) {
+      more = false;
+      for (size_t k = 0; k < group; ++k) {
+        if (at[k] == nullptr) continue;
+        items[out[k]++] = static_cast<WordNode*>(at[k]);
+        at[k] = at[k]->Next;
+        more = true;
+      }
+    }
+  }
+  return items;
+}
+
 std::u16string THashTable::ListText(int32_t width) const {
-  std::u16string text;
-  ForEach([&](const THashItem& item) {
-    if (!Listed(item)) return;
-    text += item.Key;
-    const int64_t pad = static_cast<int64_t>(width) - static_cast<int64_t>(item.Key.size());
-    if (pad > 0) text.append(static_cast<size_t>(pad), u' ');
-    text.push_back(u'\t');
-    AppendDecimal(text, item.Count);
-    text.push_back(u'\r');
-  });
+  std::vector<WordNode*> items = Traversal();
+  const size_t n = items.size();
+  // First the exact length, so that the text is allocated once and written straight through.
+  size_t length = 0;
+  for (size_t i = 0; i < n; ++i) {
+    if (i + kAhead < n) Prefetch(items[i + kAhead]);
+    const WordNode& item = *items[i];
+    if (!Listed(item)) {
+      items[i] = nullptr;
+      continue;
+    }
+    length += std::max(item.Key.size(), static_cast<size_t>(std::max(width, 0))) + 2 +
+              static_cast<size_t>(DecimalLength(item.Count));
+  }
+  std::u16string text(length, u'\0');
+  char16_t* out = text.data();
+  for (const WordNode* item : items) {
+    if (item == nullptr) continue;
+    const size_t key_size = item->Key.size();
+    std::memcpy(out, item->Key.data(), key_size * sizeof(char16_t));
+    out += key_size;
+    for (int64_t pad = static_cast<int64_t>(width) - static_cast<int64_t>(key_size); pad > 0;
+         --pad) {
+      *out++ = u' ';
+    }
+    *out++ = u'\t';
+    out += DecimalLength(item->Count);
+    WriteDecimal(out, item->Count);
+    *out++ = u'\r';
+  }
   return text;
 }
 
 void THashTable::Clear() {
-  for (size_t b = 0; b < buckets_.size(); ++b) {
-    for (THashItem* item = buckets_[b]; item != nullptr;) {
-      THashItem* next = item->Next;
-      delete static_cast<WordNode*>(item);
-      item = next;
-    }
-    buckets_[b] = nullptr;
-    tails_[b] = nullptr;
-  }
+  pool_->Clear();
+  std::fill(buckets_.begin(), buckets_.end(), nullptr);
+  std::fill(tails_.begin(), tails_.end(), nullptr);
+  std::fill(chain_sizes_.begin(), chain_sizes_.end(), 0);
   index_->Clear();
+  indexed_ = false;
+  walked_ = 0;
   item_count_ = 0;
-  indexed_ = true;
+  sorted_ = false;
+}
+
+void THashTable::Reserve(int32_t count) {
+  if (count > item_count_) pool_->Reserve(static_cast<size_t>(count - item_count_));
 }
 
 void THashTable::ResetCounts() {
-  for (THashItem* head : buckets_) {
-    for (THashItem* item = head; item != nullptr; item = item->Next) item->Count = 0;
-  }
+  pool_->ForEachLive([](WordNode* node) { node->Count = 0; });
 }
 
 void THashTable::Delete(std::u16string_view key) {
@@ -175,18 +284,23 @@ void THashTable::GetItem(std::u16string_view key, THashItem& record) const {
 int32_t THashTable::ItemCount() const { return item_count_; }
 
 std::vector<std::string> THashTable::Keys() const {
+  const std::vector<WordNode*> items = Traversal();
   std::vector<std::string> keys;
-  keys.reserve(item_count_);
-  ForEach([&](const THashItem& item) { keys.push_back(Utf16ToCp936(item.Key)); });
+  keys.reserve(items.size());
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (i + kAhead < items.size()) Prefetch(items[i + kAhead]);
+    keys.push_back(Utf16ToCp936(items[i]->Key));
+  }
   return keys;
 }
 
 bool THashTable::Contains(std::u16string_view key) const { return FindNewest(key) != nullptr; }
 
 int64_t THashTable::TotalCount() const {
+  // Storage order visits the same items as the traversal, in sequence.
   int64_t total = 0;
-  ForEach([&](const THashItem& item) {
-    if (Listed(item)) total += item.Count;
+  pool_->ForEachLive([&](const WordNode* node) {
+    if (Listed(*node)) total += node->Count;
   });
   return total;
 }
@@ -209,10 +323,22 @@ void THashTable::MergePairs(const std::vector<std::string>& lines) {
 
 std::unique_ptr<THashTable> THashTable::Clone() const {
   auto copy = std::make_unique<THashTable>(256);
-  copy->index_->Reserve(item_count_);
-  ForEach([&](const THashItem& item) {
-    copy->AddItem(item.Key, item.Value, item.Count, item.Mark1, item.Mark2);
-  });
+  const std::vector<WordNode*> items = Traversal();
+  copy->pool_->Reserve(items.size());
+  const size_t n = items.size();
+  for (size_t i = 0; i < n; ++i) {
+    if (i + kAhead < n) Prefetch(items[i + kAhead]);
+    const WordNode& item = *items[i];
+    WordNode* node = copy->pool_->New();
+    node->Key = item.Key;
+    if (!item.Value.empty()) node->Value = item.Value;
+    node->Count = item.Count;
+    node->Mark1 = item.Mark1;
+    node->Mark2 = item.Mark2;
+    node->Hash = item.Hash;
+    copy->Link(node, copy->BucketOf(node->Key));
+  }
+  copy->item_count_ = item_count_;
   return copy;
 }
 

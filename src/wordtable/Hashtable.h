@@ -19,13 +19,15 @@ struct THashItem {
   std::u16string Value;
 };
 
+class NodePool;
 class WordIndex;
 struct WordNode;
 
 // The word table: a fixed array of bucket chains whose traversal order (buckets in index order,
 // each chain from its head) is what every listing shows. New items go to the head of their chain
-// and duplicates are allowed; a lookup finds the newest. An index beside the chains answers
-// lookups without walking a chain.
+// and duplicates are allowed; a lookup finds the newest. An index beside the chains, built by
+// the first lookups that would otherwise walk long chains, answers lookups without walking a
+// chain; so a const lookup may build it, and a table is not for concurrent readers.
 class THashTable {
  public:
   // A table with `bucket_count` (at least 1) empty chains; every caller passes 256.
@@ -70,6 +72,10 @@ class THashTable {
   // serves traversals until cloned; lookups still work but walk the chains.
   void Sort(int32_t mode);
 
+  // Makes room for `count` items in all, so that filling the table up to that size allocates
+  // nothing more per item than the key text. A hint only: nothing changes that a caller can see.
+  void Reserve(int32_t count);
+
   // Number of items, zero counts and blank keys included.
   int32_t ItemCount() const;
   // Every key in traversal order, converted to code page 936.
@@ -101,21 +107,37 @@ class THashTable {
 
  private:
   uint32_t BucketOf(std::u16string_view key) const;
-  // The newest item with `key`: through the index, or by walking the chain once sorted.
-  WordNode* FindNewest(std::u16string_view key, uint64_t strong_hash) const;
+  // The newest item with `key`: through the index, or by walking its chain.
   WordNode* FindNewest(std::u16string_view key) const;
+  // The chain walk behind FindNewest, which builds the index once walks have cost as much.
+  WordNode* WalkChain(std::u16string_view key, uint32_t bucket) const;
+  // Indexes every item; only while every key stands in its own chain.
+  void BuildIndex() const;
   // Makes an item and links it in at the head of its chain.
   void Insert(std::u16string_view key, std::u16string_view value, int64_t count, int32_t mark1,
-              int32_t mark2, uint64_t strong_hash);
+              int32_t mark2);
+  // Links `node` in at the head of chain `bucket`.
+  void Link(WordNode* node, uint32_t bucket);
   // Unlinks `node` from the chain headed by `bucket` and releases it.
   void Release(WordNode* node, uint32_t bucket);
+  // Every item in traversal order, gathered several chains at a time.
+  std::vector<WordNode*> Traversal() const;
 
   std::vector<THashItem*> buckets_;
   std::vector<WordNode*> tails_;
+  std::vector<int32_t> chain_sizes_;
+  std::unique_ptr<NodePool> pool_;
+  // The index is built on demand: copies and freshly filled tables are often only listed, and
+  // a few lookups are cheaper as chain walks than indexing a large table first.
   std::unique_ptr<WordIndex> index_;
+  mutable bool indexed_ = false;
+  // Chain items visited by lookups since the last Clear; past a share of the item count the
+  // index pays for itself.
+  mutable int64_t walked_ = 0;
   int32_t item_count_ = 0;
-  // False once Sort has moved keys out of their chains: lookups then walk the chains as they are.
-  bool indexed_ = true;
+  // True once Sort has moved keys out of their chains: lookups then walk the chains as they
+  // are, and the table is never indexed again until cleared.
+  bool sorted_ = false;
 };
 
 }  // namespace tarn

@@ -27,7 +27,7 @@ std::vector<uint32_t> DenseRanks(std::vector<std::pair<Value, uint32_t>> values,
   return ranks;
 }
 
-std::vector<uint32_t> RanksFor(const std::vector<THashItem*>& items, int32_t mode,
+std::vector<uint32_t> RanksFor(const std::vector<WordNode*>& items, int32_t mode,
                                uint32_t& rank_count) {
   if (mode == 1 || mode == 2) {
     std::vector<std::pair<int64_t, uint32_t>> counts(items.size());
@@ -47,11 +47,7 @@ std::vector<uint32_t> RanksFor(const std::vector<THashItem*>& items, int32_t mod
 }  // namespace
 
 void THashTable::Sort(int32_t mode) {
-  std::vector<THashItem*> items;
-  items.reserve(item_count_);
-  for (THashItem* head : buckets_) {
-    for (THashItem* item = head; item != nullptr; item = item->Next) items.push_back(item);
-  }
+  const std::vector<WordNode*> items = Traversal();
   uint32_t rank_count = 0;
   const std::vector<uint32_t> ranks = RanksFor(items, mode, rank_count);
   if (ranks.empty()) return;
@@ -63,21 +59,30 @@ void THashTable::Sort(int32_t mode) {
   for (size_t start = 0; start < order.size(); ++start) {
     if (done[start] || order[start] == static_cast<int32_t>(start)) continue;
     moved = true;
-    std::u16string key = std::move(items[start]->Key);
-    const int64_t count = items[start]->Count;
+    // The key's hash travels with it.
+    WordNode* const first = items[start];
+    std::u16string key = std::move(first->Key);
+    const int64_t count = first->Count;
+    const uint64_t hash = first->Hash;
     size_t p = start;
     while (static_cast<size_t>(order[p]) != start) {
       done[p] = true;
-      items[p]->Key = std::move(items[order[p]]->Key);
-      items[p]->Count = items[order[p]]->Count;
+      WordNode* const to = items[p];
+      const WordNode* const from = items[order[p]];
+      to->Key = std::move(from->Key);
+      to->Count = from->Count;
+      to->Hash = from->Hash;
       p = order[p];
     }
     done[p] = true;
-    items[p]->Key = std::move(key);
-    items[p]->Count = count;
+    WordNode* const last = items[p];
+    last->Key = std::move(key);
+    last->Count = count;
+    last->Hash = hash;
   }
   if (!moved) return;
   // Keys now stand outside their chains; lookups walk the chains from here on.
+  sorted_ = true;
   indexed_ = false;
   index_->Clear();
 }

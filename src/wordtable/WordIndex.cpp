@@ -54,20 +54,27 @@ WordNode* WordIndex::Find(std::u16string_view key, uint64_t hash) const {
   return slots_[FindSlot(key, hash)].node;
 }
 
-void WordIndex::Push(WordNode* node, uint64_t hash) {
+void WordIndex::Push(WordNode* node) {
   if ((used_ + 1) * 2 > slots_.size()) Rehash(slots_.empty() ? kInitialSlots : slots_.size() * 2);
-  Slot& slot = slots_[FindSlot(node->Key, hash)];
+  Slot& slot = slots_[FindSlot(node->Key, node->Hash)];
   if (slot.node == nullptr) {
-    slot.hash = hash;
+    slot.hash = node->Hash;
     ++used_;
   }
   node->Older = slot.node;
   slot.node = node;
 }
 
+void WordIndex::PushBatch(WordNode* const* nodes, size_t count) {
+  if ((used_ + count) * 2 > slots_.size()) Reserve(used_ + count);
+  const size_t mask = slots_.size() - 1;
+  for (size_t i = 0; i < count; ++i) __builtin_prefetch(&slots_[nodes[i]->Hash & mask]);
+  for (size_t i = 0; i < count; ++i) Push(nodes[i]);
+}
+
 void WordIndex::Pop(WordNode* node) {
   const size_t mask = slots_.size() - 1;
-  size_t hole = FindSlot(node->Key, HashKey(node->Key));
+  size_t hole = FindSlot(node->Key, node->Hash);
   if (node->Older != nullptr) {
     slots_[hole].node = node->Older;
     return;
@@ -86,7 +93,7 @@ void WordIndex::Pop(WordNode* node) {
 }
 
 void WordIndex::Clear() {
-  slots_.clear();
+  std::vector<Slot>().swap(slots_);
   used_ = 0;
 }
 

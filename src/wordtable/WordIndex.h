@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,9 @@ struct WordNode : THashItem {
   WordNode* Prev = nullptr;
   // The next-older item with the same key, which lookups find once this one is deleted.
   WordNode* Older = nullptr;
+  // WordIndex::HashKey(Key), kept with the key wherever it moves, so that copying a table or
+  // indexing it never reads the key text again.
+  uint64_t Hash = 0;
 };
 
 // Lookup side of the word table: an open-addressing set holding, per key, the newest item.
@@ -27,12 +31,15 @@ class WordIndex {
   // The newest item with `key` (whose hash is `hash`), or null.
   WordNode* Find(std::u16string_view key, uint64_t hash) const;
   // Makes `node` the newest item with its key; the previous newest becomes `node->Older`.
-  void Push(WordNode* node, uint64_t hash);
+  void Push(WordNode* node);
+  // Pushes `count` (at most kBatch) nodes in order, loading their slots side by side.
+  static constexpr size_t kBatch = 16;
+  void PushBatch(WordNode* const* nodes, size_t count);
   // Forgets the newest item `node`; its older duplicate, if any, takes its place.
   void Pop(WordNode* node);
   // Makes room for `count` keys without growing on the way.
   void Reserve(size_t count);
-  // Forgets every item.
+  // Forgets every item and releases the slots.
   void Clear();
 
  private:

@@ -251,6 +251,22 @@ class ChainModel {
     for (const auto& chain : chains_) out.insert(out.end(), chain.begin(), chain.end());
     return out;
   }
+  // What Clone makes: 256 chains, each item of the traversal pushed onto its chain's head.
+  ChainModel Clone() const {
+    ChainModel copy(256);
+    for (const KeyCount& item : Traversal()) copy.ChainOf(item.first).push_front(item);
+    return copy;
+  }
+  // What Sort makes: the chains keep their shape, the contents move as the literal sort moves
+  // them, keys ending up in other chains than their own.
+  void Sort(int32_t mode) {
+    std::vector<KeyCount> items = Traversal();
+    testing::LiteralExchangeSort(items, mode);
+    size_t at = 0;
+    for (auto& chain : chains_) {
+      for (auto& item : chain) item = items[at++];
+    }
+  }
 
  private:
   std::vector<std::deque<KeyCount>> chains_;
@@ -292,6 +308,71 @@ TEST(HashtableTest, LookupsAgreeWithTheChainsUnderChurn) {
     }
     EXPECT_EQ(TraversalOf(table), model.Traversal());
     EXPECT_EQ(table.ItemCount(), static_cast<int32_t>(model.Traversal().size()));
+  }
+}
+
+// A random step on both: AddCount, AddItem (a duplicate when present) or Delete, then a lookup
+// of the same key through GetItem and FindSlot.
+void ChurnStep(std::mt19937& rng, bool deletes, THashTable& table, ChainModel& model, int step) {
+  const int k = std::uniform_int_distribution<int>(0, 299)(rng);
+  const int what = std::uniform_int_distribution<int>(0, deletes ? 9 : 5)(rng);
+  const char16_t raw[] = {static_cast<char16_t>(u'a' + k % 26),
+                          static_cast<char16_t>(u'a' + k / 26), 0};
+  const std::u16string key = raw;
+  if (what < 4) {
+    KeyCount* found = model.Find(key);
+    ASSERT_EQ(table.AddCount(key, 1), found != nullptr) << "step " << step;
+    if (found != nullptr)
+      found->second += 1;
+    else
+      model.ChainOf(key).emplace_front(key, 1);
+  } else if (what < 6) {
+    table.AddItem(key, u"", step, 0, 0);
+    model.ChainOf(key).emplace_front(key, step);
+  } else {
+    table.Delete(key);
+    model.Delete(key);
+  }
+  THashItem record;
+  record.Count = -1;
+  table.GetItem(key, record);
+  const KeyCount* expected = model.Find(key);
+  ASSERT_EQ(record.Count, expected ? expected->second : -1) << "step " << step;
+  ASSERT_EQ(*table.FindSlot(key) != nullptr, expected != nullptr) << "step " << step;
+}
+
+// Tables are indexed on demand, from storage order or by walking the chains; copies and sorted
+// tables start without an index. Whichever way a lookup goes, it agrees with the chains.
+TEST(HashtableTest, LookupsAgreeWithTheChainsThroughFillsCopiesAndSorts) {
+  std::mt19937 rng(11);
+  for (uint32_t buckets : {1u, 3u, 256u}) {
+    auto table = std::make_unique<THashTable>(static_cast<int32_t>(buckets));
+    ChainModel model(buckets);
+    int step = 0;
+    // Inserts only, duplicates among them, then deletes as well.
+    for (int i = 0; i < 3000; ++i) ChurnStep(rng, false, *table, model, step++);
+    for (int i = 0; i < 3000; ++i) ChurnStep(rng, true, *table, model, step++);
+    for (int round = 0; round < 2; ++round) {
+      table = table->Clone();
+      model = model.Clone();
+      ASSERT_EQ(TraversalOf(*table), model.Traversal()) << "round " << round;
+      for (int i = 0; i < 3000; ++i) ChurnStep(rng, round == 1, *table, model, step++);
+      table->Sort(round == 0 ? 2 : 4);
+      model.Sort(round == 0 ? 2 : 4);
+      for (int i = 0; i < 2000; ++i) ChurnStep(rng, true, *table, model, step++);
+      ASSERT_EQ(TraversalOf(*table), model.Traversal()) << "round " << round;
+      ASSERT_EQ(table->ListText(3), [&] {
+        THashTable listed(1);
+        const auto items = model.Traversal();
+        for (auto it = items.rbegin(); it != items.rend(); ++it)
+          listed.AddItem(it->first, u"", it->second, 0, 0);
+        return listed.ListText(3);
+      }());
+    }
+    table->Clear();
+    model = ChainModel(static_cast<uint32_t>(table->BucketCount()));  // a copy has 256
+    for (int i = 0; i < 2000; ++i) ChurnStep(rng, false, *table, model, step++);
+    EXPECT_EQ(TraversalOf(*table), model.Traversal());
   }
 }
 
