@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "wordtable/HugePages.h"
+
 namespace tarn {
 
 namespace {
@@ -35,80 +37,128 @@ uint64_t Mix(uint64_t h, uint64_t value) {
   return h ^ (h >> 31);
 }
 
-uint64_t Hash(uint64_t prefix, std::string_view word) {
-  uint64_t h = Mix(0x9E3779B97F4A7C15ull ^ word.size(), prefix);
-  size_t at = 8;
+// Bytes 8 to 15 of a word as a zero-padded number.
+uint64_t Second(const char* bytes, size_t size) {
+  if (size >= 16) return Load64(bytes + 8);
+  return size > 8 ? Prefix(bytes + 8, size - 8) : 0;
+}
+
+// The hash of a word of up to sixteen bytes, from its length and its leading bytes.
+uint64_t ShortHash(size_t size, uint64_t prefix, uint64_t second) {
+  uint64_t h = Mix(0x9E3779B97F4A7C15ull ^ size, prefix);
+  if (size > 8) h = Mix(h, second);
+  h *= 0x94D049BB133111EBull;
+  return h ^ (h >> 29);
+}
+
+uint64_t Hash(uint64_t prefix, uint64_t second, std::string_view word) {
+  if (word.size() <= 16) return ShortHash(word.size(), prefix, second);
+  uint64_t h = Mix(Mix(0x9E3779B97F4A7C15ull ^ word.size(), prefix), second);
+  size_t at = 16;
   for (; at + 8 <= word.size(); at += 8) h = Mix(h, Load64(word.data() + at));
   if (at < word.size()) h = Mix(h, Prefix(word.data() + at, word.size() - at));
   h *= 0x94D049BB133111EBull;
   return h ^ (h >> 29);
 }
 
+// The number of leading non-zero bytes of a zero-padded word part.
+size_t BytesIn(uint64_t part) { return (64 - static_cast<size_t>(__builtin_clzll(part)) + 7) / 8; }
+
 }  // namespace
 
 FirstSeenCounter::FirstSeenCounter()
-    : slots_(kInitialSlots, Slot{0, 0, 0}), mask_(kInitialSlots - 1) {}
+    : slots_(kInitialSlots, Slot{0, 0, 0, 0}), mask_(kInitialSlots - 1) {}
 
 void FirstSeenCounter::Add(std::string_view word) {
   const uint64_t prefix = Prefix(word.data(), word.size());
-  Insert(word, prefix, Hash(prefix, word));
+  const uint64_t second = Second(word.data(), word.size());
+  Insert(word, prefix, second, Hash(prefix, second, word));
 }
 
 void FirstSeenCounter::AddBatch(const char* base, const WordSpan* spans, size_t count) {
-  constexpr size_t kGroup = 16;
-  uint64_t prefixes[kGroup];
-  uint64_t hashes[kGroup];
-  for (size_t first = 0; first < count; first += kGroup) {
-    const size_t size = std::min(kGroup, count - first);
-    for (size_t k = 0; k < size; ++k) {
-      const std::string_view word(base + spans[first + k].offset, spans[first + k].length);
-      prefixes[k] = Prefix(word.data(), word.size());
-      hashes[k] = Hash(prefixes[k], word);
-      __builtin_prefetch(&slots_[static_cast<size_t>(hashes[k] >> 32) & mask_]);
-    }
-    for (size_t k = 0; k < size; ++k) {
-      Insert(std::string_view(base + spans[first + k].offset, spans[first + k].length), prefixes[k],
-             hashes[k]);
-    }
+  // Each word is hashed and its slot requested this many words before it is counted, so that
+  // the slot has arrived from memory by then.
+  constexpr size_t kAhead = 16;
+  struct Ready {
+    uint64_t prefix;
+    uint64_t second;
+    uint64_t hash;
+  };
+  Ready ready[kAhead];
+  const auto prepare = [&](size_t i) {
+    const std::string_view word(base + spans[i].offset, spans[i].length);
+    Ready& r = ready[i % kAhead];
+    r.prefix = Prefix(word.data(), word.size());
+    r.second = Second(word.data(), word.size());
+    r.hash = Hash(r.prefix, r.second, word);
+    // A slot may straddle two cache lines.
+    const Slot* slot = &slots_[static_cast<size_t>(r.hash >> 32) & mask_];
+    __builtin_prefetch(slot);
+    __builtin_prefetch(reinterpret_cast<const char*>(slot + 1) - 1);
+  };
+  for (size_t i = 0; i < std::min(kAhead, count); ++i) prepare(i);
+  for (size_t i = 0; i < count; ++i) {
+    const Ready r = ready[i % kAhead];
+    if (i + kAhead < count) prepare(i + kAhead);
+    Insert(std::string_view(base + spans[i].offset, spans[i].length), r.prefix, r.second, r.hash);
   }
 }
 
-inline void FirstSeenCounter::Insert(std::string_view word, uint64_t prefix, uint64_t hash) {
+inline void FirstSeenCounter::Insert(std::string_view word, uint64_t prefix, uint64_t second,
+                                     uint64_t hash) {
   ++total_;
   size_t at = static_cast<size_t>(hash >> 32) & mask_;
   while (true) {
     Slot& slot = slots_[at];
     if (slot.entry == 0) break;
-    if (slot.prefix == prefix) {
-      // Below eight bytes the zero-padded prefix is the whole word; from eight on, the entry
-      // holds the length and the rest.
-      if (word.size() < 8 || SameTail(entries_[slot.entry - 1], word)) {
-        if (++slot.count == UINT32_MAX) {
-          entries_[slot.entry - 1].spilled += slot.count;
-          slot.count = 0;
-        }
-        return;
+    // Below sixteen bytes the zero-padded leading bytes are the whole word (words hold no zero
+    // byte); from sixteen on, the entry holds the length and the rest.
+    if (slot.prefix == prefix && slot.second == second &&
+        (word.size() < 16 || SameTail(entries_[slot.entry - 1], word))) {
+      if (++slot.count == UINT32_MAX) {
+        const size_t entry = slot.entry - 1;
+        auto spill = std::find_if(spilled_.begin(), spilled_.end(),
+                                  [entry](const auto& item) { return item.first == entry; });
+        if (spill == spilled_.end()) spill = spilled_.insert(spilled_.end(), {entry, 0});
+        spill->second += slot.count;
+        slot.count = 0;
       }
+      return;
     }
     at = (at + 1) & mask_;
   }
-  entries_.push_back(Entry{arena_.size(), word.size(), hash, 0});
+  if (entries_.size() == entries_.capacity()) GrowFresh(entries_, 2 * entries_.size() + 64);
+  if (arena_.size() + word.size() > arena_.capacity()) {
+    GrowFresh(arena_, 2 * (arena_.size() + word.size()));
+  }
+  entries_.push_back(Entry{arena_.size(), word.size()});
   arena_.append(word);
-  slots_[at] = Slot{prefix, 1, static_cast<uint32_t>(entries_.size())};
+  slots_[at] = Slot{prefix, second, 1, static_cast<uint32_t>(entries_.size())};
   if (entries_.size() * 2 > slots_.size()) Grow();
 }
 
 bool FirstSeenCounter::SameTail(const Entry& entry, std::string_view word) const {
   return entry.length == word.size() &&
-         std::memcmp(arena_.data() + entry.offset + 8, word.data() + 8, word.size() - 8) == 0;
+         std::memcmp(arena_.data() + entry.offset + 16, word.data() + 16, word.size() - 16) == 0;
+}
+
+uint64_t FirstSeenCounter::HashOfSlot(const Slot& slot) const {
+  if ((slot.second >> 56) == 0) {
+    const size_t size = slot.second != 0 ? 8 + BytesIn(slot.second) : BytesIn(slot.prefix);
+    return ShortHash(size, slot.prefix, slot.second);
+  }
+  const Entry& entry = entries_[slot.entry - 1];
+  return Hash(slot.prefix, slot.second,
+              std::string_view(arena_.data() + entry.offset, entry.length));
 }
 
 void FirstSeenCounter::Grow() {
-  std::vector<Slot> slots(slots_.size() * 2, Slot{0, 0, 0});
+  std::vector<Slot> slots;
+  FillFresh(slots, slots_.size() * 2, Slot{0, 0, 0, 0});
   const size_t mask = slots.size() - 1;
   for (const Slot& slot : slots_) {
     if (slot.entry == 0) continue;
-    size_t at = static_cast<size_t>(entries_[slot.entry - 1].hash >> 32) & mask;
+    size_t at = static_cast<size_t>(HashOfSlot(slot) >> 32) & mask;
     while (slots[at].entry != 0) at = (at + 1) & mask;
     slots[at] = slot;
   }

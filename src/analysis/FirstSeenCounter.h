@@ -4,7 +4,10 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
+
+#include "wordtable/HugePages.h"
 
 namespace tarn {
 
@@ -35,14 +38,15 @@ class FirstSeenCounter {
   // Calls `visit(std::string_view word, int64_t count)` for every distinct word, first seen first.
   template <typename Visit>
   void ForEach(Visit&& visit) const {
-    std::vector<int64_t> counts(entries_.size());
+    std::vector<int64_t> counts;
+    FillFresh(counts, entries_.size(), int64_t{0});
     for (const Slot& slot : slots_) {
       if (slot.entry != 0) counts[slot.entry - 1] = slot.count;
     }
+    for (const auto& [entry, spilled] : spilled_) counts[entry] += spilled;
     for (size_t i = 0; i < entries_.size(); ++i) {
       const Entry& entry = entries_[i];
-      visit(std::string_view(arena_.data() + entry.offset, entry.length),
-            counts[i] + entry.spilled);
+      visit(std::string_view(arena_.data() + entry.offset, entry.length), counts[i]);
     }
   }
 
@@ -50,27 +54,31 @@ class FirstSeenCounter {
   struct Entry {
     size_t offset;
     size_t length;
-    uint64_t hash;
-    int64_t spilled;  // what the slot's 32-bit count could not hold
   };
-  // Sixteen bytes, four to a cache line: the word's first eight bytes and its count, so that a
-  // word of up to seven letters is found and counted without touching anything else.
+  // The word's first sixteen bytes and its count, so that a word of up to fifteen letters is
+  // found and counted without touching anything else: most words are, and the entries and the
+  // text of a large vocabulary are far out of cache.
   struct Slot {
-    uint64_t prefix;  // the first eight bytes, zero-padded
+    uint64_t prefix;  // bytes 0-7, zero-padded
+    uint64_t second;  // bytes 8-15, zero-padded
     uint32_t count;
     uint32_t entry;  // the entry's index plus one; 0 for an empty slot
   };
 
-  // Counts `word`, whose prefix and hash are given.
-  void Insert(std::string_view word, uint64_t prefix, uint64_t hash);
-  // Whether the stored word of `entry` equals `word` (at least eight bytes, same first eight).
+  // Counts `word`, whose leading bytes and hash are given.
+  void Insert(std::string_view word, uint64_t prefix, uint64_t second, uint64_t hash);
+  // Whether the stored word of `entry` equals `word` (at least sixteen bytes, same first sixteen).
   bool SameTail(const Entry& entry, std::string_view word) const;
+  // The hash of the word in `slot`, from the slot alone when the word is short.
+  uint64_t HashOfSlot(const Slot& slot) const;
   void Grow();
 
   std::vector<Slot> slots_;
   size_t mask_;
   std::vector<Entry> entries_;
   std::string arena_;
+  // What a slot's 32-bit count could not hold, by entry index; empty in any real document.
+  std::vector<std::pair<size_t, int64_t>> spilled_;
   int64_t total_ = 0;
 };
 

@@ -6,6 +6,7 @@
 
 #include "text/CodePage936.h"
 #include "text/Trim.h"
+#include "wordtable/HugePages.h"
 #include "wordtable/NodePool.h"
 #include "wordtable/WordIndex.h"
 
@@ -192,7 +193,8 @@ bool THashTable::AddCount(std::u16string_view key, int64_t n) {
 }
 
 std::vector<WordNode*> THashTable::Traversal() const {
-  std::vector<WordNode*> items(static_cast<size_t>(item_count_));
+  std::vector<WordNode*> items;
+  FillFresh(items, static_cast<size_t>(item_count_), nullptr);
   size_t start = 0;
   for (size_t first = 0; first < buckets_.size(); first += kChainGroup) {
     const size_t group = std::min(kChainGroup, buckets_.size() - first);
@@ -232,7 +234,8 @@ std::u16string THashTable::ListText(int32_t width) const {
     length += std::max(item.Key.size(), static_cast<size_t>(std::max(width, 0))) + 2 +
               static_cast<size_t>(DecimalLength(item.Count));
   }
-  std::u16string text(length, u'\0');
+  std::u16string text;
+  FillFresh(text, length, u'\0');
   char16_t* out = text.data();
   for (const WordNode* item : items) {
     if (item == nullptr) continue;
@@ -287,6 +290,7 @@ std::vector<std::string> THashTable::Keys() const {
   const std::vector<WordNode*> items = Traversal();
   std::vector<std::string> keys;
   keys.reserve(items.size());
+  AdviseHugePages(keys.data(), items.size() * sizeof(std::string));
   for (size_t i = 0; i < items.size(); ++i) {
     if (i + kAhead < items.size()) Prefetch(items[i + kAhead]);
     keys.push_back(Utf16ToCp936(items[i]->Key));

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <new>
 
+#include "wordtable/HugePages.h"
+
 namespace tarn {
 namespace {
 
@@ -16,8 +18,9 @@ constexpr size_t kLargestBlock = size_t{1} << 16;
 NodePool::~NodePool() { Clear(); }
 
 void NodePool::AddBlock(size_t capacity) {
-  auto* nodes = static_cast<WordNode*>(
-      ::operator new (capacity * sizeof(WordNode), std::align_val_t{alignof(WordNode)}));
+  const size_t bytes = capacity * sizeof(WordNode);
+  auto* nodes = static_cast<WordNode*>(::operator new(bytes));
+  AdviseHugePages(nodes, bytes);
   blocks_.push_back(Block{nodes, capacity, 0});
 }
 
@@ -59,7 +62,7 @@ void NodePool::Reserve(size_t count) {
 void NodePool::Clear() {
   for (const Block& block : blocks_) {
     for (size_t i = 0; i < block.used; ++i) block.nodes[i].~WordNode();
-    ::operator delete (block.nodes, std::align_val_t{alignof(WordNode)});
+    ::operator delete(block.nodes);
   }
   blocks_.clear();
   free_ = nullptr;

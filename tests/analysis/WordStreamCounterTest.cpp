@@ -188,9 +188,14 @@ TEST(WordStreamCounterTest, OneByteChunksMatchTheDefinition) {
   ExpectSameAsDefinition(document, true, cuts);
 }
 
-TEST(FirstSeenCounterTest, TellsApartWordsThatShareTheirFirstEightLetters) {
-  const std::vector<std::string> words = {"abcdefgh", "abcdefghi", "abcdefg",   "abcdefghij",
-                                          "abcdefgh", "abcdefghj", "abcdefghi", "a"};
+// The counter compares the first eight and sixteen letters in place and the rest elsewhere; words
+// that agree up to either boundary stay apart, before and after the counter grows.
+TEST(FirstSeenCounterTest, TellsApartWordsThatShareTheirLeadingLetters) {
+  const std::string p16 = "abcdefghijklmnop";
+  const std::vector<std::string> words = {
+      "abcdefgh",        "abcdefghi", "abcdefg", "abcdefghij", "abcdefgh",
+      "abcdefghj",       "abcdefghi", "a",       p16,          p16 + "q",
+      p16.substr(0, 15), p16 + "qr",  p16 + "r", p16 + "q",    p16};
   FirstSeenCounter counter;
   std::string buffer;
   std::vector<WordSpan> spans;
@@ -204,16 +209,18 @@ TEST(FirstSeenCounterTest, TellsApartWordsThatShareTheirFirstEightLetters) {
     word += std::to_string(i);
     counter.Add(word);  // forces growth
   }
+  counter.AddBatch(buffer.data(), spans.data(), spans.size());
   std::vector<std::pair<std::string, int64_t>> seen;
   counter.ForEach([&](std::string_view word, int64_t count) {
     if (word[0] == 'a') seen.emplace_back(word, count);
   });
   const std::vector<std::pair<std::string, int64_t>> expected = {
-      {"abcdefgh", 2},   {"abcdefghi", 2}, {"abcdefg", 1},
-      {"abcdefghij", 1}, {"abcdefghj", 1}, {"a", 1}};
+      {"abcdefgh", 4},        {"abcdefghi", 4}, {"abcdefg", 2}, {"abcdefghij", 2},
+      {"abcdefghj", 2},       {"a", 2},         {p16, 4},       {p16 + "q", 4},
+      {p16.substr(0, 15), 2}, {p16 + "qr", 2},  {p16 + "r", 2}};
   EXPECT_EQ(seen, expected);
-  EXPECT_EQ(counter.DistinctCount(), 5006u);
-  EXPECT_EQ(counter.TotalCount(), 5008);
+  EXPECT_EQ(counter.DistinctCount(), 5011u);
+  EXPECT_EQ(counter.TotalCount(), 5030);
 }
 
 }  // namespace
