@@ -78,7 +78,7 @@ void FirstSeenCounter::Add(std::string_view word) {
 void FirstSeenCounter::AddBatch(const char* base, const WordSpan* spans, size_t count) {
   // Each word is hashed and its slot requested this many words before it is counted, so that
   // the slot has arrived from memory by then.
-  constexpr size_t kAhead = 16;
+  constexpr size_t kAhead = 32;
   struct Ready {
     uint64_t prefix;
     uint64_t second;
@@ -91,10 +91,14 @@ void FirstSeenCounter::AddBatch(const char* base, const WordSpan* spans, size_t 
     r.prefix = Prefix(word.data(), word.size());
     r.second = Second(word.data(), word.size());
     r.hash = Hash(r.prefix, r.second, word);
-    // A slot may straddle two cache lines.
-    const Slot* slot = &slots_[static_cast<size_t>(r.hash >> 32) & mask_];
+    const auto* slot = reinterpret_cast<const char*>(&slots_[(r.hash >> 32) & mask_]);
     __builtin_prefetch(slot);
-    __builtin_prefetch(reinterpret_cast<const char*>(slot + 1) - 1);
+    // A quarter of the slots straddle two cache lines.
+    const char* end = slot + sizeof(Slot) - 1;
+    if (((reinterpret_cast<uintptr_t>(slot) ^ reinterpret_cast<uintptr_t>(end)) & ~uintptr_t{63}) !=
+        0) {
+      __builtin_prefetch(end);
+    }
   };
   for (size_t i = 0; i < std::min(kAhead, count); ++i) prepare(i);
   for (size_t i = 0; i < count; ++i) {

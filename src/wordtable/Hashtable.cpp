@@ -55,7 +55,45 @@ void WriteDecimal(char16_t* end, int64_t value) {
   if (value < 0) *--end = u'-';
 }
 
-void Prefetch(const void* address) { __builtin_prefetch(address); }
+// Loads the item kAhead places on in a pass over collected items. (Loading key text ahead as
+// well measured slower: reading the pointer to it stalls on the item.)
+void PrefetchAhead(const std::vector<WordNode*>& items, size_t i) {
+  if (i + kAhead < items.size()) __builtin_prefetch(items[i + kAhead]);
+}
+
+// The items of the chains headed by `heads` (with `sizes` items each, `total` in all) in
+// traversal order, calling `visit(const WordNode*)` for each as it is met. The chains are walked
+// kChainGroup at a time in step, so that their next items load side by side.
+template <typename Visit>
+std::vector<WordNode*> GatherChains(const std::vector<THashItem*>& heads,
+                                    const std::vector<int32_t>& sizes, size_t total,
+                                    Visit&& visit) {
+  std::vector<WordNode*> items;
+  FillFresh(items, total, nullptr);
+  size_t start = 0;
+  for (size_t first = 0; first < heads.size(); first += kChainGroup) {
+    const size_t group = std::min(kChainGroup, heads.size() - first);
+    THashItem* at[kChainGroup];
+    size_t out[kChainGroup];
+    for (size_t k = 0; k < group; ++k) {
+      at[k] = heads[first + k];
+      out[k] = start;
+      start += static_cast<size_t>(sizes[first + k]);
+    }
+    for (bool more = true; more;) {
+      more = false;
+      for (size_t k = 0; k < group; ++k) {
+        if (at[k] == nullptr) continue;
+        auto* node = static_cast<WordNode*>(at[k]);
+        items[out[k]++] = node;
+        visit(node);
+        at[k] = node->Next;
+        more = true;
+      }
+    }
+  }
+  return items;
+}
 
 }  // namespace
 
@@ -193,63 +231,37 @@ bool THashTable::AddCount(std::u16string_view key, int64_t n) {
 }
 
 std::vector<WordNode*> THashTable::Traversal() const {
-  std::vector<WordNode*> items;
-  FillFresh(items, static_cast<size_t>(item_count_), nullptr);
-  size_t start = 0;
-  for (size_t first = 0; first < buckets_.size(); first += kChainGroup) {
-    const size_t group = std::min(kChainGroup, buckets_.size() - first);
-    THashItem* at[kChainGroup];
-    size_t out[kChainGroup];
-    for (size_t k = 0; k < group; ++k) {
-      at[k] = buckets_[first + k];
-      out[k] = start;
-      start += static_cast<size_t>(chain_sizes_[first + k]);
-    }
-    // Walk the group's chains in step: their next items load side by side.
-    for (bool more = true; more;) {
-      more = false;
-      for (size_t k = 0; k < group; ++k) {
-        if (at[k] == nullptr) continue;
-        items[out[k]++] = static_cast<WordNode*>(at[k]);
-        at[k] = at[k]->Next;
-        more = true;
-      }
-    }
-  }
-  return items;
+  return GatherChains(buckets_, chain_sizes_, static_cast<size_t>(item_count_),
+                      [](const WordNode*) {});
 }
 
 std::u16string THashTable::ListText(int32_t width) const {
-  std::vector<WordNode*> items = Traversal();
-  const size_t n = items.size();
-  // First the exact length, so that the text is allocated once and written straight through.
-  size_t length = 0;
-  for (size_t i = 0; i < n; ++i) {
-    if (i + kAhead < n) Prefetch(items[i + kAhead]);
-    const WordNode& item = *items[i];
-    if (!Listed(item)) {
-      items[i] = nullptr;
-      continue;
-    }
-    length += std::max(item.Key.size(), static_cast<size_t>(std::max(width, 0))) + 2 +
-              static_cast<size_t>(DecimalLength(item.Count));
-  }
+  // While the chains are gathered, a bound on the length from the items alone (a blank key is
+  // counted but not listed), so that the text is allocated once without reading any key text.
+  const size_t pad_width = static_cast<size_t>(std::max(width, 0));
+  size_t bound = 0;
+  const std::vector<WordNode*> items = GatherChains(
+      buckets_, chain_sizes_, static_cast<size_t>(item_count_), [&](const WordNode* node) {
+        if (node->Count == 0) return;
+        bound += std::max(node->Key.size(), pad_width) + 2 +
+                 static_cast<size_t>(DecimalLength(node->Count));
+      });
   std::u16string text;
-  FillFresh(text, length, u'\0');
-  char16_t* out = text.data();
-  for (const WordNode* item : items) {
-    if (item == nullptr) continue;
-    const size_t key_size = item->Key.size();
-    std::memcpy(out, item->Key.data(), key_size * sizeof(char16_t));
-    out += key_size;
-    for (int64_t pad = static_cast<int64_t>(width) - static_cast<int64_t>(key_size); pad > 0;
-         --pad) {
-      *out++ = u' ';
-    }
-    *out++ = u'\t';
-    out += DecimalLength(item->Count);
-    WriteDecimal(out, item->Count);
-    *out++ = u'\r';
+  text.reserve(bound);
+  AdviseHugePages(text.data(), bound * sizeof(char16_t));
+  const size_t n = items.size();
+  for (size_t i = 0; i < n; ++i) {
+    PrefetchAhead(items, i);
+    const WordNode& item = *items[i];
+    if (!Listed(item)) continue;
+    text.append(item.Key);
+    if (item.Key.size() < pad_width) text.append(pad_width - item.Key.size(), u' ');
+    text.push_back(u'\t');
+    char16_t digits[24];
+    const int length = DecimalLength(item.Count);
+    WriteDecimal(digits + length, item.Count);
+    text.append(digits, static_cast<size_t>(length));
+    text.push_back(u'\r');
   }
   return text;
 }
@@ -292,7 +304,7 @@ std::vector<std::string> THashTable::Keys() const {
   keys.reserve(items.size());
   AdviseHugePages(keys.data(), items.size() * sizeof(std::string));
   for (size_t i = 0; i < items.size(); ++i) {
-    if (i + kAhead < items.size()) Prefetch(items[i + kAhead]);
+    PrefetchAhead(items, i);
     keys.push_back(Utf16ToCp936(items[i]->Key));
   }
   return keys;
@@ -331,7 +343,7 @@ std::unique_ptr<THashTable> THashTable::Clone() const {
   copy->pool_->Reserve(items.size());
   const size_t n = items.size();
   for (size_t i = 0; i < n; ++i) {
-    if (i + kAhead < n) Prefetch(items[i + kAhead]);
+    PrefetchAhead(items, i);
     const WordNode& item = *items[i];
     WordNode* node = copy->pool_->New();
     node->Key = item.Key;
