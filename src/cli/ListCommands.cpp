@@ -5,7 +5,7 @@
 #include <ostream>
 
 #include "cli/CliArguments.h"
-#include "text/AsciiCase.h"
+#include "dicttools/WordListFiles.h"
 #include "text/Error.h"
 #include "text/Lines.h"
 #include "text/Utf8.h"
@@ -16,15 +16,10 @@ namespace tarn::cli {
 
 namespace {
 
-// The .dat form goes by the name: its last three characters are "dat" in any case.
-bool NamesDatFile(const std::string& file) {
-  return file.size() >= 3 && LowerAscii(std::string_view(file).substr(file.size() - 3)) == "dat";
-}
-
 int ReadList(const CliContext& context) {
   const CliArguments arguments(context.args, {});
   const std::string& file = arguments.Positional(1)[0];
-  if (NamesDatFile(file)) {
+  if (dicttools::NamesDatForm(file)) {
     ReadDatFile(file,
                 [&context](std::u16string&& entry) { context.out << Utf16ToUtf8(entry) << '\n'; });
   } else {
