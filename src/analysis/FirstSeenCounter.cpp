@@ -1,6 +1,7 @@
 #include "analysis/FirstSeenCounter.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "wordtable/HugePages.h"
@@ -43,22 +44,44 @@ uint64_t Second(const char* bytes, size_t size) {
   return size > 8 ? Prefix(bytes + 8, size - 8) : 0;
 }
 
-// The hash of a word of up to sixteen bytes, from its length and its leading bytes.
-uint64_t ShortHash(size_t size, uint64_t prefix, uint64_t second) {
-  uint64_t h = Mix(0x9E3779B97F4A7C15ull ^ size, prefix);
-  if (size > 8) h = Mix(h, second);
+// The hash of a word starts from its length and its first sixteen bytes, zero-padded.
+uint64_t HashStart(size_t size, uint64_t prefix, uint64_t second) {
+  return Mix(Mix(0x9E3779B97F4A7C15ull ^ size, prefix), second);
+}
+
+uint64_t HashEnd(uint64_t h) {
   h *= 0x94D049BB133111EBull;
   return h ^ (h >> 29);
 }
 
-uint64_t Hash(uint64_t prefix, uint64_t second, std::string_view word) {
-  if (word.size() <= 16) return ShortHash(word.size(), prefix, second);
-  uint64_t h = Mix(Mix(0x9E3779B97F4A7C15ull ^ word.size(), prefix), second);
+// The hash of a word of up to sixteen bytes, from its length and its leading bytes.
+uint64_t ShortHash(size_t size, uint64_t prefix, uint64_t second) {
+  return HashEnd(HashStart(size, prefix, second));
+}
+
+// The hash `h` of a word's first sixteen bytes continued over the rest of it.
+[[gnu::noinline]] uint64_t LongHash(uint64_t h, std::string_view word) {
   size_t at = 16;
   for (; at + 8 <= word.size(); at += 8) h = Mix(h, Load64(word.data() + at));
   if (at < word.size()) h = Mix(h, Prefix(word.data() + at, word.size() - at));
-  h *= 0x94D049BB133111EBull;
-  return h ^ (h >> 29);
+  return HashEnd(h);
+}
+
+inline uint64_t Hash(uint64_t prefix, uint64_t second, std::string_view word) {
+  const uint64_t h = HashStart(word.size(), prefix, second);
+  return word.size() <= 16 ? HashEnd(h) : LongHash(h, word);
+}
+
+// Masks that keep the low 0 to 8 bytes of a number, by the number of bytes.
+constexpr std::array<uint64_t, 9> kLowBytes = [] {
+  std::array<uint64_t, 9> masks{};
+  for (size_t n = 0; n < 8; ++n) masks[n] = (uint64_t{1} << (8 * n)) - 1;
+  masks[8] = ~uint64_t{0};
+  return masks;
+}();
+
+WordKey KeyOf(std::string_view word, uint64_t prefix, uint64_t second) {
+  return WordKey{prefix, second, Hash(prefix, second, word)};
 }
 
 // The number of leading non-zero bytes of a zero-padded word part.
@@ -70,74 +93,89 @@ FirstSeenCounter::FirstSeenCounter()
     : slots_(kInitialSlots, Slot{0, 0, 0, 0}), mask_(kInitialSlots - 1) {}
 
 void FirstSeenCounter::Add(std::string_view word) {
-  const uint64_t prefix = Prefix(word.data(), word.size());
-  const uint64_t second = Second(word.data(), word.size());
-  Insert(word, prefix, second, Hash(prefix, second, word));
+  Insert(word, KeyOf(word, Prefix(word.data(), word.size()), Second(word.data(), word.size())));
 }
 
-void FirstSeenCounter::AddBatch(const char* base, const WordSpan* spans, size_t count) {
-  // Each word is hashed and its slot requested this many words before it is counted, so that
-  // the slot has arrived from memory by then.
+WordKey FirstSeenCounter::PaddedKeyOf(std::string_view word) {
+  const size_t first = std::min<size_t>(word.size(), 8);
+  const size_t rest = std::min<size_t>(word.size() - first, 8);
+  return KeyOf(word, Load64(word.data()) & kLowBytes[first],
+               Load64(word.data() + 8) & kLowBytes[rest]);
+}
+
+void FirstSeenCounter::AddKeyed(const char* base, const WordSpan* spans, const WordKey* keys,
+                                size_t count) {
+  // Each word's slot is requested this many words before it is counted, so that it has arrived
+  // from memory by then.
   constexpr size_t kAhead = 32;
-  struct Ready {
-    uint64_t prefix;
-    uint64_t second;
-    uint64_t hash;
-  };
-  Ready ready[kAhead];
-  const auto prepare = [&](size_t i) {
-    const std::string_view word(base + spans[i].offset, spans[i].length);
-    Ready& r = ready[i % kAhead];
-    r.prefix = Prefix(word.data(), word.size());
-    r.second = Second(word.data(), word.size());
-    r.hash = Hash(r.prefix, r.second, word);
-    const auto* slot = reinterpret_cast<const char*>(&slots_[(r.hash >> 32) & mask_]);
-    __builtin_prefetch(slot);
-    // A quarter of the slots straddle two cache lines.
-    const char* end = slot + sizeof(Slot) - 1;
-    if (((reinterpret_cast<uintptr_t>(slot) ^ reinterpret_cast<uintptr_t>(end)) & ~uintptr_t{63}) !=
-        0) {
-      __builtin_prefetch(end);
-    }
-  };
-  for (size_t i = 0; i < std::min(kAhead, count); ++i) prepare(i);
+  for (size_t i = 0; i < std::min(kAhead, count); ++i) PrefetchSlot(keys[i]);
   for (size_t i = 0; i < count; ++i) {
-    const Ready r = ready[i % kAhead];
-    if (i + kAhead < count) prepare(i + kAhead);
-    Insert(std::string_view(base + spans[i].offset, spans[i].length), r.prefix, r.second, r.hash);
+    if (i + kAhead < count) PrefetchSlot(keys[i + kAhead]);
+    Insert(std::string_view(base + spans[i].offset, spans[i].length), keys[i]);
   }
 }
 
-inline void FirstSeenCounter::Insert(std::string_view word, uint64_t prefix, uint64_t second,
-                                     uint64_t hash) {
+void FirstSeenCounter::AddPadded(const char* base, const WordSpan* spans, size_t count) {
+  constexpr size_t kAhead = 32;
+  WordKey ready[kAhead];
+  const auto prepare = [&](size_t i) {
+    ready[i % kAhead] = PaddedKeyOf(std::string_view(base + spans[i].offset, spans[i].length));
+    PrefetchSlot(ready[i % kAhead]);
+  };
+  for (size_t i = 0; i < std::min(kAhead, count); ++i) prepare(i);
+  for (size_t i = 0; i < count; ++i) {
+    const WordKey key = ready[i % kAhead];
+    if (i + kAhead < count) prepare(i + kAhead);
+    Insert(std::string_view(base + spans[i].offset, spans[i].length), key);
+  }
+}
+
+inline void FirstSeenCounter::PrefetchSlot(const WordKey& key) const {
+  const auto* slot = reinterpret_cast<const char*>(&slots_[(key.hash >> 32) & mask_]);
+  __builtin_prefetch(slot);
+  // A quarter of the slots straddle two cache lines.
+  const char* end = slot + sizeof(Slot) - 1;
+  if (((reinterpret_cast<uintptr_t>(slot) ^ reinterpret_cast<uintptr_t>(end)) & ~uintptr_t{63}) !=
+      0) {
+    __builtin_prefetch(end);
+  }
+}
+
+inline void FirstSeenCounter::Insert(std::string_view word, const WordKey& key) {
   ++total_;
-  size_t at = static_cast<size_t>(hash >> 32) & mask_;
+  size_t at = static_cast<size_t>(key.hash >> 32) & mask_;
   while (true) {
     Slot& slot = slots_[at];
     if (slot.entry == 0) break;
     // Below sixteen bytes the zero-padded leading bytes are the whole word (words hold no zero
     // byte); from sixteen on, the entry holds the length and the rest.
-    if (slot.prefix == prefix && slot.second == second &&
+    if (slot.prefix == key.prefix && slot.second == key.second &&
         (word.size() < 16 || SameTail(entries_[slot.entry - 1], word))) {
-      if (++slot.count == UINT32_MAX) {
-        const size_t entry = slot.entry - 1;
-        auto spill = std::find_if(spilled_.begin(), spilled_.end(),
-                                  [entry](const auto& item) { return item.first == entry; });
-        if (spill == spilled_.end()) spill = spilled_.insert(spilled_.end(), {entry, 0});
-        spill->second += slot.count;
-        slot.count = 0;
-      }
+      if (++slot.count == UINT32_MAX) Spill(slot);
       return;
     }
     at = (at + 1) & mask_;
   }
+  AddEntry(word, key, at);
+}
+
+void FirstSeenCounter::Spill(Slot& slot) {
+  const size_t entry = slot.entry - 1;
+  auto spill = std::find_if(spilled_.begin(), spilled_.end(),
+                            [entry](const auto& item) { return item.first == entry; });
+  if (spill == spilled_.end()) spill = spilled_.insert(spilled_.end(), {entry, 0});
+  spill->second += slot.count;
+  slot.count = 0;
+}
+
+void FirstSeenCounter::AddEntry(std::string_view word, const WordKey& key, size_t at) {
   if (entries_.size() == entries_.capacity()) GrowFresh(entries_, 2 * entries_.size() + 64);
   if (arena_.size() + word.size() > arena_.capacity()) {
     GrowFresh(arena_, 2 * (arena_.size() + word.size()));
   }
   entries_.push_back(Entry{arena_.size(), word.size()});
   arena_.append(word);
-  slots_[at] = Slot{prefix, second, 1, static_cast<uint32_t>(entries_.size())};
+  slots_[at] = Slot{key.prefix, key.second, 1, static_cast<uint32_t>(entries_.size())};
   if (entries_.size() * 2 > slots_.size()) Grow();
 }
 

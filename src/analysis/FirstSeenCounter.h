@@ -17,6 +17,13 @@ struct WordSpan {
   size_t length;
 };
 
+// What the counter looks a word up by: its first sixteen bytes, zero-padded, and its hash.
+struct WordKey {
+  uint64_t prefix;  // bytes 0-7
+  uint64_t second;  // bytes 8-15
+  uint64_t hash;
+};
+
 // Counts byte-string words in an open-addressing index and remembers the order in which each
 // distinct word was first met, so that a word table filled from it in that order has the same
 // chains as one filled by one AddCount per running word.
@@ -26,9 +33,14 @@ class FirstSeenCounter {
 
   // Counts one more occurrence of `word` (non-empty, without zero bytes).
   void Add(std::string_view word);
-  // Counts the words at `spans` in `base`, in order; hashing them all first lets their slots
-  // load from memory side by side.
-  void AddBatch(const char* base, const WordSpan* spans, size_t count);
+  // The key of the non-empty `word`, reading sixteen bytes from its start whatever its length:
+  // the caller's buffer must hold them. Gives what Add computes without reading on.
+  static WordKey PaddedKeyOf(std::string_view word);
+  // Counts the words at `spans` in `base` whose keys are given, in order; with the keys known
+  // ahead, the slots of the words to come load from memory while earlier ones are counted.
+  void AddKeyed(const char* base, const WordSpan* spans, const WordKey* keys, size_t count);
+  // Counts the words at `spans` in `base`, each followed by room enough for PaddedKeyOf.
+  void AddPadded(const char* base, const WordSpan* spans, size_t count);
 
   // Number of distinct words.
   size_t DistinctCount() const { return entries_.size(); }
@@ -65,8 +77,14 @@ class FirstSeenCounter {
     uint32_t entry;  // the entry's index plus one; 0 for an empty slot
   };
 
-  // Counts `word`, whose leading bytes and hash are given.
-  void Insert(std::string_view word, uint64_t prefix, uint64_t second, uint64_t hash);
+  // Counts `word` under its key.
+  void Insert(std::string_view word, const WordKey& key);
+  // Adds `word`, met for the first time, in the empty slot at `at`.
+  [[gnu::noinline]] void AddEntry(std::string_view word, const WordKey& key, size_t at);
+  // Moves a slot's full count to `spilled_`.
+  [[gnu::noinline]] void Spill(Slot& slot);
+  // Asks for the slot of `key` to be brought into cache.
+  void PrefetchSlot(const WordKey& key) const;
   // Whether the stored word of `entry` equals `word` (at least sixteen bytes, same first sixteen).
   bool SameTail(const Entry& entry, std::string_view word) const;
   // The hash of the word in `slot`, from the slot alone when the word is short.

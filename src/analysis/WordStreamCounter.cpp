@@ -63,12 +63,10 @@ constexpr std::array<unsigned char, 256> MakeUnitKinds() {
   return kinds;
 }
 
-// Bytes looked at together by the block path, and the room it may write beyond a word.
+// Bytes looked at together by the block path, and the room kept after the last word, which
+// key reading looks into.
 constexpr size_t kBlock = 64;
 constexpr size_t kBlockSlack = 16;
-
-// Words handed to the counter at a time.
-constexpr size_t kBatchWords = 256;
 
 constexpr std::array<unsigned char, 256> kByteKinds = MakeByteKinds();
 constexpr std::array<unsigned char, 128> kLowered = MakeLowered();
@@ -76,8 +74,10 @@ constexpr std::array<unsigned char, 256> kUnitKinds = MakeUnitKinds();
 
 }  // namespace
 
-WordStreamCounter::WordStreamCounter(bool l_rule) : l_rule_(l_rule), word_(4096, '\0') {
-  batch_.reserve(kBatchWords);
+WordStreamCounter::WordStreamCounter(bool l_rule, size_t batch_words)
+    : l_rule_(l_rule), batch_words_(batch_words) {
+  batch_.bytes.resize(4096);
+  batch_.spans.reserve(batch_words_);
 }
 
 void WordStreamCounter::Feed(std::string_view bytes) {
@@ -94,18 +94,25 @@ void WordStreamCounter::Feed(std::string_view bytes) {
     lead_ = 0;
     Unit(kOtherUnit);
   }
-  // Room for every letter this chunk can add, so that runs of letters are copied unchecked.
+  // Room for every byte this chunk can add, so that the bytes are copied unchecked. Without an
+  // open word the next one goes right after the last, so the room needed stays bounded.
+  if (word_length_ == 0) {
+    word_start_ =
+        batch_.spans.empty() ? 0 : batch_.spans.back().offset + batch_.spans.back().length;
+  }
+  std::string& words = batch_.bytes;
   const size_t needed = word_start_ + word_length_ + n + kBlockSlack;
-  if (word_.size() < needed) word_.resize(std::max(needed, 2 * word_.size()));
+  if (words.size() < needed) words.resize(std::max(needed, 2 * words.size()));
   size_t end = n;
   while (i < n) {
-    if (!rule_pending_ && i + kBlock < n && PlainBlock(p + i)) {
-      i += kBlock;
-      continue;
+    if (!rule_pending_ && i + kBlock < n) {
+      const size_t taken = PlainBlock(p + i);
+      i += taken;
+      if (taken == kBlock) continue;
     }
     unsigned char b = p[i];
     if (kByteKinds[b] == kLetterByte && !rule_pending_) {
-      char* out = word_.data() + word_start_ + word_length_;
+      char* out = batch_.bytes.data() + word_start_ + word_length_;
       const size_t first = i;
       do {
         *out++ = static_cast<char>(kLowered[b]);
@@ -162,13 +169,16 @@ void WordStreamCounter::Feed(std::string_view bytes) {
   }
 }
 
-bool WordStreamCounter::PlainBlock(const unsigned char* block) {
+size_t WordStreamCounter::PlainBlock(const unsigned char* block) {
 #ifdef __SSE2__
   // Plain: ASCII without NUL or apostrophe. There every non-letter is a separator (line
-  // breaks included) and, with no rule pending, only the letters and the word ends matter.
-  alignas(16) unsigned char lowered[kBlock + kBlockSlack];
+  // breaks included) and, with no rule pending, only the letters and the word ends matter. The
+  // block is copied lowered as it stands, so a word is where it was and needs no copy of its
+  // own; what lies between words is never read.
+  char* out = batch_.bytes.data() + word_start_ + word_length_;
+  const size_t at = word_start_ + word_length_;
   uint64_t letters = 0;
-  uint32_t special = 0;
+  uint64_t special = 0;
   const __m128i zero = _mm_setzero_si128();
   const __m128i apostrophe = _mm_set1_epi8('\'');
   const __m128i case_bit = _mm_set1_epi8(0x20);
@@ -176,40 +186,63 @@ bool WordStreamCounter::PlainBlock(const unsigned char* block) {
   const __m128i after_z = _mm_set1_epi8('z' + 1);
   for (size_t k = 0; k < kBlock; k += 16) {
     const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + k));
-    special |= static_cast<uint32_t>(_mm_movemask_epi8(v)) |
-               static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, zero))) |
-               static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, apostrophe)));
+    const auto odd = static_cast<uint32_t>(_mm_movemask_epi8(v)) |
+                     static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, zero))) |
+                     static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, apostrophe)));
+    special |= static_cast<uint64_t>(odd) << k;
     const __m128i low = _mm_or_si128(v, case_bit);
-    _mm_store_si128(reinterpret_cast<__m128i*>(lowered + k), low);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + k), low);
     const __m128i letter =
         _mm_and_si128(_mm_cmpgt_epi8(low, before_a), _mm_cmplt_epi8(low, after_z));
     letters |= static_cast<uint64_t>(static_cast<uint32_t>(_mm_movemask_epi8(letter))) << k;
   }
-  if (special != 0) return false;
-  size_t at = 0;
-  while (at < kBlock) {
-    const uint64_t rest = letters >> at;
-    if ((rest & 1) == 0) {
-      EndWord();
-      if (rest == 0) break;
-      at += static_cast<size_t>(__builtin_ctzll(rest));
-      continue;
+  // Only the bytes before the first one that needs the rules are taken.
+  const size_t taken = special == 0 ? kBlock : static_cast<size_t>(__builtin_ctzll(special));
+  if (taken == 0) return 0;
+  const uint64_t last_bit = uint64_t{1} << (taken - 1);
+  letters &= last_bit | (last_bit - 1);
+  uint64_t starts = letters & ~(letters << 1);
+  // The last letter of each run, except a run that reaches the end and may go on after it.
+  uint64_t ends = letters & ~(letters >> 1) & ~last_bit;
+  std::vector<WordSpan>& spans = batch_.spans;
+  if (word_length_ > 0) {
+    // The word open before the block ends before it, inside it, or goes on through it.
+    if ((letters & 1) == 0) {
+      spans.push_back(WordSpan{word_start_, word_length_});
+      word_length_ = 0;
+    } else {
+      starts &= starts - 1;  // the run at the block's start is the open word's
+      if (ends == 0) {
+        word_length_ += taken;
+      } else {
+        const size_t end = static_cast<size_t>(__builtin_ctzll(ends));
+        spans.push_back(WordSpan{word_start_, word_length_ + end + 1});
+        word_length_ = 0;
+        ends &= ends - 1;
+      }
     }
-    const size_t run = ~rest == 0 ? kBlock : static_cast<size_t>(__builtin_ctzll(~rest));
-    char* out = word_.data() + word_start_ + word_length_;
-    for (size_t k = 0; k < run; k += 16) {
-      _mm_storeu_si128(reinterpret_cast<__m128i*>(out + k),
-                       _mm_loadu_si128(reinterpret_cast<const __m128i*>(lowered + at + k)));
-    }
-    word_length_ += run;
-    at += run;
   }
-  const unsigned char last = block[kBlock - 1];
+  while (ends != 0) {
+    const size_t start = static_cast<size_t>(__builtin_ctzll(starts));
+    const size_t end = static_cast<size_t>(__builtin_ctzll(ends));
+    spans.push_back(WordSpan{at + start, end - start + 1});
+    starts &= starts - 1;
+    ends &= ends - 1;
+  }
+  if (starts != 0) {
+    const size_t start = static_cast<size_t>(__builtin_ctzll(starts));
+    word_start_ = at + start;
+    word_length_ = taken - start;
+  } else if (word_length_ == 0) {
+    word_start_ = at + taken;
+  }
+  const unsigned char last = block[taken - 1];
   previous_alnum_ = kUnitKinds[kLowered[last]] == kLetter || kUnitKinds[last] == kDigit;
-  return true;
+  if (spans.size() >= batch_words_) FlushWords();
+  return taken;
 #else
   (void)block;
-  return false;
+  return 0;
 #endif
 }
 
@@ -226,6 +259,10 @@ void WordStreamCounter::Finish() {
   if (apostrophe_) RuleUnit(' ');
   EndWord();
   FlushWords();
+  if (pipe_) {
+    pipe_->Drain();
+    pipe_.reset();
+  }
   stopped_ = true;
 }
 
@@ -292,22 +329,44 @@ void WordStreamCounter::RuleUnit(unsigned char unit) {
 }
 
 inline void WordStreamCounter::AppendLetter(unsigned char letter) {
-  if (word_start_ + word_length_ == word_.size()) word_.resize(word_.size() * 2);
-  word_[word_start_ + word_length_++] = static_cast<char>(letter);
+  // The key of a word is read sixteen bytes at a time, so room for that stays behind it.
+  std::string& bytes = batch_.bytes;
+  if (word_start_ + word_length_ + kBlockSlack >= bytes.size()) bytes.resize(bytes.size() * 2);
+  bytes[word_start_ + word_length_++] = static_cast<char>(letter);
 }
 
 inline void WordStreamCounter::EndWord() {
   if (word_length_ == 0) return;
-  batch_.push_back(WordSpan{word_start_, word_length_});
+  batch_.spans.push_back(WordSpan{word_start_, word_length_});
   word_start_ += word_length_;
   word_length_ = 0;
-  if (batch_.size() == kBatchWords) FlushWords();
+  if (batch_.spans.size() >= batch_words_) FlushWords();
 }
 
 void WordStreamCounter::FlushWords() {
-  words_.AddBatch(word_.data(), batch_.data(), batch_.size());
-  batch_.clear();
+  const std::vector<WordSpan>& spans = batch_.spans;
+  // The keys are worked out here, where the words are still in cache, unless the counting
+  // thread is waiting for work anyway.
+  if (!pipe_ || pipe_->Behind()) {
+    batch_.keys.resize(spans.size());
+    for (size_t i = 0; i < spans.size(); ++i) {
+      batch_.keys[i] = FirstSeenCounter::PaddedKeyOf(
+          std::string_view(batch_.bytes.data() + spans[i].offset, spans[i].length));
+    }
+  }
+  // A word still open moves to the front of the next batch.
+  open_word_.assign(batch_.bytes.data() + word_start_, word_length_);
+  if (!pipe_ && spans.size() < batch_words_) {
+    // The whole text fitted in one batch: a second thread would not pay for itself.
+    words_.AddKeyed(batch_.bytes.data(), spans.data(), batch_.keys.data(), spans.size());
+    batch_.spans.clear();
+    batch_.keys.clear();
+  } else {
+    if (!pipe_) pipe_ = std::make_unique<CountingPipe>(words_);
+    pipe_->Pass(batch_);
+  }
   word_start_ = 0;
+  open_word_.copy(batch_.bytes.data(), open_word_.size());
 }
 
 }  // namespace tarn

@@ -2,10 +2,12 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "analysis/CountingPipe.h"
 #include "analysis/FirstSeenCounter.h"
 
 namespace tarn {
@@ -24,21 +26,28 @@ class THashTable;
 // long they are.
 class WordStreamCounter {
  public:
+  // Words handed to the counter at a time. A text of more words is counted on a second
+  // thread while the rest is cut into words.
+  static constexpr size_t kBatchWords = 32768;
+
   // `l_rule`: whether the "'l" rule applies (the file run); the clipboard run goes without.
-  explicit WordStreamCounter(bool l_rule = true);
+  explicit WordStreamCounter(bool l_rule = true, size_t batch_words = kBatchWords);
 
   // Counts the words that `bytes` completes; a word cut by the chunk's end waits for the next.
   void Feed(std::string_view bytes);
   // Ends the text (its last line gains its line break); call once, after the last Feed.
   void Finish();
   // Forgets everything fed so far, as if newly made.
-  void Reset() { *this = WordStreamCounter(l_rule_); }
+  void Reset() {
+    pipe_.reset();
+    *this = WordStreamCounter(l_rule_, batch_words_);
+  }
 
   // Whether the document gave at least one line (a byte before the first NUL).
   bool HasText() const { return has_text_; }
   // Whether the text has ended (a NUL or Finish); later bytes are ignored.
   bool Ended() const { return stopped_; }
-  // The counted words, first seen first.
+  // The counted words, first seen first; complete once Finish has returned.
   const FirstSeenCounter& Words() const { return words_; }
   // Adds every counted word with its count to `table` in first-seen order, which gives the
   // chains that one AddCount per running word would give an empty table.
@@ -49,15 +58,16 @@ class WordStreamCounter {
   // character itself, or kOtherUnit for every unit above U+007F.
   static constexpr unsigned char kOtherUnit = 0x80;
 
-  // Counts a 64-byte block at once when it holds only ASCII without NUL or apostrophe;
-  // returns false, having done nothing, otherwise.
-  bool PlainBlock(const unsigned char* block);
+  // Takes the bytes of a 64-byte block up to the first that is NUL, an apostrophe or beyond
+  // ASCII, all at once; returns how many it took.
+  size_t PlainBlock(const unsigned char* block);
   void Unit(unsigned char unit);
   void RuleUnit(unsigned char unit);
   void AppendLetter(unsigned char letter);
   void EndWord();
 
   bool l_rule_;
+  size_t batch_words_;
   // Line and code page state carried from one chunk to the next.
   bool stopped_ = false;    // a NUL ended the text
   bool has_text_ = false;   // some byte came before the end of the text
@@ -69,14 +79,17 @@ class WordStreamCounter {
   bool apostrophe_ = false;      // an apostrophe waits for the unit after it
   int kill_ = 0;                 // units still to drop after the "l" rule
   bool previous_alnum_ = false;  // the previous unit, before any rule, was a-z or 0-9
-  // Finished words wait in `word_` before `word_start_` until a batch is full; the current
-  // word follows them.
+  // Finished words wait in the batch's bytes before `word_start_` until the batch is full; the
+  // current word follows them. Between words lies whatever the text had there.
   void FlushWords();
-  std::string word_;
+  WordBatch batch_;
+  std::string open_word_;
   size_t word_start_ = 0;
   size_t word_length_ = 0;
-  std::vector<WordSpan> batch_;
   FirstSeenCounter words_;
+  // Counts full batches into `words_` once the text has more than one; declared after `words_`
+  // so that its thread ends before `words_` goes.
+  std::unique_ptr<CountingPipe> pipe_;
 };
 
 }  // namespace tarn

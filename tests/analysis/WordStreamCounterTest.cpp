@@ -17,8 +17,9 @@ using testing::TwoPassWords;
 
 // Feeds `document` cut at the given offsets and returns the counted table.
 std::unique_ptr<THashTable> StreamTable(std::string_view document, bool l_rule,
-                                        const std::vector<size_t>& cuts, bool* has_text) {
-  WordStreamCounter counter(l_rule);
+                                        const std::vector<size_t>& cuts, bool* has_text,
+                                        size_t batch_words) {
+  WordStreamCounter counter(l_rule, batch_words);
   size_t from = 0;
   for (size_t cut : cuts) {
     counter.Feed(document.substr(from, cut - from));
@@ -38,27 +39,32 @@ std::unique_ptr<THashTable> OracleTable(const std::vector<std::u16string>& words
   return table;
 }
 
-// Compares the streaming counter with the literal definition, whole and byte by byte.
-void ExpectSameAsDefinition(std::string_view document, bool l_rule,
-                            const std::vector<size_t>& cuts) {
+// Compares the streaming counter with the literal definition, whole and byte by byte. Small
+// batches make the words of even a short document go through the counting thread.
+void ExpectSameAsDefinition(std::string_view document, bool l_rule, const std::vector<size_t>& cuts,
+                            size_t batch_words = WordStreamCounter::kBatchWords) {
   const auto words = TwoPassWords(document, l_rule);
   bool has_text = false;
-  const auto streamed = StreamTable(document, l_rule, cuts, &has_text);
+  const auto streamed = StreamTable(document, l_rule, cuts, &has_text, batch_words);
   ASSERT_EQ(has_text, words.has_value());
   const auto expected = OracleTable(words.value_or(std::vector<std::u16string>{}));
   EXPECT_EQ(TableDump(*streamed), TableDump(*expected));
   EXPECT_EQ(streamed->TotalCount(), expected->TotalCount());
 }
 
-std::vector<std::string> WordsOf(std::string_view document, bool l_rule) {
-  WordStreamCounter counter(l_rule);
-  counter.Feed(document);
-  counter.Finish();
+std::vector<std::string> WordsOf(const WordStreamCounter& counter) {
   std::vector<std::string> words;
   counter.Words().ForEach([&](std::string_view word, int64_t count) {
     for (int64_t i = 0; i < count; ++i) words.emplace_back(word);
   });
   return words;
+}
+
+std::vector<std::string> WordsOf(std::string_view document, bool l_rule) {
+  WordStreamCounter counter(l_rule);
+  counter.Feed(document);
+  counter.Finish();
+  return WordsOf(counter);
 }
 
 struct ByteCase {
@@ -176,6 +182,7 @@ TEST(WordStreamCounterTest, MatchesTheTwoPassDefinitionOnRandomDocuments) {
     SCOPED_TRACE(::testing::Message() << "seed " << seed);
     ExpectSameAsDefinition(document, true, cuts);
     ExpectSameAsDefinition(document, false, cuts);
+    if (seed % 4 == 0) ExpectSameAsDefinition(document, true, cuts, 1 + seed % 7);
     if (::testing::Test::HasFailure()) break;
   }
 }
@@ -186,10 +193,25 @@ TEST(WordStreamCounterTest, OneByteChunksMatchTheDefinition) {
   std::vector<size_t> cuts;
   for (size_t i = 1; i < document.size(); ++i) cuts.push_back(i);
   ExpectSameAsDefinition(document, true, cuts);
+  ExpectSameAsDefinition(document, true, cuts, 3);
+}
+
+// Text first taken for UTF-8 is fed again from its start after a Reset, perhaps while earlier
+// batches are still being counted; nothing of them may remain.
+TEST(WordStreamCounterTest, ResetForgetsBatchesOnTheirWay) {
+  std::string long_text;
+  for (int i = 0; i < 2000; ++i) long_text += "alpha beta gamma ";
+  WordStreamCounter counter(true, 4);
+  counter.Feed(long_text);
+  counter.Reset();
+  counter.Feed("one two two");
+  counter.Finish();
+  EXPECT_EQ(WordsOf(counter), (std::vector<std::string>{"one", "two", "two"}));
 }
 
 // The counter compares the first eight and sixteen letters in place and the rest elsewhere; words
-// that agree up to either boundary stay apart, before and after the counter grows.
+// that agree up to either boundary stay apart, before and after the counter grows, and whether
+// their keys were read exactly or sixteen bytes at a time.
 TEST(FirstSeenCounterTest, TellsApartWordsThatShareTheirLeadingLetters) {
   const std::string p16 = "abcdefghijklmnop";
   const std::vector<std::string> words = {
@@ -202,14 +224,16 @@ TEST(FirstSeenCounterTest, TellsApartWordsThatShareTheirLeadingLetters) {
   for (const std::string& word : words) {
     spans.push_back({buffer.size(), word.size()});
     buffer += word;
+    counter.Add(word);
   }
-  counter.AddBatch(buffer.data(), spans.data(), spans.size());
   for (int i = 0; i < 5000; ++i) {
     std::string word = "w";
     word += std::to_string(i);
     counter.Add(word);  // forces growth
   }
-  counter.AddBatch(buffer.data(), spans.data(), spans.size());
+  // The padded reading takes the bytes after each word into account only to mask them off.
+  buffer += std::string(16, 'z');
+  counter.AddPadded(buffer.data(), spans.data(), spans.size());
   std::vector<std::pair<std::string, int64_t>> seen;
   counter.ForEach([&](std::string_view word, int64_t count) {
     if (word[0] == 'a') seen.emplace_back(word, count);

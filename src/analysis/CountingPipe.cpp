@@ -1,0 +1,87 @@
+#include "analysis/CountingPipe.h"
+
+#include <utility>
+
+namespace tarn {
+
+namespace {
+
+// Batches in circulation: enough that neither side waits for the other on every batch.
+constexpr size_t kMaxBatches = 4;
+
+}  // namespace
+
+CountingPipe::CountingPipe(FirstSeenCounter& counter)
+    : counter_(counter), worker_([this] { Work(); }) {}
+
+CountingPipe::~CountingPipe() {
+  {
+    const std::lock_guard lock(mutex_);
+    closing_ = true;
+    waiting_.clear();
+  }
+  changed_.notify_all();
+  worker_.join();
+}
+
+void CountingPipe::Pass(WordBatch& batch) {
+  std::unique_lock lock(mutex_);
+  if (spare_.empty() && batches_ >= kMaxBatches) {
+    changed_.wait(lock, [this] { return !spare_.empty() || failure_; });
+  }
+  if (failure_) std::rethrow_exception(failure_);
+  WordBatch next;
+  if (!spare_.empty()) {
+    next = std::move(spare_.back());
+    spare_.pop_back();
+  } else {
+    ++batches_;
+  }
+  if (next.bytes.size() < batch.bytes.size()) next.bytes.resize(batch.bytes.size());
+  waiting_.push_back(std::move(batch));
+  waiting_count_.store(waiting_.size(), std::memory_order_relaxed);
+  batch = std::move(next);
+  lock.unlock();
+  changed_.notify_all();
+}
+
+void CountingPipe::Drain() {
+  std::unique_lock lock(mutex_);
+  changed_.wait(lock, [this] { return (waiting_.empty() && !working_) || failure_; });
+  if (failure_) std::rethrow_exception(failure_);
+}
+
+void CountingPipe::Work() {
+  std::unique_lock lock(mutex_);
+  while (true) {
+    changed_.wait(lock, [this] { return !waiting_.empty() || closing_; });
+    if (closing_) return;
+    WordBatch batch = std::move(waiting_.front());
+    waiting_.pop_front();
+    waiting_count_.store(waiting_.size(), std::memory_order_relaxed);
+    working_ = true;
+    lock.unlock();
+    try {
+      if (batch.keys.empty()) {
+        counter_.AddPadded(batch.bytes.data(), batch.spans.data(), batch.spans.size());
+      } else {
+        counter_.AddKeyed(batch.bytes.data(), batch.spans.data(), batch.keys.data(),
+                          batch.spans.size());
+      }
+    } catch (...) {
+      lock.lock();
+      failure_ = std::current_exception();
+      working_ = false;
+      changed_.notify_all();
+      return;
+    }
+    batch.spans.clear();
+    batch.keys.clear();
+    lock.lock();
+    working_ = false;
+    spare_.push_back(std::move(batch));
+    changed_.notify_all();
+  }
+}
+
+}  // namespace tarn

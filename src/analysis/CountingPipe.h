@@ -1,0 +1,62 @@
+#pragma once
+
+#include <atomic>
+#include <condition_variable>
+#include <cstddef>
+#include <deque>
+#include <exception>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "analysis/FirstSeenCounter.h"
+
+namespace tarn {
+
+// Finished words on their way to the counter: their bytes back to back, each followed by room
+// for FirstSeenCounter::PaddedKeyOf, where each stands and, when the one who filled the batch
+// had the time, their keys (one for each span, or none).
+struct WordBatch {
+  std::string bytes;
+  std::vector<WordSpan> spans;
+  std::vector<WordKey> keys;
+};
+
+// Counts batches of words into a FirstSeenCounter on a thread of its own, so that cutting a
+// text into words and counting them run side by side. Batches are counted in the order passed,
+// so the counter sees the words as if counted in place.
+class CountingPipe {
+ public:
+  explicit CountingPipe(FirstSeenCounter& counter);
+  // Waits for the batch being counted and drops those still waiting.
+  ~CountingPipe();
+  CountingPipe(const CountingPipe&) = delete;
+  CountingPipe& operator=(const CountingPipe&) = delete;
+
+  // Takes the words of `batch` to be counted and leaves `batch` empty, its bytes at least as
+  // long as they were. Waits while too many batches are waiting.
+  void Pass(WordBatch& batch);
+  // Returns once every batch passed is counted; rethrows what counting threw.
+  void Drain();
+  // Whether batches wait to be counted, so that the counting side has more to do than the
+  // filling side: the filler had better work out the keys itself then.
+  bool Behind() const { return waiting_count_.load(std::memory_order_relaxed) > 0; }
+
+ private:
+  void Work();
+
+  FirstSeenCounter& counter_;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::deque<WordBatch> waiting_;
+  std::atomic<size_t> waiting_count_ = 0;
+  std::vector<WordBatch> spare_;
+  size_t batches_ = 0;    // batches made, waiting, in work or spare
+  bool working_ = false;  // a batch is being counted
+  bool closing_ = false;
+  std::exception_ptr failure_;
+  std::thread worker_;
+};
+
+}  // namespace tarn
