@@ -4,15 +4,14 @@
 #include <QGridLayout>
 #include <QLineEdit>
 #include <QPainter>
-#include <QPlainTextEdit>
 #include <QScreen>
 #include <QStyle>
-#include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <exception>
 #include <utility>
 
+#include "dicttools/LineTextArea.h"
 #include "dicttools/ToolTable.h"
 #include "dicttools/WordListFiles.h"
 #include "text/Error.h"
@@ -118,11 +117,9 @@ Tfrmdicttools::Tfrmdicttools(tarn::UserPort& port, QWidget* parent) : QDialog(pa
   setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
   setSizeGripEnabled(false);
 
-  TntRichEdit1 = new QPlainTextEdit(this);
+  TntRichEdit1 = new tarn::dicttools::LineTextArea(this);
   TntRichEdit1->setObjectName(QStringLiteral("TntRichEdit1"));
   TntRichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  TntRichEdit1->setLineWrapMode(QPlainTextEdit::NoWrap);
-  TntRichEdit1->document()->setUndoRedoEnabled(false);
 
   BuildToolbar();
   auto* layout = new QVBoxLayout(this);
@@ -201,18 +198,9 @@ void Tfrmdicttools::Guarded(Command&& command) {
   }
 }
 
-std::u16string Tfrmdicttools::TextAreaText() const {
-  // The raw text keeps no-break spaces; each block break is the CR LF the operations expect.
-  QString text = TntRichEdit1->document()->toRawText();
-  text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
-  return ToUtf16(text);
-}
+std::u16string Tfrmdicttools::TextAreaText() const { return ToUtf16(TntRichEdit1->Text()); }
 
-void Tfrmdicttools::SetTextAreaText(std::u16string_view text) {
-  // Emptying first is far cheaper than letting the document replace a long list block by block.
-  TntRichEdit1->clear();
-  TntRichEdit1->setPlainText(FromUtf16(text));
-}
+void Tfrmdicttools::SetTextAreaText(std::u16string_view text) { TntRichEdit1->SetText(text); }
 
 void Tfrmdicttools::RunTool(std::string_view handler) {
   Guarded([this, handler] {

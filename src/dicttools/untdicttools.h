@@ -7,7 +7,10 @@
 #include "wordlists/UserPort.h"
 
 class QLineEdit;
-class QPlainTextEdit;
+
+namespace tarn::dicttools {
+class LineTextArea;
+}
 
 // The dictionary tools window: a text area holding a word list, two boxes and a toolbar of
 // line operations, open and save. Created hidden; closing it hides it and keeps its contents.
@@ -61,7 +64,7 @@ class Tfrmdicttools : public QDialog {
   void SetTextAreaText(std::u16string_view text);
 
   tarn::UserPort& port_;
-  QPlainTextEdit* TntRichEdit1 = nullptr;
+  tarn::dicttools::LineTextArea* TntRichEdit1 = nullptr;
   QLineEdit* TntEdit1 = nullptr;
   QLineEdit* TntEdit2 = nullptr;
 };

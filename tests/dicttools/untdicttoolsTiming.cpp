@@ -2,10 +2,10 @@
 // Run by hand: QT_QPA_PLATFORM=offscreen dicttools_window_timing
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QPlainTextEdit>
 #include <QToolButton>
 #include <cstdio>
 
+#include "dicttools/LineTextArea.h"
 #include "dicttools/WordListFiles.h"
 #include "dicttools/untdicttools.h"
 #include "support/FakeUserPort.h"
@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
   tarn::testing::FakeUserPort port;
   Tfrmdicttools window(port);
   window.ShowModeless();
-  auto* area = window.findChild<QPlainTextEdit*>(QStringLiteral("TntRichEdit1"));
+  auto* area = window.findChild<tarn::dicttools::LineTextArea*>(QStringLiteral("TntRichEdit1"));
   auto* open = window.findChild<QToolButton*>(QStringLiteral("RzBitBtn5"));
   auto* sort = window.findChild<QToolButton*>(QStringLiteral("RzBitBtn19"));
 
@@ -38,15 +38,14 @@ int main(int argc, char** argv) {
     timer.start();
     const std::u16string text = tarn::dicttools::ReadWordListText(file);
     const qint64 read_ms = timer.restart();
-    area->clear();
-    area->setPlainText(QString::fromStdU16String(text));
+    area->SetText(text);
     app.processEvents();
     const qint64 set_ms = timer.elapsed();
     std::printf(
         "round %d: open %lld ms (file read %lld ms, setting the text %lld ms), "
         "sort (read, sort, write back) %lld ms, %d lines\n",
         round, static_cast<long long>(open_ms), static_cast<long long>(read_ms),
-        static_cast<long long>(set_ms), static_cast<long long>(sort_ms), area->blockCount() - 1);
+        static_cast<long long>(set_ms), static_cast<long long>(sort_ms), area->LineCount() - 1);
   }
   return 0;
 }
