@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <future>
 
 #include "analysis/FileWordCount.h"
 #include "analysis/WordStreamCounter.h"
@@ -103,9 +104,12 @@ void CountingRun::FinishFileRun(const WordStreamCounter& counter, int64_t start)
     port_.ShowMessage("统计结束，分词及统计（不算显示）共耗时" + SecondsText(elapsed) + "秒！\r" +
                       "请点击分析菜单，查看分析报告！");
   }
+  // The snapshot and the listing only read the table: one is made while the other is written.
+  std::future<std::unique_ptr<THashTable>> snapshot =
+      std::async(std::launch::async, [&words] { return words.Clone(); });
   state_.text_view = Utf16ToCp936(words.ListText(20));
   state_.DocumentLoaded = true;
-  state_.SnapshotTable = words.Clone();
+  state_.SnapshotTable = snapshot.get();
 }
 
 void CountingRun::RunClipboard(const std::vector<std::string>& lines) {
