@@ -1,7 +1,10 @@
 #include "cli/CliRunner.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <exception>
+#include <new>
 #include <ostream>
 
 #include "cli/CliCommand.h"
@@ -35,45 +38,70 @@ void PrintHelp(const std::vector<CliCommand>& commands, std::ostream& out) {
 
 bool IsHelp(const std::string& arg) { return arg == "--help" || arg == "-h" || arg == "help"; }
 
+int RunCommand(const std::vector<CliCommand>& commands, const std::vector<std::string>& all_args,
+               std::istream& in, std::ostream& out, std::ostream& err) {
+  std::vector<std::string> args = all_args;
+  std::optional<std::string> dict_folder;
+  if (!args.empty() && args[0] == "--dict") {
+    if (args.size() < 2) throw Error("option \"--dict\" needs a value");
+    dict_folder = args[1];
+    args.erase(args.begin(), args.begin() + 2);
+  }
+  if (args.empty()) throw Error("no command given; see tarn-cli --help");
+  if (IsStepName(args[0])) {
+    RunSteps(args, dict_folder, out, err);
+    return 0;
+  }
+  if (IsHelp(args[0])) {
+    PrintHelp(commands, out);
+    return 0;
+  }
+  const auto command = std::find_if(commands.begin(), commands.end(),
+                                    [&args](const CliCommand& c) { return c.name == args[0]; });
+  if (command == commands.end()) {
+    throw Error("unknown command \"" + args[0] + "\"; see tarn-cli --help");
+  }
+  const std::vector<std::string> rest(args.begin() + 1, args.end());
+  if (rest.size() == 1 && IsHelp(rest[0]) && rest[0] != "help") {
+    out << "usage: tarn-cli " << command->name << ' ' << command->usage << "\n  "
+        << command->summary << '\n';
+    return 0;
+  }
+  return command->run(CliContext{rest, in, out, err, dict_folder});
+}
+
+// Flushes `out`; false, with the reason on `err`, when what was written did not all arrive (a
+// full disk, a closed pipe, /dev/full).
+bool OutputArrived(std::ostream& out, std::ostream& err) {
+  errno = 0;
+  out.flush();
+  if (out.good()) return true;
+  const int reason = errno;
+  err << "error: cannot write to standard output";
+  if (reason != 0) err << ": " << std::strerror(reason);
+  err << ".\n";
+  return false;
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& all_args, std::istream& in, std::ostream& out,
            std::ostream& err) {
   const std::vector<CliCommand> commands = AllCommands();
+  int status = 1;
   try {
-    std::vector<std::string> args = all_args;
-    std::optional<std::string> dict_folder;
-    if (!args.empty() && args[0] == "--dict") {
-      if (args.size() < 2) throw Error("option \"--dict\" needs a value");
-      dict_folder = args[1];
-      args.erase(args.begin(), args.begin() + 2);
-    }
-    if (args.empty()) throw Error("no command given; see tarn-cli --help");
-    if (IsStepName(args[0])) {
-      RunSteps(args, dict_folder, out, err);
-      return 0;
-    }
-    if (IsHelp(args[0])) {
-      PrintHelp(commands, out);
-      return 0;
-    }
-    const auto command = std::find_if(commands.begin(), commands.end(),
-                                      [&args](const CliCommand& c) { return c.name == args[0]; });
-    if (command == commands.end()) {
-      throw Error("unknown command \"" + args[0] + "\"; see tarn-cli --help");
-    }
-    const std::vector<std::string> rest(args.begin() + 1, args.end());
-    if (rest.size() == 1 && IsHelp(rest[0]) && rest[0] != "help") {
-      out << "usage: tarn-cli " << command->name << ' ' << command->usage << "\n  "
-          << command->summary << '\n';
-      return 0;
-    }
-    return command->run(CliContext{rest, in, out, err, dict_folder});
+    status = RunCommand(commands, all_args, in, out, err);
+  } catch (const Error& error) {
+    out.flush();
+    err << "error: " << WithFullStop(WithFileName(error)) << '\n';
+  } catch (const std::bad_alloc&) {
+    out.flush();
+    err << "error: out of memory: the input is too large for this machine.\n";
   } catch (const std::exception& error) {
     out.flush();
     err << "error: " << WithFullStop(error.what()) << '\n';
-    return 1;
   }
+  return OutputArrived(out, err) ? status : 1;
 }
 
 }  // namespace tarn::cli

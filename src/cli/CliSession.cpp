@@ -13,7 +13,7 @@ CliSession::CliSession(const std::optional<std::string>& dict_folder, std::ostre
     session_.LoadLexicon(dict_folder.value_or(DefaultDictFolder()));
   } catch (const Error& error) {
     // The window opens after such an error too; the commands work with the tables they have.
-    err << "error: " << WithFullStop(error.what()) << '\n';
+    err << "error: " << WithFullStop(WithFileName(error)) << '\n';
   }
 }
 

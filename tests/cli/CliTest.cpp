@@ -83,6 +83,27 @@ TEST(CliTest, ErrorsGoToStandardErrorWithStatusOne) {
   EXPECT_THAT(folder.Names(), ElementsAre("cut.dat"));
 }
 
+// A stream buffer that refuses every byte, as standard output does on a full disk.
+class RefusingBuffer : public std::streambuf {
+ protected:
+  int_type overflow(int_type) override { return traits_type::eof(); }
+  std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST(CliTest, OutputThatCannotBeWrittenEndsWithStatusOne) {
+  testing::TempFolder folder;
+  folder.Write("list.txt", "apple\r\n");
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{"--help"}, {"read-list", folder / "list.txt"}}) {
+    RefusingBuffer refusing;
+    std::ostream out(&refusing);
+    std::istringstream in;
+    std::ostringstream err;
+    EXPECT_EQ(RunCli(args, in, out, err), 1);
+    EXPECT_EQ(err.str(), "error: cannot write to standard output.\n");
+  }
+}
+
 TEST(CliTest, HelpListsEveryCommand) {
   const CliRun help = RunWith({"--help"});
   EXPECT_EQ(help.status, 0);
