@@ -1,45 +1,36 @@
 #include "wordlists/FileBytes.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-
-#include "text/Error.h"
 #include "wordlists/PendingFile.h"
+#include "wordlists/ReadableFile.h"
 
 namespace tarn {
 
 namespace {
 
-// Closes the descriptor on every way out.
-struct FdCloser {
-  int fd;
-  ~FdCloser() { ::close(fd); }
-};
+constexpr size_t kMebibyte = size_t{1} << 20;
+
+Error TooLarge(const std::string& path, size_t limit) {
+  const std::string amount = limit % kMebibyte == 0 ? std::to_string(limit / kMebibyte) + " MiB"
+                                                    : std::to_string(limit) + " bytes";
+  return RefusedFile(path, "File is larger than " + amount);
+}
 
 }  // namespace
 
-std::string ReadFileBytes(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) throw CannotOpenFile(path, errno);
-  FdCloser closer{fd};
-  struct stat info {};
-  if (::fstat(fd, &info) != 0) throw CannotOpenFile(path, errno);
-  if (S_ISDIR(info.st_mode)) throw CannotOpenFile(path, EISDIR);
+std::string ReadFileBytes(const std::string& path, size_t limit) {
+  ReadableFile file(path);
+  if (file.Size() > limit) throw TooLarge(path, limit);
 
   std::string bytes;
-  if (S_ISREG(info.st_mode) && info.st_size > 0) bytes.reserve(static_cast<size_t>(info.st_size));
+  bytes.reserve(static_cast<size_t>(file.Size()));
   char buffer[65536];
   for (;;) {
-    const ssize_t got = ::read(fd, buffer, sizeof buffer);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      throw Error("Stream read error");
-    }
+    // One byte beyond the limit tells a file that grew past it from one that just fills it.
+    const size_t room = limit - bytes.size();
+    const size_t got = file.Read(buffer, room < sizeof buffer ? room + 1 : sizeof buffer);
     if (got == 0) break;
-    bytes.append(buffer, static_cast<size_t>(got));
+    bytes.append(buffer, got);
+    if (bytes.size() > limit) throw TooLarge(path, limit);
   }
   return bytes;
 }

@@ -1,27 +1,18 @@
 #include "wordlists/PendingFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cerrno>
-#include <cstdio>
-#include <random>
 #include <string>
 
 #include "text/Error.h"
+#include "wordlists/SaveTarget.h"
 
 namespace tarn {
 
 namespace {
-
-// A fresh name beside `path`, with a suffix that no word list uses.
-std::string TempNameFor(const std::string& path) {
-  static std::atomic<unsigned> counter{0};
-  thread_local std::mt19937 random(std::random_device{}());
-  return path + ".~" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + "-" +
-         std::to_string(random() % 1000000) + ".tmp";
-}
 
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
@@ -37,10 +28,16 @@ bool WriteAll(int fd, std::string_view bytes) {
 
 }  // namespace
 
-PendingFile::PendingFile(std::string path, std::string_view bytes) : path_(std::move(path)) {
+PendingFile::PendingFile(std::string path, std::string_view bytes, LinkedTarget linked)
+    : path_(std::move(path)),
+      target_(linked == LinkedTarget::kFollow ? ResolveSaveTarget(path_) : path_) {
+  RemoveStaleTempFiles(target_);
+  struct stat old {};
+  const bool replaces = ::stat(target_.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+
   int fd = -1;
   for (int attempt = 0; fd < 0; ++attempt) {
-    temp_path_ = TempNameFor(path_);
+    temp_path_ = TempNameFor(target_);
     fd = ::open(temp_path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0 && (errno != EEXIST || attempt == 100)) {
       const int error_number = errno;
@@ -48,11 +45,14 @@ PendingFile::PendingFile(std::string path, std::string_view bytes) : path_(std::
       throw CannotCreateFile(path_, error_number);
     }
   }
-  const bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+  mark_.emplace(temp_path_);
+  const bool written =
+      (!replaces || TakeOverOwnerAndMode(fd, old)) && WriteAll(fd, bytes) && ::fsync(fd) == 0;
   const bool closed = ::close(fd) == 0;
   if (!written || !closed) {
     ::unlink(temp_path_.c_str());
     temp_path_.clear();
+    mark_.reset();
     throw Error("Stream write error");
   }
 }
@@ -62,8 +62,9 @@ PendingFile::~PendingFile() {
 }
 
 void PendingFile::Commit() {
-  if (::rename(temp_path_.c_str(), path_.c_str()) != 0) throw CannotCreateFile(path_, errno);
+  if (::rename(temp_path_.c_str(), target_.c_str()) != 0) throw CannotCreateFile(path_, errno);
   temp_path_.clear();
+  mark_.reset();
 }
 
 }  // namespace tarn

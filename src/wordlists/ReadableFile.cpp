@@ -6,12 +6,11 @@
 
 #include <cerrno>
 
-#include "text/Error.h"
-
 namespace tarn {
 
 ReadableFile::ReadableFile(const std::string& path)
-    : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+    // Without O_NONBLOCK, opening a FIFO waits for a writer, possibly forever.
+    : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {
   if (fd_ < 0) throw CannotOpenFile(path, errno);
   struct stat info {};
   const int error = ::fstat(fd_, &info) != 0 ? errno : S_ISDIR(info.st_mode) ? EISDIR : 0;
@@ -19,6 +18,17 @@ ReadableFile::ReadableFile(const std::string& path)
     ::close(fd_);
     throw CannotOpenFile(path, error);
   }
+  if (!S_ISREG(info.st_mode)) {
+    ::close(fd_);
+    throw RefusedFile(path, "Not a regular file");
+  }
+  const int flags = ::fcntl(fd_, F_GETFL);
+  if (flags < 0 || ::fcntl(fd_, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+    const int fcntl_error = errno;
+    ::close(fd_);
+    throw CannotOpenFile(path, fcntl_error);
+  }
+  size_ = static_cast<uint64_t>(info.st_size);
 }
 
 ReadableFile::~ReadableFile() { ::close(fd_); }
@@ -33,6 +43,10 @@ size_t ReadableFile::Read(char* buffer, size_t size) {
 
 void ReadableFile::Rewind() {
   if (::lseek(fd_, 0, SEEK_SET) != 0) throw Error("Stream read error");
+}
+
+Error RefusedFile(std::string_view path, std::string_view reason) {
+  return Error("Cannot open file \"" + std::string(path) + "\". " + std::string(reason));
 }
 
 }  // namespace tarn

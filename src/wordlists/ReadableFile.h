@@ -1,19 +1,26 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
+
+#include "text/Error.h"
 
 namespace tarn {
 
-// A file opened for reading, closed when the object goes.
+// A regular file opened for reading, closed when the object goes.
 class ReadableFile {
  public:
   // Opens `path` (a name in bytes, used as given). Throws "Cannot open file ..." when it cannot
-  // be opened or is a folder.
+  // be opened, is a folder, or is anything but a regular file (a FIFO, a socket, a device), which
+  // is refused without waiting for a writer.
   explicit ReadableFile(const std::string& path);
   ~ReadableFile();
   ReadableFile(const ReadableFile&) = delete;
   ReadableFile& operator=(const ReadableFile&) = delete;
 
+  // The file's size in bytes when it was opened (it may grow while it is read).
+  uint64_t Size() const { return size_; }
   // Reads up to `size` bytes into `buffer`; returns how many (0 at the end). Throws
   // "Stream read error".
   size_t Read(char* buffer, size_t size);
@@ -22,6 +29,10 @@ class ReadableFile {
 
  private:
   int fd_;
+  uint64_t size_ = 0;
 };
+
+// "Cannot open file "path". reason", for files refused for a reason of the program's own.
+Error RefusedFile(std::string_view path, std::string_view reason);
 
 }  // namespace tarn

@@ -56,9 +56,13 @@ void SaveWordList(UserPort& port, const DialogChoice& choice, std::string_view t
 
   const std::string file = choice.file_name + ".dat";
   const std::vector<std::string> lines = SplitLines(std::string_view(source_text));
-  // The new content is complete on disk before the old file is moved aside.
-  PendingFile pending(file, EncodeDat(lines));
-  if (Exists(file) && !RenameToBackup(file)) {
+  // The new content is complete on disk before the old file is moved aside. A linked list is
+  // moved aside as the link, so the new file takes the link's place instead of writing
+  // through it over the content the backup should keep.
+  const bool replaces = Exists(file);
+  PendingFile pending(file, EncodeDat(lines),
+                      replaces ? LinkedTarget::kReplace : LinkedTarget::kFollow);
+  if (replaces && !RenameToBackup(file)) {
     if (!tools) throw Error(std::string(kBackupFailed));
     port.ShowMessage(std::string(kBackupFailed));
   }

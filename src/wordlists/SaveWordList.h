@@ -14,8 +14,9 @@ enum class SaveSource { kDictionaryTools, kMainWindow };
 // first renaming an existing name + ".dat" to its ".BAK" name in the same folder (never over an
 // existing one). The dictionary tools lower-case the text and go on with a message when the
 // backup fails; the main window writes its text as is and throws "备份文件不成功！" without
-// writing anything. Files are replaced through temporary files. Throws "Cannot create file ..."
-// or "Stream write error", leaving the old file in place.
+// writing anything. Files are replaced through temporary files (see PendingFile); a .txt name
+// that is a symbolic link is written through it, while a .dat save moves the link itself to the
+// backup. Throws "Cannot create file ..." or "Stream write error", leaving the old file in place.
 void SaveWordList(UserPort& port, const DialogChoice& choice, std::string_view text,
                   SaveSource source);
 
