@@ -1,13 +1,14 @@
 #include "wordlists/DatFile.h"
 
 #include "text/CodePage936.h"
+#include "text/Error.h"
 #include "wordlists/DatEncoder.h"
 #include "wordlists/FileBytes.h"
 
 namespace tarn {
 
 void ReadDatFile(const std::string& path, const DatEntryConsumer& consume) {
-  ParseDat(ReadFileBytes(path), consume);
+  NamingFile(path, [&] { ParseDat(ReadFileBytes(path), consume); });
 }
 
 std::vector<std::string> LoadDatList(const std::string& path) {

@@ -53,7 +53,7 @@ PendingFile::PendingFile(std::string path, std::string_view bytes, LinkedTarget 
     ::unlink(temp_path_.c_str());
     temp_path_.clear();
     mark_.reset();
-    throw Error("Stream write error");
+    throw Error("Stream write error", path_);
   }
 }
 

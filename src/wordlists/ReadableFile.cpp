@@ -10,7 +10,7 @@ namespace tarn {
 
 ReadableFile::ReadableFile(const std::string& path)
     // Without O_NONBLOCK, opening a FIFO waits for a writer, possibly forever.
-    : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {
+    : path_(path), fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {
   if (fd_ < 0) throw CannotOpenFile(path, errno);
   struct stat info {};
   const int error = ::fstat(fd_, &info) != 0 ? errno : S_ISDIR(info.st_mode) ? EISDIR : 0;
@@ -37,16 +37,17 @@ size_t ReadableFile::Read(char* buffer, size_t size) {
   while (true) {
     const ssize_t got = ::read(fd_, buffer, size);
     if (got >= 0) return static_cast<size_t>(got);
-    if (errno != EINTR) throw Error("Stream read error");
+    if (errno != EINTR) throw Error("Stream read error", path_);
   }
 }
 
 void ReadableFile::Rewind() {
-  if (::lseek(fd_, 0, SEEK_SET) != 0) throw Error("Stream read error");
+  if (::lseek(fd_, 0, SEEK_SET) != 0) throw Error("Stream read error", path_);
 }
 
 Error RefusedFile(std::string_view path, std::string_view reason) {
-  return Error("Cannot open file \"" + std::string(path) + "\". " + std::string(reason));
+  return Error("Cannot open file \"" + std::string(path) + "\". " + std::string(reason),
+               std::string(path));
 }
 
 }  // namespace tarn

@@ -28,6 +28,7 @@ class ReadableFile {
   void Rewind();
 
  private:
+  std::string path_;
   int fd_;
   uint64_t size_ = 0;
 };

@@ -1,6 +1,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -61,7 +66,7 @@ TEST(CliTest, ErrorsGoToStandardErrorWithStatusOne) {
       {{"read-list", folder / "none.txt"},
        "",
        "error: Cannot open file \"" + (folder / "none.txt") + "\". No such file or directory.\n"},
-      {{"read-list", folder / "cut.dat"}, "", "error: Stream read error.\n"},
+      {{"read-list", folder / "cut.dat"}, "", "error: " + (folder / "cut.dat") + ": Stream read error.\n"},
       {{"write-list", folder / "y.dat"}, "a\n", "error: --form must be txt or dat.\n"},
       {{"write-list", folder / "y.dat", "--form"},
        "a\n",
@@ -81,6 +86,28 @@ TEST(CliTest, ErrorsGoToStandardErrorWithStatusOne) {
   // The partial output of a list that breaks off stays printed.
   EXPECT_EQ(RunWith({"read-list", folder / "cut.dat"}).out, "a\n");
   EXPECT_THAT(folder.Names(), ElementsAre("cut.dat"));
+}
+
+// Writes a word list larger than a file size limit that stands in for a full disk (the test's
+// own error output stays below it), and exits with tarn-cli's status after printing its errors.
+[[noreturn]] void WriteListOnAFullDisk(const std::string& file) {
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit limit{};
+  limit.rlim_cur = limit.rlim_max = 4096;
+  setrlimit(RLIMIT_FSIZE, &limit);
+  std::string words;
+  while (words.size() <= limit.rlim_cur) words += "apple\n";
+  const CliRun run = RunWith({"write-list", file, "--form", "txt"}, words);
+  std::fputs(run.err.c_str(), stderr);
+  std::exit(run.status);
+}
+
+TEST(CliTest, AFullDiskNamesTheFileThatCouldNotBeWritten) {
+  testing::TempFolder folder;
+  const std::string file = folder / "big.dat";
+  EXPECT_EXIT(WriteListOnAFullDisk(file), ::testing::ExitedWithCode(1),
+              "error: " + file + ": Stream write error\\.");
+  EXPECT_THAT(folder.Names(), ::testing::IsEmpty());
 }
 
 // A stream buffer that refuses every byte, as standard output does on a full disk.

@@ -136,6 +136,13 @@ TEST_F(SessionStepsTest, ADictLoadingFailureIsReportedButTheStepsStillRun) {
   EXPECT_THAT(run.out, HasSubstr("\n\nwent\ngo\n"));
 }
 
+TEST_F(SessionStepsTest, ABrokenDictTableIsNamedInItsError) {
+  folder_.Write("dict/3.dat", "\x02\x02\x01\x06\x01" "a");  // two entries promised, one cut off
+  const CliRun run = Steps({"show-irregular"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "error: " + dict_ + "/3.dat: Stream read error.\n");
+}
+
 TEST(WordFormCommandsTest, BaseFormAndRootPrintOneWordALine) {
   testing::TempFolder folder;
   const std::string dict =
