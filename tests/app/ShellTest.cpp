@@ -1,17 +1,21 @@
-// The pieces around the windows: the instance lock and its folder, the version text, the dialog
-// filters, the view's text conversion and the Qt port's clipboard and busy cursor.
+// The pieces around the windows: the instance lock and its folder, Qt's own Chinese, the version
+// text, the dialog filters, the view's text conversion and the Qt port's clipboard and busy cursor.
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "app/FilterList.h"
 #include "app/InstanceLock.h"
 #include "app/ProgramFiles.h"
+#include "app/QtTranslations.h"
 #include "app/QtUserPort.h"
 #include "app/ViewText.h"
 
@@ -116,6 +120,17 @@ class ShellTest : public QObject {
 
     // The runtime folder is the system's private one and is taken as it is.
     QCOMPARE(InstanceLock::PathFor("x", root, "/nowhere"), root + "/x.lock");
+  }
+
+  // Qt's own dialogs and buttons are in Chinese whatever the locale (the tests run in en_US).
+  void QtsOwnTextIsChinese() {
+    QVERIFY(tarn::app::InstallQtTranslations(*QCoreApplication::instance()));
+    QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("取消"));
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    QVERIFY(!dialog.labelText(QFileDialog::LookIn).contains(QStringLiteral("Look in")));
+    QVERIFY(!dialog.labelText(QFileDialog::FileName).contains(QStringLiteral("File name")));
   }
 
   void VersionTextFallsBackWithoutABuildVersion() {
