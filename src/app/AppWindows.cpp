@@ -4,6 +4,7 @@
 
 #include "app/InstanceLock.h"
 #include "app/ProgramIcon.h"
+#include "app/QtTranslations.h"
 #include "app/QtUserPort.h"
 #include "app/Uoption.h"
 #include "app/main.h"
@@ -34,6 +35,8 @@ int RunTarn(int argc, char** argv) {
   if (lock.state() == InstanceLock::State::kHeldElsewhere) return 0;
 
   QApplication application(argc, argv);
+  // Without the file the dialogs are in English, which is no reason not to start.
+  InstallQtTranslations(application);
   application.setWindowIcon(ProgramIcon());
   // Closing the main window ends the program even while another window is open.
   application.setQuitOnLastWindowClosed(false);

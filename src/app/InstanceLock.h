@@ -27,9 +27,16 @@ class InstanceLock {
   // What the attempt gave.
   State state() const { return state_; }
 
-  // The lock file for `name`: in $XDG_RUNTIME_DIR, else in /tmp/tarn-<uid> (made private when
-  // missing). Empty when no folder can be made.
+  // The lock file for `name`, from $XDG_RUNTIME_DIR and /tmp as the overload below says.
   static std::string PathFor(const std::string& name);
+
+  // The lock file for `name` in `runtime_folder` when that is not empty. Otherwise in
+  // `temp_root`/tarn-<uid>, made private when missing, but only while that folder is a real
+  // folder of this user with mode 0700: one that another user made or can write to would let
+  // that user hold the lock, so a new private folder `temp_root`/tarn-<uid>.XXXXXX is made
+  // instead. Empty when no folder can be made.
+  static std::string PathFor(const std::string& name, const std::string& runtime_folder,
+                             const std::string& temp_root);
 
  private:
   int fd_ = -1;

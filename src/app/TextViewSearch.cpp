@@ -35,8 +35,15 @@ bool TextViewSearch::SearchAndMark(QPlainTextEdit& view, const QString& text) {
 
 void TextViewSearch::ZoomBy(QPlainTextEdit& view, int step) {
   QFont font = view.font();
-  font.setPointSize(std::max(1, font.pointSize() + step));
+  const int size = font.pointSize();
+  font.setPointSize(std::max(std::min(size, kMinPointSize), size + step));
   view.setFont(font);
+}
+
+void TextViewSearch::ReplaceText(QPlainTextEdit& view, const QString& text) {
+  // The new text takes the caret's format, which after a search is the mark's.
+  view.setCurrentCharFormat(QTextCharFormat());
+  view.setPlainText(text);
 }
 
 }  // namespace tarn::app

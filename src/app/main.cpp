@@ -341,7 +341,7 @@ void Tmainfrm::SessionCommand(bool reads_view, Command&& command) {
 }
 
 void Tmainfrm::ShowInView(const std::string& cp936) {
-  RichEdit1->setPlainText(tarn::app::ViewTextFromState(cp936));
+  TextViewSearch::ReplaceText(*RichEdit1, tarn::app::ViewTextFromState(cp936));
 }
 
 void Tmainfrm::ShowSummary() {

@@ -1,11 +1,15 @@
 // The main window driven through its group bar, toolbar and popup menu with a scripted port.
+#include <QRegularExpression>
 #include <QTest>
+#include <algorithm>
 
 #include "WindowFixture.h"
 #include "app/Uoption.h"
 #include "app/ViewText.h"
 #include "app/unitabout.h"
 #include "dicttools/untdicttools.h"
+#include "morphology/pstemming.h"
+#include "text/CodePage936.h"
 
 using tarn::DialogChoice;
 using tarn::testing::WindowFixture;
@@ -149,6 +153,45 @@ class MainWindowTest : public QObject {
     fixture.Count(kSample);
     QVERIFY(fixture.port.messages.empty());
     QVERIFY(fixture.ViewText().contains(QStringLiteral("the                 \t2")));
+  }
+
+  // The shipped help: code page 936 with CR LF, one paragraph a line (the view wraps), the
+  // platform's paths, every document kind, and examples that are what the program does.
+  void ShippedHelpSaysWhatTheProgramDoes() {
+    QFile file(QStringLiteral(TARN_HELP_FILE));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const std::string bytes = file.readAll().toStdString();
+    QVERIFY(bytes.size() > 2 && bytes.substr(bytes.size() - 2) == "\r\n");
+    QCOMPARE(tarn::Utf16ToCp936(tarn::Cp936ToUtf16(bytes)), bytes);
+    const QString help = tarn::app::ViewTextFromState(bytes);
+    QCOMPARE(std::count(bytes.begin(), bytes.end(), '\r'),
+             std::count(bytes.begin(), bytes.end(), '\n'));
+    QVERIFY(!help.contains(u'\\'));
+    for (const QString& kind : {QStringLiteral("（.txt，"), QStringLiteral("（.doc，"),
+                                QStringLiteral("（.docx）"), QStringLiteral("（.odt）")}) {
+      QVERIFY2(help.contains(kind), qPrintable(kind));
+    }
+
+    WindowFixture fixture;
+    const tarn::MainSession& session = fixture.main().Session();
+    const QRegularExpression pair(QStringLiteral("([a-z]+(?:、[a-z]+)*) → ([a-z]+)"));
+    int examples = 0;
+    for (const QString& line : help.split(u'\n')) {
+      // A line that long which stops mid-sentence was wrapped by hand.
+      QVERIFY2(line.size() <= 40 || QStringLiteral("。：）").contains(line.back()),
+               qPrintable(line));
+      const bool roots = line.startsWith(QStringLiteral("归并词根"));
+      for (const QRegularExpressionMatch& match : pair.globalMatch(line)) {
+        for (const QString& word : match.captured(1).split(u'、')) {
+          const std::string cp936 = word.toStdString();
+          const std::string reduced = roots ? tarn::RootWord(cp936, session.Words().Reducers())
+                                            : session.BaseFormCommand(cp936);
+          QCOMPARE(QString::fromStdString(reduced), match.captured(2));
+          ++examples;
+        }
+      }
+    }
+    QVERIFY(examples >= 15);
   }
 
   void PopupViewersAndTheBaseFormButton() {

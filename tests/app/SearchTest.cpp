@@ -2,19 +2,24 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextFragment>
 #include <QTextLayout>
 
 #include "WindowFixture.h"
+#include "app/TextViewSearch.h"
 
+using tarn::app::TextViewSearch;
 using tarn::testing::WindowFixture;
 
 namespace {
 
-// The character format at `position` (the one of the character after it).
+// The character format at `position`; a line's break has the format of its line.
 QTextCharFormat FormatAt(QPlainTextEdit& view, int position) {
-  QTextCursor cursor(view.document());
-  cursor.setPosition(position + 1);
-  return cursor.charFormat();
+  const QTextBlock block = view.document()->findBlock(position);
+  for (auto it = block.begin(); !it.atEnd(); ++it) {
+    if (it.fragment().contains(position)) return it.fragment().charFormat();
+  }
+  return block.charFormat();
 }
 
 bool IsMarked(QPlainTextEdit& view, int position) {
@@ -125,18 +130,49 @@ class SearchTest : public QObject {
     QCOMPARE(view_->textCursor().position(), block.position() + line.textStart());
   }
 
-  void ZoomStepsTwoPointsDownToOneAndMarksKeepTheirSize() {
+  // Zooming out stops at the readable minimum however often it is clicked.
+  void ZoomStepsTwoPointsDownToTheMinimumAndMarksKeepTheirSize() {
     view_->setPlainText(QStringLiteral("the cat"));
     Search(QStringLiteral("cat"));
     QCOMPARE(view_->font().pointSize(), 11);
-    for (int i = 0; i < 5; ++i) fixture_->Click("RzToolButton4");
-    QCOMPARE(view_->font().pointSize(), 1);
     fixture_->Click("RzToolButton4");
-    QCOMPARE(view_->font().pointSize(), 1);
+    QCOMPARE(view_->font().pointSize(), 9);
+    for (int i = 0; i < 20; ++i) fixture_->Click("RzToolButton4");
+    QCOMPARE(view_->font().pointSize(), TextViewSearch::kMinPointSize);
     fixture_->Click("RzToolButton3");
-    QCOMPARE(view_->font().pointSize(), 3);
+    QCOMPARE(view_->font().pointSize(), TextViewSearch::kMinPointSize + 2);
     QVERIFY(IsMarked(*view_, 4));
     QCOMPARE(MarkedCount(*view_), 3);
+  }
+
+  // A mark stays on its text only: whatever replaces the whole view next, a listing, a sort, a
+  // new count or the help, is drawn in the plain format at the current zoom.
+  void TheNextFullReplacementIsPlain_data() {
+    QTest::addColumn<QString>("command");
+    QTest::newRow("all words") << "RzGroup1Items2";
+    QTest::newRow("sort") << "RzGroup2Items0";
+    QTest::newRow("new count") << "RzGroup1Items0";
+    QTest::newRow("help") << "RzGroup4Items1";
+  }
+  void TheNextFullReplacementIsPlain() {
+    QFETCH(QString, command);
+    fixture_->Count("cat dog cat bird\r\n");
+    fixture_->Click("RzToolButton4");
+    Search(QStringLiteral("cat"));
+    QCOMPARE(MarkedCount(*view_), 3);
+    if (command == QStringLiteral("RzGroup1Items0")) {
+      fixture_->Count("bird cat\r\n");
+    } else {
+      fixture_->Click(command.toUtf8().constData());
+    }
+    QVERIFY(view_->document()->characterCount() > 1);
+    for (int i = 0; i < view_->document()->characterCount() - 1; ++i) {
+      const QTextCharFormat format = FormatAt(*view_, i);
+      QVERIFY2(!format.hasProperty(QTextFormat::ForegroundBrush) &&
+                   !format.hasProperty(QTextFormat::FontPointSize),
+               qPrintable(QStringLiteral("character %1").arg(i)));
+    }
+    QCOMPARE(view_->font().pointSize(), 9);
   }
 };
 

@@ -1,14 +1,21 @@
-// The pieces around the windows: the instance lock, the version text, the dialog filters, the
-// view's text conversion and the Qt port's clipboard and busy cursor.
+// The pieces around the windows: the instance lock and its folder, Qt's own Chinese, the version
+// text, the dialog filters, the view's text conversion and the Qt port's clipboard and busy cursor.
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QApplication>
 #include <QClipboard>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "app/FilterList.h"
 #include "app/InstanceLock.h"
 #include "app/ProgramFiles.h"
+#include "app/QtTranslations.h"
 #include "app/QtUserPort.h"
 #include "app/ViewText.h"
 
@@ -63,6 +70,67 @@ class ShellTest : public QObject {
     QVERIFY(QString::fromStdString(path).endsWith(QStringLiteral("/My   toolbar.lock")));
     QVERIFY(path.rfind("/tmp/", 0) == 0 ||
             path.rfind(qEnvironmentVariable("XDG_RUNTIME_DIR").toStdString(), 0) == 0);
+  }
+
+  // Without a runtime folder the lock lives in <tmp>/tarn-<uid>, but only while that is this
+  // user's own private folder; any other folder of that name could be another user's trap.
+  void LockFolderOnlyWhenItIsTheUsersOwnAndPrivate() {
+    QTemporaryDir temp;
+    const std::string root = temp.path().toStdString();
+    const std::string usual = root + "/tarn-" + std::to_string(::getuid());
+    const auto lock_in = [&] {
+      return InstanceLock::PathFor(tarn::app::kInstanceLockName, "", root);
+    };
+    const auto folder_of = [](const std::string& path) { return path.substr(0, path.rfind('/')); };
+    const auto is_private = [](const std::string& folder) {
+      struct stat info {};
+      return ::lstat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+             info.st_uid == ::getuid() && (info.st_mode & 07777) == 0700;
+    };
+
+    const mode_t umask_before = ::umask(0077 | 0200);  // a umask that would leave no write bit
+    const std::string made = lock_in();
+    ::umask(umask_before);
+    QCOMPARE(made, usual + "/My   toolbar.lock");
+    QVERIFY(is_private(usual));
+    QCOMPARE(lock_in(), made);
+    QCOMPARE(InstanceLock(made).state(), InstanceLock::State::kAcquired);
+
+    const auto refused = [&](const char* what) {
+      const std::string path = lock_in();
+      QVERIFY2(!path.empty() && folder_of(path) != usual, what);
+      QVERIFY2(folder_of(path).rfind(usual + ".", 0) == 0, what);
+      QVERIFY2(is_private(folder_of(path)), what);
+      QVERIFY2(InstanceLock(path).state() == InstanceLock::State::kAcquired, what);
+    };
+    QCOMPARE(::chmod(usual.c_str(), 0777), 0);
+    refused("writable by everyone");
+    QCOMPARE(::chmod(usual.c_str(), 0750), 0);
+    refused("readable by the group");
+    QCOMPARE(::chmod(usual.c_str(), 0700), 0);
+    if (::getuid() == 0) {
+      QCOMPARE(::chown(usual.c_str(), 65534, 65534), 0);
+      refused("another user's folder");
+      QCOMPARE(::chown(usual.c_str(), 0, 0), 0);
+    }
+    const std::string real = root + "/real";
+    QCOMPARE(::rename(usual.c_str(), real.c_str()), 0);
+    QCOMPARE(::symlink(real.c_str(), usual.c_str()), 0);
+    refused("a link to a private folder");
+
+    // The runtime folder is the system's private one and is taken as it is.
+    QCOMPARE(InstanceLock::PathFor("x", root, "/nowhere"), root + "/x.lock");
+  }
+
+  // Qt's own dialogs and buttons are in Chinese whatever the locale (the tests run in en_US).
+  void QtsOwnTextIsChinese() {
+    QVERIFY(tarn::app::InstallQtTranslations(*QCoreApplication::instance()));
+    QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("取消"));
+    QFileDialog dialog;
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    QVERIFY(!dialog.labelText(QFileDialog::LookIn).contains(QStringLiteral("Look in")));
+    QVERIFY(!dialog.labelText(QFileDialog::FileName).contains(QStringLiteral("File name")));
   }
 
   void VersionTextFallsBackWithoutABuildVersion() {
