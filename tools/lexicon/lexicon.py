@@ -1,4 +1,5 @@
-"""Builds the six word tables of data/dict and the graded filter lists from public sources.
+"""Builds the six word tables of data/dict, the graded filter lists and the level lists from
+public sources.
 
 The stemmer's own rules decide a word's fate wherever they can; the tables only list what the
 rules get wrong. Every decision is checked by running tarn-cli's reducers, never a copy of them.
@@ -6,8 +7,10 @@ rules get wrong. Every decision is checked by running tarn-cli's reducers, never
 
 import collections
 import os
+import shutil
 import tempfile
 
+import levels
 import sources
 
 # Graded filter lists: the most frequent lemmas of spoken English with their inflected forms.
@@ -288,6 +291,9 @@ class Lexicon:
             if stem.get(base, base) != base and base not in recall:
                 recall.add(base)  # checked below with the final tables
         self.log(f"pairs {len(pairs)} ({added} regular), recall {len(recall)}")
+        self.levels, report = levels.build(self)
+        for line in report:
+            self.log("levels: " + line)
 
         self.tables = {
             "pairs": [(v, final(pairs[v])) for v in sorted(pairs)],
@@ -308,3 +314,8 @@ class Lexicon:
         for size in GRADES:
             name = os.path.join(out, "stoplist", f"top-{size}-lemmas.txt")
             self.cli.write_list(name, self.graded_list(size), "txt")
+        os.makedirs(os.path.join(out, "levels"), exist_ok=True)
+        for name, words in self.levels.items():
+            self.cli.write_list(os.path.join(out, name), words, "txt")
+        for name, copy in levels.stoplist_copies():
+            shutil.copyfile(os.path.join(out, name), os.path.join(out, copy))

