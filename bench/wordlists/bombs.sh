@@ -1,7 +1,8 @@
 #!/bin/sh
 # Peak resident memory and time of tarn-cli's file run over two small documents that expand
-# enormously: a 58 KB .odt of <text:s text:c="1024"/> elements in one paragraph, and a 761 KB
-# .docx of empty paragraphs. Both are written once to /tmp/tarn-bench/.
+# enormously: a 57 KB .odt of <text:s text:c="1024"/> elements in one paragraph, and a 725 KB
+# .docx of empty paragraphs; and, as the worst the text cap lets through, a .docx of one
+# 300 MB word. They are written once to /tmp/tarn-bench/.
 # Usage: bombs.sh <build dir>
 set -eu
 cli=${1:?build dir}/bin/tarn-cli
@@ -42,8 +43,14 @@ write("paragraphs-bomb.docx", [("[Content_Types].xml", "<Types/>")],
        '<?xml version="1.0" encoding="UTF-8" standalone="yes"?><w:document '
        'xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main"><w:body>',
        "<w:p/>", 81 * 1024 * 1024, "</w:body></w:document>"))
+write("letters-bomb.docx", [("[Content_Types].xml", "<Types/>")],
+      ("word/document.xml",
+       '<?xml version="1.0" encoding="UTF-8" standalone="yes"?><w:document '
+       'xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main"><w:body>'
+       "<w:p><w:r><w:t>",
+       "a", 300 * 1024 * 1024, "</w:t></w:r></w:p></w:body></w:document>"))
 PY
-for bomb in spaces-bomb.odt paragraphs-bomb.docx; do
+for bomb in spaces-bomb.odt paragraphs-bomb.docx letters-bomb.docx; do
   echo "$bomb: $(($(stat -c %s "$folder/$bomb") / 1024)) KB"
   /usr/bin/time -v "$cli" --dict "$dict" open "$folder/$bomb" 2>&1 >/dev/null |
     grep -E "^message|^error|Maximum resident|Elapsed" || true
