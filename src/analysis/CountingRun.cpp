@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdio>
 #include <future>
+#include <string_view>
 
 #include "analysis/FileWordCount.h"
 #include "analysis/WordStreamCounter.h"
@@ -42,6 +43,22 @@ void FeedLines(const std::vector<std::string>& lines, WordStreamCounter& counter
   counter.Finish();
 }
 
+// Feeds a converted document's lines to the counter as they come, each followed by CR LF.
+class CounterSink : public DocumentSink {
+ public:
+  explicit CounterSink(WordStreamCounter& counter) : counter_(counter) {}
+  void Text(std::string_view piece) override { counter_.Feed(piece); }
+  void EndLine() override {
+    counter_.Feed("\r\n");
+    ++lines_;
+  }
+  size_t Lines() const { return lines_; }
+
+ private:
+  WordStreamCounter& counter_;
+  size_t lines_ = 0;
+};
+
 }  // namespace
 
 int64_t SteadyMilliseconds() {
@@ -57,20 +74,25 @@ CountingRun::CountingRun(StatisticsState& state, const THashTable& stop_words, U
 bool CountingRun::RunFile(const std::string& path) {
   BusyCursor busy(port_);
   const DocumentKind kind = KindOfDocument(path);
-  if (kind != DocumentKind::kText) {
-    const std::optional<std::vector<std::string>> lines = ConvertDocument(path, kind, conversion_);
-    if (!lines) {
-      port_.ShowMessage(path + std::string(kConversionFailed));
+  const int64_t start = clock_();
+  // The counter is the run's own until the end: a read error or a failed conversion, however
+  // far it got, leaves the statistics untouched.
+  WordStreamCounter counter(true);
+  if (kind == DocumentKind::kText) {
+    CountFileWords(path, counter);
+    state_.text_view.clear();
+    if (!counter.HasText()) return false;
+  } else {
+    CounterSink sink(counter);
+    const ConversionResult result = ConvertDocument(path, kind, sink, conversion_);
+    if (result != ConversionResult::kDone) {
+      port_.ShowMessage(ConversionMessage(result, path));
       return false;
     }
-    return RunLines(*lines);
+    counter.Finish();
+    state_.text_view.clear();
+    if (sink.Lines() == 0) return false;
   }
-  const int64_t start = clock_();
-  // The counter is the run's own until the end: a read error leaves the statistics untouched.
-  WordStreamCounter counter(true);
-  CountFileWords(path, counter);
-  state_.text_view.clear();
-  if (!counter.HasText()) return false;
   FinishFileRun(counter, start);
   return true;
 }

@@ -29,11 +29,11 @@ class CountingRun {
               MillisecondClock clock = SteadyMilliseconds);
 
   // The file run over the document at `path`: a text file in any common encoding, read once in
-  // blocks, or a Word, .docx or .odt document, converted first (DocumentKind). The text view is
-  // emptied only once the text is in hand; returns false, with nothing else changed, when the
-  // document gives no line. A failed conversion shows the path followed by kConversionFailed
-  // and returns false with nothing changed. Throws the file-open or read error, leaving
-  // everything as it was.
+  // blocks, or a Word, .docx or .odt document, whose text is counted as it is converted
+  // (DocumentKind). The text view is emptied only once the text is in hand; returns false, with
+  // nothing else changed, when the document gives no line. A failed conversion shows its
+  // ConversionMessage and returns false with nothing changed. Throws the file-open or read
+  // error, leaving everything as it was.
   bool RunFile(const std::string& path);
   // The file run over a document already read as lines (code page 936); false when there are
   // none.

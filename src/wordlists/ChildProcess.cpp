@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <thread>
+#include <utility>
 
 extern char** environ;
 
@@ -63,16 +64,19 @@ void KillChild(pid_t child) {
   }
 }
 
-// Waits for the child until `deadline`; true when it exited with status 0.
-bool ExitedCleanly(pid_t child, Clock::time_point deadline) {
+// Waits for the child until `deadline`: kDone when it exited with status 0.
+ProgramOutput::Status WaitForExit(pid_t child, Clock::time_point deadline) {
+  using Status = ProgramOutput::Status;
   int status = 0;
   while (true) {
     const pid_t done = ::waitpid(child, &status, WNOHANG);
-    if (done == child) return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    if (done < 0 && errno != EINTR) return false;
+    if (done == child) {
+      return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? Status::kDone : Status::kFailed;
+    }
+    if (done < 0 && errno != EINTR) return Status::kFailed;
     if (Clock::now() >= deadline) {
       KillChild(child);
-      return false;
+      return Status::kTimedOut;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
@@ -80,13 +84,13 @@ bool ExitedCleanly(pid_t child, Clock::time_point deadline) {
 
 }  // namespace
 
-std::optional<std::string> RunProgramOutput(const std::vector<std::string>& arguments,
-                                            std::chrono::milliseconds time_limit,
-                                            size_t max_output) {
-  if (arguments.empty()) return std::nullopt;
+ProgramOutput RunProgramOutput(const std::vector<std::string>& arguments,
+                               std::chrono::milliseconds time_limit, size_t max_output) {
+  using Status = ProgramOutput::Status;
+  if (arguments.empty()) return {Status::kCannotStart, {}};
   const Clock::time_point deadline = Clock::now() + time_limit;
   int ends[2];
-  if (::pipe2(ends, O_CLOEXEC) != 0) return std::nullopt;
+  if (::pipe2(ends, O_CLOEXEC) != 0) return {Status::kCannotStart, {}};
   PipeEnd read_end{ends[0]};
   PipeEnd write_end{ends[1]};
 
@@ -98,7 +102,7 @@ std::optional<std::string> RunProgramOutput(const std::vector<std::string>& argu
     SpawnSetup setup(write_end.fd);
     if (::posix_spawnp(&child, argv[0], &setup.actions, &setup.attributes, argv.data(), environ) !=
         0) {
-      return std::nullopt;
+      return {Status::kCannotStart, {}};
     }
   }
   ::close(write_end.fd);
@@ -114,19 +118,24 @@ std::optional<std::string> RunProgramOutput(const std::vector<std::string>& argu
     if (ready < 0 && errno == EINTR) continue;
     if (ready <= 0) {
       KillChild(child);
-      return std::nullopt;
+      return {Status::kTimedOut, {}};
     }
     const ssize_t got = ::read(read_end.fd, buffer, sizeof buffer);
     if (got < 0 && errno == EINTR) continue;
-    if (got < 0 || output.size() + static_cast<size_t>(got) > max_output) {
+    if (got < 0) {
       KillChild(child);
-      return std::nullopt;
+      return {Status::kFailed, {}};
+    }
+    if (output.size() + static_cast<size_t>(got) > max_output) {
+      KillChild(child);
+      return {Status::kTooMuchOutput, {}};
     }
     if (got == 0) break;
     output.append(buffer, static_cast<size_t>(got));
   }
-  if (!ExitedCleanly(child, deadline)) return std::nullopt;
-  return output;
+  const Status status = WaitForExit(child, deadline);
+  if (status != Status::kDone) return {status, {}};
+  return {Status::kDone, std::move(output)};
 }
 
 }  // namespace tarn

@@ -2,19 +2,30 @@
 
 #include <chrono>
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace tarn {
 
+// How a child process ended, and what it wrote.
+struct ProgramOutput {
+  enum class Status {
+    kDone,           // exited with status 0
+    kCannotStart,    // missing, not executable, or no process or pipe to be had
+    kFailed,         // exited with another status, died of a signal, or its output was unreadable
+    kTimedOut,       // still running at the time limit
+    kTooMuchOutput,  // wrote more than it was allowed
+  };
+  Status status = Status::kCannotStart;
+  std::string output;  // the whole standard output when kDone, otherwise empty
+};
+
 // Runs `arguments` (the program, found on PATH when it names no folder, then its arguments) as a
 // child process without a shell, with no input and its errors discarded, and collects its
-// standard output through a pipe. Returns the output when the program exits with status 0
-// within `time_limit`; nothing when it cannot be started, fails, writes more than `max_output`
-// bytes or runs out of time, in which case it and every process it started are killed.
-std::optional<std::string> RunProgramOutput(const std::vector<std::string>& arguments,
-                                            std::chrono::milliseconds time_limit,
-                                            size_t max_output);
+// standard output through a pipe. The output counts only when the program exits with status 0
+// within `time_limit` having written at most `max_output` bytes; when it runs out of time or
+// writes more, it and every process it started are killed.
+ProgramOutput RunProgramOutput(const std::vector<std::string>& arguments,
+                               std::chrono::milliseconds time_limit, size_t max_output);
 
 }  // namespace tarn

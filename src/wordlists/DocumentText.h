@@ -1,10 +1,9 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
+#include "wordlists/DocumentSink.h"
 #include "wordlists/OfficeText.h"
 #include "wordlists/WordConversion.h"
 
@@ -14,9 +13,6 @@ namespace tarn {
 inline constexpr std::string_view kDocumentFilter =
     "Text files (*.txt)|*.TXT|Word files (*.Doc)|*.Doc|"
     "Word 2007+ and OpenDocument (*.docx;*.odt)|*.docx;*.odt";
-
-// What follows the document's path in the message shown when a conversion fails.
-inline constexpr std::string_view kConversionFailed = " 可能已被打开!请关闭程序重新打开该文件";
 
 // How a document is read, by its name.
 enum class DocumentKind {
@@ -32,13 +28,18 @@ DocumentKind KindOfDocument(std::string_view path);
 // What the conversions need besides the document; tests replace the program and the limits.
 struct ConversionSettings {
   WordConversionSettings word;
-  size_t max_office_xml_bytes = kMaxOfficeXmlBytes;
+  OfficeLimits office;
 };
 
-// The text of a Word, .docx or .odt document (`kind` not kText) as code page 936 lines.
-// Throws "Cannot open file ..." when the file cannot be opened; nothing when the conversion
-// fails (a damaged or locked document, a missing converter, a time-out).
-std::optional<std::vector<std::string>> ConvertDocument(const std::string& path, DocumentKind kind,
-                                                        const ConversionSettings& settings = {});
+// Hands the text of a Word, .docx or .odt document (`kind` not kText) to `sink` as code page 936
+// lines. Throws "Cannot open file ..." when the file cannot be opened; otherwise returns kDone
+// or why the conversion failed, in which case the sink's text is no whole document.
+ConversionResult ConvertDocument(const std::string& path, DocumentKind kind, DocumentSink& sink,
+                                 const ConversionSettings& settings = {});
+
+// The message shown when the conversion of the document at `path` (bytes as the system gives
+// them) failed with `result` (not kDone): the path followed by a sentence of its own for each
+// kind of failure. The file that cannot be opened keeps the program's established message.
+std::string ConversionMessage(ConversionResult result, const std::string& path);
 
 }  // namespace tarn

@@ -1,9 +1,10 @@
 #pragma once
 
 #include <chrono>
-#include <optional>
+#include <cstddef>
 #include <string>
-#include <vector>
+
+#include "wordlists/DocumentSink.h"
 
 namespace tarn {
 
@@ -11,12 +12,15 @@ namespace tarn {
 struct WordConversionSettings {
   std::string program = "antiword";  // found on PATH unless it names a folder
   std::chrono::milliseconds time_limit{30000};
+  size_t max_text_bytes = kMaxDocumentTextBytes;  // the converter's output, UTF-8
 };
 
-// The text of the legacy Word (.doc) document at `path` as code page 936 lines, one per
-// paragraph. Nothing when the conversion fails: the program is missing, rejects the document
-// (damaged, locked, not a Word document), or does not finish within the time limit.
-std::optional<std::vector<std::string>> ConvertWordDocument(
-    const std::string& path, const WordConversionSettings& settings = {});
+// Hands the text of the legacy Word (.doc) document at `path` to `sink` as code page 936 lines,
+// one per paragraph, once the converter has finished. Returns kDone, or why the conversion
+// failed: kConverterMissing (it cannot be started), kConverterTimedOut, kConverterFailed (it
+// rejected the document: damaged, locked, not a Word document) or kTooLarge (it wrote more than
+// the cap). Nothing reaches the sink then.
+ConversionResult ConvertWordDocument(const std::string& path, DocumentSink& sink,
+                                     const WordConversionSettings& settings = {});
 
 }  // namespace tarn

@@ -13,6 +13,7 @@
 #include "support/TempFolder.h"
 #include "text/CodePage936.h"
 #include "text/Utf8.h"
+#include "wordlists/DocumentSink.h"
 #include "wordlists/DocumentText.h"
 #include "wordlists/IntakeFixture.h"
 #include "wordlists/OfficeFixture.h"
@@ -123,35 +124,99 @@ TEST_F(DocumentIntakeTest, ConvertsAWordDocumentThroughTheConverter) {
   EXPECT_EQ(port_.busy_depth, 0);
 }
 
-TEST_F(DocumentIntakeTest, FailedConversionShowsTheMessageAndChangesNothing) {
+TEST_F(DocumentIntakeTest, CountsAConvertedDocumentAsTheJoinedLinesOfItsText) {
+  // Paragraphs long enough to come in pieces, with words, apostrophes and double-byte
+  // characters across every cut, and many short ones: the counts are those of the lines.
+  std::string body, odt_body;
+  std::vector<std::string> lines;
+  for (int i = 0; i < 3; ++i) {
+    std::string paragraph;
+    while (paragraph.size() < 150000 + 7 * static_cast<size_t>(i)) {
+      paragraph += "Don't we'll 中文 it’s a" + std::to_string(paragraph.size() % 977) + "b ";
+    }
+    body += "<w:p><w:r><w:t>" + paragraph + "</w:t></w:r></w:p>";
+    odt_body += "<text:p>" + paragraph + "</text:p>";
+    lines.push_back(Utf8ToCp936(paragraph));
+  }
+  for (int i = 0; i < 2000; ++i) {
+    body += "<w:p><w:r><w:t>line " + std::to_string(i) + " we'll</w:t></w:r></w:p>";
+    odt_body += "<text:p>line " + std::to_string(i) + " we'll</text:p>";
+    lines.push_back("line " + std::to_string(i) + " we'll");
+  }
+  ASSERT_TRUE(run_.RunLines(lines));
+  const Snapshot expected = Take();
+  const std::string docx = folder_ / "book.docx";
+  testing::WriteDocx(docx, body);
+  ASSERT_TRUE(run_.RunFile(docx));
+  EXPECT_EQ(Take(), expected);
+  const std::string odt = folder_ / "book.odt";
+  testing::WriteOdt(odt, odt_body);
+  ASSERT_TRUE(run_.RunFile(odt));
+  EXPECT_EQ(Take(), expected);
+}
+
+TEST_F(DocumentIntakeTest, DocumentWithoutAParagraphEndsTheRunWithoutAMessage) {
+  CountFirstDocument();
+  Snapshot expected = Take();
+  expected.view.clear();
+  const std::string docx = folder_ / "blank.docx";
+  testing::WriteDocx(docx, "");
+  EXPECT_FALSE(run_.RunFile(docx));
+  EXPECT_EQ(Take(), expected);
+  EXPECT_TRUE(port_.messages.empty());
+}
+
+TEST_F(DocumentIntakeTest, FailedConversionNamesTheFileAndTheFailureAndChangesNothing) {
   CountFirstDocument();
   const Snapshot before = Take();
-  std::string archive_text(1 << 20, 'a');
+  // Larger than the cap below, and counted well past its first words before the cap stops it.
+  std::string bomb_text;
+  while (bomb_text.size() < (1 << 20)) bomb_text += "never counted ";
   const std::string bomb = folder_ / "bomb.docx";
-  testing::WriteDocx(bomb, "<w:p><w:r><w:t>" + archive_text + "</w:t></w:r></w:p>");
+  testing::WriteDocx(bomb, "<w:p><w:r><w:t>" + bomb_text + "</w:t></w:r></w:p>");
+  std::string spaces;
+  for (int i = 0; i < 200; ++i) spaces += "word<text:s text:c=\"1024\"/>";
+  const std::string spaces_bomb = folder_ / "spaces.odt";
+  testing::WriteOdt(spaces_bomb, "<text:p>" + spaces + "</text:p>");
+  const std::string archive = testing::ReadBytes(bomb);
+  const std::string bad_xml = folder_ / "badxml.docx";
+  testing::WriteZip(bad_xml, {{"word/document.xml", testing::DocxXml("<w:p>words")}});
+  const std::string no_content = folder_ / "nocontent.odt";
+  testing::WriteZip(no_content, {{"mimetype", "application/vnd.oasis.opendocument.text"}});
+  const std::string document = folder_.Write("report.doc", "plain words\r\n");
   struct Case {
     const char* name;
     std::string path;
+    ConversionResult result;
     std::string program = "antiword";
   };
+  using enum ConversionResult;
   const std::vector<Case> cases = {
-      {"damaged .docx", folder_.Write("damaged.docx", "PK\x03\x04 and then nothing")},
-      {".docx that is really text", folder_.Write("text.docx", "plain words\r\n")},
-      {"damaged .odt", folder_.Write("damaged.odt", "PK")},
-      {"zip bomb", bomb},
-      {".doc that antiword rejects", folder_.Write("report.doc", "plain words\r\n")},
-      {"missing antiword", folder_ / "report.doc", folder_ / "no-antiword"},
-      {"time-out", folder_ / "report.doc", testing::WriteScript(folder_, "slow", "sleep 30")},
+      {"truncated .docx", folder_.Write("cut.docx", archive.substr(0, archive.size() / 2)),
+       kDamaged},
+      {".docx that is really text", folder_.Write("text.docx", "plain words\r\n"), kNotDocument},
+      {"damaged .odt", folder_.Write("damaged.odt", "PK\x03\x04 and then nothing"), kDamaged},
+      {"malformed XML", bad_xml, kDamaged},
+      {"no content.xml", no_content, kDamaged},
+      {"zip bomb", bomb, kTooLarge},
+      {"spaces bomb", spaces_bomb, kTooLarge},
+      {".doc that antiword rejects", document, kConverterFailed},
+      {"converter exits with status 1", document, kConverterFailed,
+       testing::WriteScript(folder_, "fails", "echo some words; exit 1")},
+      {"missing antiword", document, kConverterMissing, folder_ / "no-antiword"},
+      {"time-out", document, kConverterTimedOut, testing::WriteScript(folder_, "slow", "sleep 30")},
   };
   for (const Case& c : cases) {
     ConversionSettings settings;
     settings.word.program = c.program;
     settings.word.time_limit = std::chrono::milliseconds(300);
-    settings.max_office_xml_bytes = 64 << 10;
+    settings.office.max_xml_bytes = 4 << 20;
+    settings.office.max_text_bytes = 512 << 10;
+    settings.office.max_spaces = 100000;
     run_.SetConversion(settings);
     port_.messages.clear();
     EXPECT_FALSE(run_.RunFile(c.path)) << c.name;
-    EXPECT_EQ(port_.messages, std::vector<std::string>{c.path + std::string(kConversionFailed)})
+    EXPECT_EQ(port_.messages, std::vector<std::string>{ConversionMessage(c.result, c.path)})
         << c.name;
     EXPECT_EQ(Take(), before) << c.name;
     EXPECT_EQ(port_.busy_depth, 0) << c.name;

@@ -8,7 +8,27 @@
 #include <utility>
 #include <vector>
 
+#include "wordlists/DocumentSink.h"
+
 namespace tarn::testing {
+
+// Keeps the lines a reader hands over, and how many pieces they came in.
+struct LineCollector : DocumentSink {
+  std::vector<std::string> lines;
+  size_t pieces = 0;
+  bool line_open = false;  // a piece came that no line end has followed yet
+
+  void Text(std::string_view piece) override {
+    if (!line_open) lines.emplace_back();
+    line_open = true;
+    lines.back() += piece;
+    ++pieces;
+  }
+  void EndLine() override {
+    if (!line_open) lines.emplace_back();
+    line_open = false;
+  }
+};
 
 // Writes a zip archive at `path` holding `entries` (name, content), deflated.
 inline void WriteZip(const std::string& path,

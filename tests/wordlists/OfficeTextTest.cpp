@@ -1,11 +1,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "support/TempFolder.h"
 #include "text/CodePage936.h"
+#include "text/Utf8.h"
 #include "wordlists/OfficeFixture.h"
 #include "wordlists/OfficeText.h"
 
@@ -13,7 +15,14 @@ namespace tarn {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::Optional;
+
+// The lines of the document at `path`, expecting it to be read whole.
+std::vector<std::string> Lines(const std::string& path, OfficeFormat format) {
+  testing::LineCollector sink;
+  EXPECT_EQ(ReadOfficeText(path, format, sink), ConversionResult::kDone) << path;
+  EXPECT_FALSE(sink.line_open) << path;
+  return sink.lines;
+}
 
 TEST(OfficeTextTest, ReadsDocxParagraphsAsLines) {
   testing::TempFolder folder;
@@ -32,9 +41,9 @@ TEST(OfficeTextTest, ReadsDocxParagraphsAsLines) {
       "<w:txbxContent><w:p><w:r><w:t>inside</w:t></w:r></w:p></w:txbxContent></mc:Choice>"
       "<mc:Fallback><w:txbxContent><w:p><w:r><w:t>inside</w:t></w:r></w:p></w:txbxContent>"
       "</mc:Fallback></mc:AlternateContent></w:r><w:r><w:t>after</w:t></w:r></w:p>");
-  EXPECT_THAT(ReadOfficeText(path, OfficeFormat::kDocx),
-              Optional(ElementsAre("Hello world", "a\tb", "c", "", Utf16ToCp936(u"中文 & “quotes”"),
-                                   "before", "inside", "after")));
+  EXPECT_THAT(Lines(path, OfficeFormat::kDocx),
+              ElementsAre("Hello world", "a\tb", "c", "", Utf16ToCp936(u"中文 & “quotes”"),
+                          "before", "inside", "after"));
 }
 
 TEST(OfficeTextTest, ReadsOdtParagraphsAndHeadingsAsLines) {
@@ -47,11 +56,27 @@ TEST(OfficeTextTest, ReadsOdtParagraphsAndHeadingsAsLines) {
                     "<text:p/>"
                     "<text:list><text:list-item><text:p>x\ny 北京</text:p></text:list-item>"
                     "</text:list>");
-  EXPECT_THAT(ReadOfficeText(path, OfficeFormat::kOdt),
-              Optional(ElementsAre("Title", "a   b\tc", "d span", "", Utf16ToCp936(u"x y 北京"))));
+  EXPECT_THAT(Lines(path, OfficeFormat::kOdt),
+              ElementsAre("Title", "a   b\tc", "d span", "", Utf16ToCp936(u"x y 北京")));
 }
 
-TEST(OfficeTextTest, RefusesWhatIsNoSoundDocument) {
+TEST(OfficeTextTest, HandsALongParagraphOverInPiecesThatJoinIntoIt) {
+  testing::TempFolder folder;
+  // Nothing but three-byte characters, so that a piece cut anywhere but between two splits one.
+  std::string paragraph;
+  while (paragraph.size() < 300000) paragraph += "中文“北京”";
+  const std::string path = folder / "long.docx";
+  // Text outside every paragraph ends no line, so it is no part of the text, however long.
+  testing::WriteDocx(path, "<w:p><w:r><w:t>" + paragraph + "</w:t></w:r></w:p><w:p/>" +
+                               "<w:r><w:t>" + paragraph + "</w:t></w:r>");
+  testing::LineCollector sink;
+  ASSERT_EQ(ReadOfficeText(path, OfficeFormat::kDocx, sink), ConversionResult::kDone);
+  EXPECT_THAT(sink.lines, ElementsAre(Utf8ToCp936(paragraph), ""));
+  EXPECT_GT(sink.pieces, 2u);
+  EXPECT_FALSE(sink.line_open);
+}
+
+TEST(OfficeTextTest, TellsWhyADocumentIsNoSoundOne) {
   testing::TempFolder folder;
   const std::string body = "<w:p><w:r><w:t>" + std::string(20000, 'x') + "</w:t></w:r></w:p>";
   const std::string good = folder / "good.docx";
@@ -66,6 +91,7 @@ TEST(OfficeTextTest, RefusesWhatIsNoSoundDocument) {
   struct Case {
     const char* name;
     std::string path;
+    ConversionResult result;
     OfficeFormat format = OfficeFormat::kDocx;
   };
   const std::string no_document = folder / "bare.docx";
@@ -74,27 +100,70 @@ TEST(OfficeTextTest, RefusesWhatIsNoSoundDocument) {
   testing::WriteZip(bad_xml, {{"word/document.xml", testing::DocxXml("<w:p>")}});
   const std::string odt_as_docx = folder / "really.docx";
   testing::WriteOdt(odt_as_docx, "<text:p>x</text:p>");
+  using enum ConversionResult;
   const std::vector<Case> cases = {
-      {"text file", folder.Write("text.docx", "Just some words\r\n")},
-      {"empty file", folder.Write("empty.odt", ""), OfficeFormat::kOdt},
-      {"truncated", folder.Write("cut.docx", archive.substr(0, archive.size() / 2))},
-      {"corrupted", folder.Write("corrupt.docx", corrupted)},
-      {"no document.xml", no_document},
-      {"malformed XML", bad_xml},
-      {"an .odt inside", odt_as_docx},
+      {"text file", folder.Write("text.docx", "Just some words\r\n"), kNotDocument},
+      {"empty file", folder.Write("empty.odt", ""), kNotDocument, OfficeFormat::kOdt},
+      {"truncated", folder.Write("cut.docx", archive.substr(0, archive.size() / 2)), kDamaged},
+      {"cut after its signature", folder.Write("pk.odt", "PK"), kDamaged, OfficeFormat::kOdt},
+      {"corrupted", folder.Write("corrupt.docx", corrupted), kDamaged},
+      {"no document.xml", no_document, kDamaged},
+      {"malformed XML", bad_xml, kDamaged},
+      {"an .odt inside", odt_as_docx, kDamaged},
   };
-  for (const Case& c : cases) EXPECT_EQ(ReadOfficeText(c.path, c.format), std::nullopt) << c.name;
-  EXPECT_TRUE(ReadOfficeText(good, OfficeFormat::kDocx).has_value());
+  for (const Case& c : cases) {
+    testing::LineCollector sink;
+    EXPECT_EQ(ReadOfficeText(c.path, c.format, sink), c.result) << c.name;
+  }
+  EXPECT_THAT(Lines(good, OfficeFormat::kDocx), ElementsAre(std::string(20000, 'x')));
 }
 
-TEST(OfficeTextTest, StopsInflatingAtTheCap) {
+TEST(OfficeTextTest, StopsAtEachCapAndNotBelowIt) {
   testing::TempFolder folder;
-  // 4 MB of one letter deflates to a few kilobytes.
-  const std::string path = folder / "bomb.docx";
-  testing::WriteDocx(path, "<w:p><w:r><w:t>" + std::string(4 << 20, 'a') + "</w:t></w:r></w:p>");
-  EXPECT_LT(testing::ReadBytes(path).size(), size_t{64} << 10);
-  EXPECT_EQ(ReadOfficeText(path, OfficeFormat::kDocx, size_t{1} << 20), std::nullopt);
-  EXPECT_TRUE(ReadOfficeText(path, OfficeFormat::kDocx, size_t{8} << 20).has_value());
+  struct Case {
+    const char* name;
+    std::string path;
+    OfficeFormat format;
+    std::function<void(OfficeLimits&, size_t)> set;
+    size_t cap;  // the smallest limit under which the document is read whole
+  };
+  // Each deflates to a few kilobytes.
+  const std::string xml_body = "<w:p><w:r><w:t>" + std::string(4 << 20, 'a') + "</w:t></w:r></w:p>";
+  const std::string xml = folder / "xml.docx";
+  testing::WriteDocx(xml, xml_body);
+  const std::string text = folder / "text.docx";
+  testing::WriteDocx(text, "<w:p><w:r><w:t>" + std::string(100000, 'a') + "</w:t></w:r></w:p>");
+  std::string paragraphs;
+  for (int i = 0; i < 5000; ++i) paragraphs += "<w:p/>";
+  const std::string lines = folder / "lines.docx";
+  testing::WriteDocx(lines, paragraphs + "<w:p><w:r><w:br/></w:r></w:p>");
+  std::string spaces = "<text:p>";
+  for (int i = 0; i < 1000; ++i) spaces += "<text:s text:c=\"1024\"/>";
+  const std::string odt = folder / "spaces.odt";
+  testing::WriteOdt(odt, spaces + "<text:s text:c=\"99999\"/></text:p>");
+  const std::vector<Case> cases = {
+      {"XML", xml, OfficeFormat::kDocx,
+       [](OfficeLimits& limits, size_t cap) { limits.max_xml_bytes = cap; },
+       testing::DocxXml(xml_body).size()},
+      // The text counts one byte for each line break.
+      {"text", text, OfficeFormat::kDocx,
+       [](OfficeLimits& limits, size_t cap) { limits.max_text_bytes = cap; }, 100001},
+      {"lines", lines, OfficeFormat::kDocx,
+       [](OfficeLimits& limits, size_t cap) { limits.max_lines = cap; }, 5002},
+      // One element stands for at most 1024 spaces.
+      {"spaces", odt, OfficeFormat::kOdt,
+       [](OfficeLimits& limits, size_t cap) { limits.max_spaces = cap; }, 1001 * 1024},
+  };
+  for (const Case& c : cases) {
+    EXPECT_LT(testing::ReadBytes(c.path).size(), size_t{64} << 10) << c.name;
+    OfficeLimits limits;
+    c.set(limits, c.cap - 1);
+    testing::LineCollector sink;
+    EXPECT_EQ(ReadOfficeText(c.path, c.format, sink, limits), ConversionResult::kTooLarge)
+        << c.name;
+    c.set(limits, c.cap);
+    EXPECT_EQ(ReadOfficeText(c.path, c.format, sink, limits), ConversionResult::kDone) << c.name;
+  }
 }
 
 }  // namespace
