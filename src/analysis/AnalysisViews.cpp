@@ -4,8 +4,8 @@
 
 #include "analysis/DocumentGuard.h"
 #include "analysis/TableFolding.h"
+#include "analysis/ViewOutput.h"
 #include "morphology/Lexicon.h"
-#include "text/CodePage936.h"
 #include "wordlists/UserPort.h"
 #include "wordtable/Hashtable.h"
 
@@ -13,8 +13,6 @@ namespace tarn {
 
 namespace {
 
-constexpr char kTotalLine[] = "该文档共有单词数：";
-constexpr char kDistinctLine[] = "该文档出现过不同单词数：";
 constexpr char kStoppedLine[] = "该文档停用不同单词数：";
 constexpr char kLeftLine[] = "该文档停用部分词后不同单词数：";
 constexpr char kFilteredTotal[] = "该文档过滤部分词后单词总数：";
@@ -23,15 +21,6 @@ constexpr char kMergedTotal[] = "该文档归并部分词后单词总数：";
 constexpr char kMergedDistinct[] = "该文档归并部分词后不同单词数：";
 constexpr char kFilteredMergedTotal[] = "该文档过滤部分词且归并后单词总数：";
 constexpr char kFilteredMergedDistinct[] = "该文档过滤部分词且归并后不同单词数：";
-
-// Every listing in the main window is rendered with this width.
-constexpr int32_t kListingWidth = 20;
-
-std::string Line(const char* caption, int64_t number) { return caption + std::to_string(number); }
-
-std::string ListingOf(const THashTable& table) {
-  return Utf16ToCp936(table.ListText(kListingWidth));
-}
 
 }  // namespace
 
@@ -91,21 +80,12 @@ void AnalysisViews::MergeRoots() {
 
 void AnalysisViews::WriteSummary(const char* total_caption, int64_t total,
                                  const char* distinct_caption, int64_t distinct) {
-  state_.summary_label = Line(kTotalLine, state_.TotalWords) + '\r' +
-                         Line(kDistinctLine, state_.DistinctWords) + '\r' +
-                         Line(total_caption, total) + '\r' + Line(distinct_caption, distinct);
+  WriteViewSummary(state_, total_caption, total, distinct_caption, distinct);
 }
 
 void AnalysisViews::ShowSorted(THashTable& table, const char* total_caption,
                                const char* distinct_caption) {
-  state_.text_view.clear();
-  {
-    BusyCursor busy(port_);
-    table.Sort(2);
-  }
-  state_.SnapshotTable = table.Clone();
-  WriteSummary(total_caption, table.TotalCount(), distinct_caption, table.ItemCount());
-  state_.text_view = ListingOf(table);
+  ShowSortedView(state_, port_, table, total_caption, distinct_caption);
 }
 
 }  // namespace tarn

@@ -1,0 +1,65 @@
+#include "profile/ProfileViews.h"
+
+#include "analysis/DocumentGuard.h"
+#include "analysis/StatisticsState.h"
+#include "analysis/TableFolding.h"
+#include "analysis/ViewOutput.h"
+#include "morphology/Lexicon.h"
+#include "profile/MergedBase.h"
+#include "wordtable/Hashtable.h"
+
+namespace tarn {
+
+namespace {
+
+// Whether `word` or its base form is listed at `level` or below.
+bool KnownBy(const WordPlacement& placement, const std::u16string& word,
+             const std::u16string& base, int level) {
+  const int own = placement.LevelOf(word, base);
+  return own >= 0 && own <= level;
+}
+
+}  // namespace
+
+void ShowBeyondView(StatisticsState& state, const Lexicon& lexicon, UserPort& port,
+                    const WordPlacement& placement, const NonWordTest& is_non_word, int level) {
+  if (!RequireDocument(state, port)) return;
+  // What the learner is taken to know, and what is no vocabulary, goes before the merge...
+  THashTable known(256);
+  state.WordTable->ForEach([&](const THashItem& item) {
+    if (placement.is_name()(item.Key) || is_non_word(item.Key) ||
+        KnownBy(placement, item.Key, placement.base().Of(item.Key), level)) {
+      known.AddCount(item.Key, 1);
+    }
+  });
+  std::unique_ptr<THashTable> table = state.WordTable->Clone();
+  table->Subtract(known);
+  table->MergePairs(lexicon.IrregularPairs);
+  const ReducerTables tables = lexicon.Reducers();
+  FoldTable(*table, [&tables](std::string_view word) { return StemWord(word, tables); });
+  // ...and base forms that the fold made and a list holds go after it.
+  THashTable known_bases(256);
+  table->ForEach([&](const THashItem& item) {
+    if (KnownBy(placement, item.Key, item.Key, level)) known_bases.AddCount(item.Key, 1);
+  });
+  table->Subtract(known_bases);
+  const std::string label(placement.lists().Levels()[static_cast<size_t>(level)].definition->label);
+  ShowSortedView(state, port, *table, "超出" + label + "的生词总数：",
+                 "超出" + label + "的不同生词数：");
+}
+
+void ShowNamesView(StatisticsState& state, UserPort& port, const WordPlacement& placement) {
+  if (!RequireDocument(state, port)) return;
+  std::unique_ptr<THashTable> names =
+      WordsOfRow(state, placement, ProfileRow{ProfileRow::Kind::kNames, ""});
+  ShowSortedView(state, port, *names, "该文档专有名词总数：", "该文档不同专有名词数：");
+}
+
+void ShowRowView(StatisticsState& state, UserPort& port, const WordPlacement& placement,
+                 const ProfileRow& row) {
+  if (!RequireDocument(state, port)) return;
+  std::unique_ptr<THashTable> words = WordsOfRow(state, placement, row);
+  ShowSortedView(state, port, *words, row.label + "单词总数：", row.label + "不同单词数：");
+}
+
+}  // namespace tarn

@@ -1,0 +1,162 @@
+#include "profile/VocabularyProfile.h"
+
+#include <algorithm>
+#include <numeric>
+#include <unordered_set>
+
+#include "analysis/StatisticsState.h"
+#include "profile/MergedBase.h"
+#include "wordtable/Hashtable.h"
+
+namespace tarn {
+
+namespace {
+
+constexpr char kStopWordsLabel[] = "功能词";
+constexpr char kNamesLabel[] = "专有名词";
+constexpr char kBeyondLabel[] = "超纲词";
+
+// The rows of a profile over `lists`, and which row each counted word belongs to.
+class RowLayout {
+ public:
+  RowLayout(const WordPlacement& placement) : placement_(placement) {
+    rows_.push_back({ProfileRow::Kind::kStopWords, kStopWordsLabel});
+    rows_.push_back({ProfileRow::Kind::kNames, kNamesLabel});
+    const auto& levels = placement.lists().Levels();
+    row_of_level_.assign(levels.size(), -1);
+    for (size_t i = 0; i < levels.size(); ++i) {
+      if (!levels[i].read) continue;  // a list that could not be read leaves its level out
+      row_of_level_[i] = static_cast<int>(rows_.size());
+      ProfileRow& row = rows_.emplace_back(ProfileRow{ProfileRow::Kind::kLevel,
+                                                      std::string(levels[i].definition->label)});
+      row.level = static_cast<int>(i);
+    }
+    rows_.push_back({ProfileRow::Kind::kBeyond, kBeyondLabel});
+  }
+
+  std::vector<ProfileRow>& Rows() { return rows_; }
+
+  // The row of the counted word `word`, and in `base` what it is counted as: the word itself
+  // for a name, its base form otherwise.
+  size_t RowOf(const std::u16string& word, std::u16string& base) const {
+    if (placement_.is_name()(word)) {
+      base = word;
+      return 1;
+    }
+    base = placement_.base().Of(word);
+    const int level = placement_.LevelOf(word, base);
+    return level < 0 ? rows_.size() - 1 : static_cast<size_t>(row_of_level_[level]);
+  }
+
+ private:
+  const WordPlacement& placement_;
+  std::vector<ProfileRow> rows_;
+  std::vector<int> row_of_level_;
+};
+
+// Shares of `total` in tenths of a percent that add up to exactly 1000: each share rounded
+// down, then the tenths left over go to the largest remainders, earlier rows first on ties.
+void RoundShares(std::vector<ProfileRow>& rows, int64_t total) {
+  if (total <= 0) return;
+  std::vector<int64_t> remainders(rows.size());
+  int64_t given = 0;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const int64_t scaled = rows[i].tokens * 1000;
+    rows[i].share_tenths = static_cast<int>(scaled / total);
+    remainders[i] = scaled % total;
+    given += rows[i].share_tenths;
+  }
+  std::vector<size_t> order(rows.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(),
+                   [&remainders](size_t a, size_t b) { return remainders[a] > remainders[b]; });
+  for (size_t k = 0; given < 1000 && k < order.size(); ++k, ++given) {
+    ++rows[order[k]].share_tenths;
+  }
+}
+
+// The label of the lowest level whose running words, with those of every row before it, make
+// at least `percent` of `total`.
+std::string Coverage(const std::vector<ProfileRow>& rows, int64_t total, int percent) {
+  int64_t known = 0;
+  for (const ProfileRow& row : rows) {
+    known += row.tokens;
+    if (row.kind != ProfileRow::Kind::kStopWords && row.kind != ProfileRow::Kind::kNames &&
+        known * 100 >= total * percent) {
+      return row.label;
+    }
+  }
+  return kBeyondLabel;
+}
+
+}  // namespace
+
+int WordPlacement::LevelOf(const std::u16string& word, const std::u16string& base) const {
+  const int own = lists_.LevelOf(word);
+  const int of_base = base == word ? -1 : lists_.LevelOf(base);
+  if (own < 0) return of_base;
+  if (of_base < 0) return own;
+  return std::min(own, of_base);
+}
+
+VocabularyProfile ComputeProfile(const StatisticsState& state, const WordPlacement& placement) {
+  RowLayout layout(placement);
+  std::vector<ProfileRow>& rows = layout.Rows();
+  std::vector<std::unordered_set<std::u16string>> bases(rows.size());
+  std::u16string base;
+  int64_t counted = 0;
+  state.WordTable->ForEach([&](const THashItem& item) {
+    if (item.Count == 0) return;
+    const size_t row = layout.RowOf(item.Key, base);
+    rows[row].tokens += item.Count;
+    bases[row].insert(base);
+    counted += item.Count;
+  });
+  rows[0].types = state.StoppedDistinct;
+  rows[0].tokens = state.TotalWords - counted;
+  for (size_t i = 1; i < rows.size(); ++i) rows[i].types = static_cast<int64_t>(bases[i].size());
+
+  VocabularyProfile profile;
+  profile.ladder = placement.lists().ladder();
+  profile.total_words = state.TotalWords;
+  RoundShares(rows, state.TotalWords);
+  int cumulative = 0;
+  for (ProfileRow& row : rows) {
+    cumulative += row.share_tenths;
+    row.cumulative_tenths = cumulative;
+  }
+  profile.coverage95 = Coverage(rows, state.TotalWords, 95);
+  profile.coverage98 = Coverage(rows, state.TotalWords, 98);
+  profile.rows = std::move(rows);
+  return profile;
+}
+
+std::unique_ptr<THashTable> WordsOfRow(const StatisticsState& state,
+                                       const WordPlacement& placement, const ProfileRow& row) {
+  RowLayout layout(placement);
+  const std::vector<ProfileRow>& rows = layout.Rows();
+  auto words = std::make_unique<THashTable>(256);
+  std::u16string base;
+  state.WordTable->ForEach([&](const THashItem& item) {
+    if (item.Count == 0) return;
+    const ProfileRow& own = rows[layout.RowOf(item.Key, base)];
+    if (own.kind == row.kind && own.level == row.level) words->AddCount(item.Key, item.Count);
+  });
+  return words;
+}
+
+std::string PercentText(int tenths) {
+  return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + "%";
+}
+
+std::string ProfileTable(const VocabularyProfile& profile) {
+  std::string text = "等级\t不同词数\t词次\t比例\t累计比例\n";
+  for (const ProfileRow& row : profile.rows) {
+    text += row.label + '\t' + std::to_string(row.types) + '\t' + std::to_string(row.tokens) +
+            '\t' + PercentText(row.share_tenths) + '\t' + PercentText(row.cumulative_tenths) + '\n';
+  }
+  text += "\n95%\t" + profile.coverage95 + "\n98%\t" + profile.coverage98 + '\n';
+  return text;
+}
+
+}  // namespace tarn

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "profile/LevelLists.h"
+
+namespace tarn {
+
+class MergedBase;
+class THashTable;
+struct StatisticsState;
+
+// Whether a counted word (a lower-case key) is a proper name of the document.
+using NameTest = std::function<bool(const std::u16string& word)>;
+
+// One row of the profile.
+struct ProfileRow {
+  enum class Kind { kStopWords, kNames, kLevel, kBeyond };
+  Kind kind;
+  std::string label;
+  int level = -1;              // the index in LevelLists::Levels() of a level row
+  int64_t types = 0;           // distinct base forms (distinct words for stop words and names)
+  int64_t tokens = 0;          // running words
+  int share_tenths = 0;        // share of all running words, in tenths of a percent
+  int cumulative_tenths = 0;   // this row's and the rows' before it
+};
+
+// How the running words of the counted document spread over a ladder's levels.
+struct VocabularyProfile {
+  Ladder ladder = Ladder::kExam;
+  int64_t total_words = 0;
+  // 功能词, 专有名词, the read levels lowest first, 超纲词.
+  std::vector<ProfileRow> rows;
+  // The lowest level whose cumulative share reaches 95 % and 98 % of the running words; the
+  // 超纲词 row's label when no level does.
+  std::string coverage95;
+  std::string coverage98;
+};
+
+// Where the profile puts each counted word: its row's index, or -1 for stop words, which the
+// word table no longer holds.
+class WordPlacement {
+ public:
+  WordPlacement(const LevelLists& lists, const MergedBase& base, const NameTest& is_name)
+      : lists_(lists), base_(base), is_name_(is_name) {}
+
+  // The level index (in LevelLists::Levels()) of `word` or of its base form, whichever is
+  // lower; -1 when neither is listed. Names are not asked about.
+  int LevelOf(const std::u16string& word, const std::u16string& base) const;
+
+  const LevelLists& lists() const { return lists_; }
+  const MergedBase& base() const { return base_; }
+  const NameTest& is_name() const { return is_name_; }
+
+ private:
+  const LevelLists& lists_;
+  const MergedBase& base_;
+  const NameTest& is_name_;
+};
+
+// The profile of the document counted into `state` (its word table without stop words, its
+// running and stopped counts). Shares are rounded so that they add up to exactly 100.0 %.
+VocabularyProfile ComputeProfile(const StatisticsState& state, const WordPlacement& placement);
+
+// The words of `state`'s word table that fall into `row` of `profile`, with their counts.
+std::unique_ptr<THashTable> WordsOfRow(const StatisticsState& state,
+                                       const WordPlacement& placement, const ProfileRow& row);
+
+// The profile as text, LF after every line: a header, one line per row
+// (LABEL TAB TYPES TAB TOKENS TAB PERCENT TAB CUMULATIVE, percentages with one decimal and "%"),
+// an empty line and the verdicts "95%" TAB LABEL and "98%" TAB LABEL.
+std::string ProfileTable(const VocabularyProfile& profile);
+
+// A share in tenths of a percent as text: 1234 gives "123.4%".
+std::string PercentText(int tenths);
+
+}  // namespace tarn
