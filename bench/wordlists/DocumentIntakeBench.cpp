@@ -1,7 +1,7 @@
 // Document intake figures: what decoding costs the file run on 100 MB of English prose (with
-// curly quotes and dashes in UTF-8, Windows-1252 and code page 936, and pure ASCII), against feeding the raw bytes to the counter
-// as code page 936; and reading a 300-page .docx. The text documents are written once to
-// /tmp/tarn-bench/.
+// curly quotes and dashes in UTF-8, Windows-1252 and code page 936, and pure ASCII), against
+// feeding the raw bytes to the counter as code page 936; and reading a 300-page .docx. The text
+// documents are written once to /tmp/tarn-bench/.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -166,8 +166,7 @@ void BM_DecodeOnly(benchmark::State& bench, std::string (*document)()) {
 }
 BENCHMARK_CAPTURE(BM_DecodeOnly, utf8, Utf8Document)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_DecodeOnly, ascii, AsciiDocument)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_DecodeOnly, windows1252, Windows1252Document)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DecodeOnly, windows1252, Windows1252Document)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_DecodeOnly, cp936, Cp936Document)->Unit(benchmark::kMillisecond);
 
 // A 300-page .docx: 1,800 paragraphs of about 90 words, each split into formatted runs as Word
