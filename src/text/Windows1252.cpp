@@ -54,24 +54,25 @@ std::u16string Windows1252ToUtf16(std::string_view text) {
   return wide;
 }
 
-void AppendWindows1252AsCp936(std::string_view text, std::string& out) {
-  const std::array<Cp936Form, 128>& forms = Cp936Forms();
-  size_t i = 0;
-  while (i < text.size()) {
-    size_t ascii = i;
-    while (ascii < text.size() && static_cast<unsigned char>(text[ascii]) < 0x80) ++ascii;
-    out.append(text.substr(i, ascii - i));
-    if (ascii == text.size()) break;
-    const Cp936Form& form = forms[static_cast<unsigned char>(text[ascii]) - 0x80];
-    out.append(form.bytes, form.length);
-    i = ascii + 1;
-  }
+char* PutWindows1252AsCp936(unsigned char byte, char* out) {
+  const Cp936Form& form = Cp936Forms()[byte - 0x80];
+  out[0] = form.bytes[0];
+  out[1] = form.bytes[1];
+  return out + form.length;
 }
 
 std::string Windows1252ToCp936(std::string_view text) {
-  std::string out;
-  out.reserve(text.size() + text.size() / 8);
-  AppendWindows1252AsCp936(text, out);
+  std::string out(text.size() * 2, '\0');
+  char* o = out.data();
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x80) {
+      *o++ = c;
+    } else {
+      o = PutWindows1252AsCp936(byte, o);
+    }
+  }
+  out.resize(static_cast<size_t>(o - out.data()));
   return out;
 }
 

@@ -14,9 +14,13 @@ char16_t Windows1252Char(unsigned char byte);
 // Widens Windows-1252 text to UTF-16; NUL bytes stay.
 std::u16string Windows1252ToUtf16(std::string_view text);
 
-// Appends Windows-1252 text to `out` in code page 936; a character the code page lacks becomes
-// "?", and NUL bytes stay.
-void AppendWindows1252AsCp936(std::string_view text, std::string& out);
+// Writes the code page 936 form of one Windows-1252 byte beyond ASCII (0x80 to 0xFF) to `out`,
+// which has room for two bytes; returns the end of what it wrote. A character the code page
+// lacks becomes "?".
+char* PutWindows1252AsCp936(unsigned char byte, char* out);
+
+// Windows-1252 text in code page 936, as PutWindows1252AsCp936 writes each byte beyond ASCII;
+// NUL bytes stay.
 std::string Windows1252ToCp936(std::string_view text);
 
 // How many bytes, counted from its first byte beyond ASCII, decide how 8-bit text is read.

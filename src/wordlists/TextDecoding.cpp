@@ -206,9 +206,21 @@ void TextDecoder::DecodeEightBit(std::string_view bytes) {
     ended_ = true;
     bytes = bytes.substr(0, nul);
   }
-  out_.clear();
-  AppendWindows1252AsCp936(bytes, out_);
-  Emit(out_);
+  // Every byte gives at most two; the buffer never shrinks, as for UTF-8.
+  const unsigned char* p = Bytes(bytes);
+  const size_t n = bytes.size();
+  if (out_.size() < 2 * n) out_.resize(2 * n);
+  char* const out = out_.data();
+  char* o = out;
+  for (size_t i = 0; i < n;) {
+    const size_t high = i + FindSpecial(p + i, n - i);
+    std::memcpy(o, p + i, high - i);
+    o += high - i;
+    if (high == n) break;
+    o = PutWindows1252AsCp936(p[high], o);
+    i = high + 1;
+  }
+  Emit(std::string_view(out, static_cast<size_t>(o - out)));
 }
 
 bool TextDecoder::DecodeAsciiSoFar(std::string_view bytes) {
