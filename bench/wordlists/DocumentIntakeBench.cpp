@@ -1,7 +1,7 @@
-// Document intake figures: what decoding costs the file run on 100 MB of English prose (UTF-8
-// with curly quotes and dashes, and pure ASCII), against feeding the raw bytes to the counter
-// as code page 936; and reading a 300-page .docx. The text documents are written once to
-// /tmp/tarn-bench/.
+// Document intake figures: what decoding costs the file run on 100 MB of English prose (with
+// curly quotes and dashes in UTF-8, Windows-1252 and code page 936, and pure ASCII), against
+// feeding the raw bytes to the counter as code page 936; and reading a 300-page .docx. The text
+// documents are written once to /tmp/tarn-bench/.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -42,27 +42,49 @@ std::string AsciiOnly(const std::string& corpus) {
   return out;
 }
 
-// The corpus as today's editors save it: curly quotes, apostrophes and dashes in UTF-8 (the
-// corpus's own bytes beyond ASCII, not all of them UTF-8, are dropped first).
-std::string Typeset(const std::string& raw) {
+// The forms of the typeset characters in one encoding: left and right double quote, right
+// single quote (the apostrophe) and the em dash.
+struct Typography {
+  const char* left;
+  const char* right;
+  const char* apostrophe;
+  const char* dash;
+};
+
+// The corpus with typeset quotes, apostrophes and dashes in `forms` (the corpus's own bytes
+// beyond ASCII, not all of them UTF-8, are dropped first).
+std::string Typeset(const std::string& raw, const Typography& forms) {
   const std::string corpus = AsciiOnly(raw);
   std::string out;
   bool open = true;
   for (size_t i = 0; i < corpus.size(); ++i) {
     const char c = corpus[i];
     if (c == '"') {
-      out += open ? "\xE2\x80\x9C" : "\xE2\x80\x9D";
+      out += open ? forms.left : forms.right;
       open = !open;
     } else if (c == '-' && i + 1 < corpus.size() && corpus[i + 1] == '-') {
-      out += "\xE2\x80\x94";
+      out += forms.dash;
       ++i;
     } else if (c == '\'' && i > 0 && std::isalpha(static_cast<unsigned char>(corpus[i - 1]))) {
-      out += "\xE2\x80\x99";
+      out += forms.apostrophe;
     } else {
       out += c;
     }
   }
   return out;
+}
+
+// As today's editors save it, in UTF-8.
+std::string TypesetUtf8(const std::string& raw) {
+  return Typeset(raw, {"\xE2\x80\x9C", "\xE2\x80\x9D", "\xE2\x80\x99", "\xE2\x80\x94"});
+}
+// As a Western system's editor saves it, in Windows-1252.
+std::string TypesetWindows1252(const std::string& raw) {
+  return Typeset(raw, {"\x93", "\x94", "\x92", "\x97"});
+}
+// As a Chinese system's editor saves it, in code page 936.
+std::string TypesetCp936(const std::string& raw) {
+  return Typeset(raw, {"\xA1\xB0", "\xA1\xB1", "\xA1\xAF", "\xA1\xAA"});
 }
 
 // `text` repeated up to 100 MB at `name` in the bench folder, unless it is there already.
@@ -80,7 +102,11 @@ std::string Document(const std::string& name, std::string (*make)(const std::str
   return path.string();
 }
 
-std::string Utf8Document() { return Document("english-utf8-100mb.txt", Typeset); }
+std::string Utf8Document() { return Document("english-utf8-100mb.txt", TypesetUtf8); }
+std::string Windows1252Document() {
+  return Document("english-windows1252-100mb.txt", TypesetWindows1252);
+}
+std::string Cp936Document() { return Document("english-cp936-100mb.txt", TypesetCp936); }
 std::string AsciiDocument() { return Document("english-ascii-100mb.txt", AsciiOnly); }
 
 // The counting before decoding existed: the file's bytes straight into the counter, in blocks
@@ -110,6 +136,9 @@ BENCHMARK_CAPTURE(BM_Count, utf8_raw, Utf8Document, false)->Unit(benchmark::kMil
 BENCHMARK_CAPTURE(BM_Count, utf8_decoded, Utf8Document, true)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Count, ascii_raw, AsciiDocument, false)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Count, ascii_decoded, AsciiDocument, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Count, windows1252_decoded, Windows1252Document, true)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Count, cp936_decoded, Cp936Document, true)->Unit(benchmark::kMillisecond);
 
 // The whole file run (tables, listing, snapshot) over the UTF-8 document.
 void BM_FileRunUtf8(benchmark::State& bench) {
@@ -124,9 +153,9 @@ void BM_FileRunUtf8(benchmark::State& bench) {
 }
 BENCHMARK(BM_FileRunUtf8)->Unit(benchmark::kMillisecond);
 
-// Only the decoding: the UTF-8 document into a sink that keeps nothing.
-void BM_DecodeOnlyUtf8(benchmark::State& bench) {
-  const std::string path = Utf8Document();
+// Only the decoding: a document into a sink that keeps nothing.
+void BM_DecodeOnly(benchmark::State& bench, std::string (*document)()) {
+  const std::string path = document();
   for (auto _ : bench) {
     size_t bytes = 0;
     StreamTextFile(
@@ -135,7 +164,10 @@ void BM_DecodeOnlyUtf8(benchmark::State& bench) {
   }
   bench.SetBytesProcessed(static_cast<int64_t>(bench.iterations() * fs::file_size(path)));
 }
-BENCHMARK(BM_DecodeOnlyUtf8)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DecodeOnly, utf8, Utf8Document)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DecodeOnly, ascii, AsciiDocument)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DecodeOnly, windows1252, Windows1252Document)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DecodeOnly, cp936, Cp936Document)->Unit(benchmark::kMillisecond);
 
 // A 300-page .docx: 1,800 paragraphs of about 90 words, each split into formatted runs as Word
 // writes them.

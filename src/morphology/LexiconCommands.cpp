@@ -59,7 +59,7 @@ bool LexiconCommands::ReloadFilterWords(UserPort& port) {
   if (!choice) return false;
   // A list that cannot be read must not cost the user the one already loaded.
   auto fresh = std::make_unique<THashTable>(256);
-  LoadFromText(*fresh, choice->file_name);
+  LoadFilterList(*fresh, choice->file_name);
   lexicon_.FilterWords = std::move(fresh);
   return true;
 }

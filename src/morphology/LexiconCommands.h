@@ -31,8 +31,8 @@ class LexiconCommands {
   static bool EmptiesSummary(LexiconTable table);
 
   // Asks for a text word list ("Txt文件(*.Txt)|*.txt", starting in the dict folder's stoplist)
-  // and replaces FilterWords with it. False when cancelled. Throws the reader's error when the
-  // file cannot be read, keeping the old list.
+  // and replaces FilterWords with it, read as LoadFilterList reads it. False when cancelled.
+  // Throws the reader's error when the file cannot be read, keeping the old list.
   bool ReloadFilterWords(UserPort& port);
 
  private:

@@ -16,7 +16,7 @@ void LoadLexicon(const std::string& dict_folder, Lexicon& lexicon) {
   lexicon = Lexicon();
   lexicon.folder = dict_folder;
   const auto file = [&dict_folder](const char* name) { return dict_folder + "/" + name; };
-  LoadFromText(*lexicon.FilterWords, file(kLexiconFiles[0]));
+  LoadFilterList(*lexicon.FilterWords, file(kLexiconFiles[0]));
   lexicon.IrregularPairs = LoadDatList(file(kLexiconFiles[1]));
   LoadFromDat(*lexicon.EEndWords, file(kLexiconFiles[2]));
   LoadFromDat(*lexicon.RecallWords, file(kLexiconFiles[3]));

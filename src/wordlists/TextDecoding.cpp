@@ -7,6 +7,8 @@
 #include <emmintrin.h>
 #endif
 
+#include "text/Windows1252.h"
+
 namespace tarn {
 
 namespace {
@@ -92,6 +94,8 @@ TextEncoding TextDecoder::Encoding() const {
       return TextEncoding::kUtf16Le;
     case Mode::kUtf16Be:
       return TextEncoding::kUtf16Be;
+    case Mode::kWindows1252:
+      return TextEncoding::kWindows1252;
     default:
       return TextEncoding::kCp936;
   }
@@ -139,8 +143,11 @@ bool TextDecoder::Decode(std::string_view bytes) {
     case Mode::kUtf16Be:
       DecodeUtf16(bytes);
       return true;
+    case Mode::kEightBitSample:
+      SampleEightBit(bytes);
+      return true;
     default:
-      DecodeCp936(bytes);
+      DecodeEightBit(bytes);
       return true;
   }
 }
@@ -156,6 +163,64 @@ void TextDecoder::DecodeCp936(std::string_view bytes) {
     bytes = bytes.substr(0, nul);
   }
   Emit(bytes);
+}
+
+// 8-bit text whose sample is still incomplete: ASCII goes on at once, since it reads alike
+// either way; from the first byte beyond ASCII the bytes wait in `sample_` until there are
+// enough of them, or a NUL, to decide.
+void TextDecoder::SampleEightBit(std::string_view bytes) {
+  if (sample_.empty()) {
+    const size_t special = FindSpecial(Bytes(bytes), bytes.size());
+    Emit(bytes.substr(0, special));
+    if (special == bytes.size()) return;
+    if (bytes[special] == '\0') {
+      ended_ = true;
+      return;
+    }
+    bytes.remove_prefix(special);
+    sample_.reserve(kEightBitSampleSize);
+  }
+  const std::string_view taken = bytes.substr(0, kEightBitSampleSize - sample_.size());
+  sample_.append(taken);
+  if (sample_.size() < kEightBitSampleSize && taken.find('\0') == std::string_view::npos) return;
+  EndSample();
+  DecodeEightBit(bytes.substr(taken.size()));
+}
+
+// Decides the 8-bit encoding on the sample gathered so far and passes the sample on.
+void TextDecoder::EndSample() {
+  mode_ = ReadsAsWindows1252(sample_) ? Mode::kWindows1252 : Mode::kCp936;
+  const std::string sample = std::move(sample_);
+  sample_ = std::string();
+  DecodeEightBit(sample);
+}
+
+void TextDecoder::DecodeEightBit(std::string_view bytes) {
+  if (ended_ || bytes.empty()) return;
+  if (mode_ == Mode::kCp936) {
+    DecodeCp936(bytes);
+    return;
+  }
+  const size_t nul = bytes.find('\0');
+  if (nul != std::string_view::npos) {
+    ended_ = true;
+    bytes = bytes.substr(0, nul);
+  }
+  // Every byte gives at most two; the buffer never shrinks, as for UTF-8.
+  const unsigned char* p = Bytes(bytes);
+  const size_t n = bytes.size();
+  if (out_.size() < 2 * n) out_.resize(2 * n);
+  char* const out = out_.data();
+  char* o = out;
+  for (size_t i = 0; i < n;) {
+    const size_t high = i + FindSpecial(p + i, n - i);
+    std::memcpy(o, p + i, high - i);
+    o += high - i;
+    if (high == n) break;
+    o = PutWindows1252AsCp936(p[high], o);
+    i = high + 1;
+  }
+  Emit(std::string_view(out, static_cast<size_t>(o - out)));
 }
 
 bool TextDecoder::DecodeAsciiSoFar(std::string_view bytes) {
@@ -232,20 +297,21 @@ bool TextDecoder::DecodeUtf8(std::string_view bytes) {
 }
 
 // A malformed sequence (`pending_`, then `rest`) in text that was taken for UTF-8 without a
-// mark. Before any decoded character the text so far was ASCII, which code page 936 reads
-// alike, so reading simply goes on as code page 936; otherwise it has to start again.
+// mark. Before any decoded character the text so far was ASCII, which both 8-bit encodings
+// read alike, so reading simply goes on as 8-bit text from the sequence, its first byte beyond
+// ASCII; otherwise it has to start again.
 bool TextDecoder::Utf8Invalid(std::string_view rest) {
   if (mode_ == Mode::kUtf8Marked) {
     pending_.clear();
     Emit("?");
     return DecodeUtf8(rest);
   }
-  mode_ = Mode::kCp936;
+  mode_ = Mode::kEightBitSample;
   const std::string cut = std::move(pending_);
   pending_.clear();
   if (non_ascii_sent_) return false;
-  DecodeCp936(cut);
-  if (!ended_) DecodeCp936(rest);
+  SampleEightBit(cut);
+  if (!ended_) Decode(rest);
   return true;
 }
 
@@ -307,7 +373,7 @@ bool TextDecoder::Finish() {
       if (!pending_.empty()) Emit("?");
       break;
     case Mode::kUtf8Guess:
-      if (!pending_.empty()) return Utf8Invalid({});
+      if (!pending_.empty() && !Utf8Invalid({})) return false;
       break;
     case Mode::kUtf16Le:
     case Mode::kUtf16Be:
@@ -316,6 +382,7 @@ bool TextDecoder::Finish() {
     default:
       break;
   }
+  if (mode_ == Mode::kEightBitSample && !sample_.empty()) EndSample();
   pending_.clear();
   high_surrogate_ = 0;
   return true;

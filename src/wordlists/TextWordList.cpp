@@ -3,6 +3,7 @@
 #include "text/CodePage936.h"
 #include "text/Lines.h"
 #include "text/Utf8.h"
+#include "text/Windows1252.h"
 #include "wordlists/FileBytes.h"
 
 namespace tarn {
@@ -30,7 +31,9 @@ bool HasNonAscii(std::string_view bytes) {
 }  // namespace
 
 std::vector<std::string> ReadTextLines(const std::string& path) {
-  return SplitLines(std::string_view(ReadFileBytes(path)));
+  const std::string bytes = ReadFileBytes(path);
+  if (ReadsAsWindows1252(bytes)) return SplitLines(std::string_view(Windows1252ToCp936(bytes)));
+  return SplitLines(std::string_view(bytes));
 }
 
 std::u16string DecodeMarkedText(std::string_view bytes) {
@@ -40,6 +43,7 @@ std::u16string DecodeMarkedText(std::string_view bytes) {
   // Editors on Linux write word lists in UTF-8 without a mark; code page 936 text is rarely
   // valid UTF-8 once it holds double-byte characters.
   if (HasNonAscii(bytes) && IsValidUtf8(bytes)) return Utf8ToUtf16(bytes);
+  if (ReadsAsWindows1252(bytes)) return Windows1252ToUtf16(bytes);
   return Cp936ToUtf16(bytes);
 }
 

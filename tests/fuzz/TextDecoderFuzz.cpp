@@ -26,7 +26,7 @@ std::string Decode(std::string_view bytes, size_t piece) {
     }
     if (whole && decoder.Finish()) return text;
   }
-  std::abort();  // a second pass as code page 936 can always finish
+  std::abort();  // a second pass, as 8-bit text, can always finish
 }
 
 }  // namespace

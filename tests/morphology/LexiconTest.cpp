@@ -41,6 +41,16 @@ TEST(LexiconLoaderTest, LoadsEachFileIntoItsTableTrimmingTextListsAndKeepingDupl
   EXPECT_THAT(SortedKeys(*lexicon.StopWords), ElementsAre("a", "the"));
 }
 
+// An editor's byte-order mark must not hide the first filter word.
+TEST(LexiconLoaderTest, ReadsTheFilterListByItsMark) {
+  testing::TempFolder folder;
+  const std::string dict = testing::WriteDict(folder, testing::SmallDict());
+  folder.Write("dict/compare.txt", "\xEF\xBB\xBFhouse\r\ngarden\r\n");
+  Lexicon lexicon;
+  LoadLexicon(dict, lexicon);
+  EXPECT_THAT(SortedKeys(*lexicon.FilterWords), ElementsAre("garden", "house"));
+}
+
 TEST(LexiconLoaderTest, TheFirstUnreadableFileEndsTheLoadingAndLeavesTheLaterTablesEmpty) {
   for (size_t missing = 0; missing < std::size(kLexiconFiles); ++missing) {
     SCOPED_TRACE(kLexiconFiles[missing]);
@@ -115,6 +125,21 @@ TEST_F(LexiconCommandsTest, ReloadAsksInTheStoplistFolderAndReplacesTheFilterWor
   EXPECT_EQ(port_.open_requests[0].filter, "Txt文件(*.Txt)|*.txt");
   EXPECT_EQ(port_.open_requests[0].initial_folder, dict_ + "/stoplist/");
   EXPECT_THAT(lexicon_.FilterWords->Keys(), ElementsAre("house"));
+}
+
+// "保存当前词表" after a view writes listing lines; loaded back, they filter their words.
+TEST_F(LexiconCommandsTest, ReloadOfASavedListingFiltersItsWords) {
+  const std::string saved =
+      folder_.Write("saved.txt", "house               \t12\rgarden              \t3\r");
+  port_.open_answers = {testing::Chosen(saved)};
+  EXPECT_TRUE(LexiconCommands(lexicon_).ReloadFilterWords(port_));
+  EXPECT_THAT(SortedKeys(*lexicon_.FilterWords), ElementsAre("garden", "house"));
+}
+
+TEST_F(LexiconCommandsTest, ReloadOfAnEmptyFileEmptiesTheFilterWords) {
+  port_.open_answers = {testing::Chosen(folder_.Write("empty.txt", ""))};
+  EXPECT_TRUE(LexiconCommands(lexicon_).ReloadFilterWords(port_));
+  EXPECT_EQ(lexicon_.FilterWords->ItemCount(), 0);
 }
 
 TEST_F(LexiconCommandsTest, ACancelledOrFailedReloadKeepsTheOldFilterWords) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <sys/stat.h>
+#include <unicode/ucnv.h>
 
 #include <string>
 #include <string_view>
@@ -17,6 +18,19 @@ inline std::string Utf16Bytes(std::u16string_view text, bool big_endian) {
     bytes += big_endian ? high : low;
     bytes += big_endian ? low : high;
   }
+  return bytes;
+}
+
+// `text` in Windows-1252, by ICU's converter; a character the code page lacks becomes 0x1A.
+inline std::string Windows1252Bytes(std::u16string_view text) {
+  UErrorCode status = U_ZERO_ERROR;
+  UConverter* converter = ucnv_open("windows-1252", &status);
+  std::string bytes(text.size(), '\0');
+  const int32_t length =
+      ucnv_fromUChars(converter, bytes.data(), static_cast<int32_t>(bytes.size()), text.data(),
+                      static_cast<int32_t>(text.size()), &status);
+  ucnv_close(converter);
+  bytes.resize(static_cast<size_t>(length));
   return bytes;
 }
 

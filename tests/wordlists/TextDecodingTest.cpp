@@ -9,6 +9,7 @@
 #include "support/TempFolder.h"
 #include "text/CodePage936.h"
 #include "text/Utf8.h"
+#include "text/Windows1252.h"
 #include "wordlists/IntakeFixture.h"
 #include "wordlists/TextDecoding.h"
 #include "wordlists/TextFileStream.h"
@@ -70,6 +71,10 @@ TEST_P(TextDecoderTest, GivesTheSameTextHoweverTheBytesAreCut) {
 const std::string kCp936Sample = Utf16ToCp936(kSample);
 const std::string kUtf8Sample = Utf16ToUtf8(kSample);
 const std::string kCafe = "caf\xC3\xA9 ";  // UTF-8 é, then something that is not UTF-8
+// An English line as a Western system saves it, and as code page 936 holds it.
+constexpr std::u16string_view kWestern = u"“Well” ‘cause’ — café\r\n";
+const std::string kWestern1252 = testing::Windows1252Bytes(kWestern);
+const std::string kWesternCp936 = Utf16ToCp936(kWestern);
 
 INSTANTIATE_TEST_SUITE_P(
     Encodings, TextDecoderTest,
@@ -108,6 +113,15 @@ INSTANTIATE_TEST_SUITE_P(
                    "q?q?q?q", TextEncoding::kUtf8},
         DecodeCase{"CharactersTheCodePageLacks", Utf16ToUtf8(u"x\u0E01y\U0001F600z"), "x?y?z",
                    TextEncoding::kUtf8},
+        DecodeCase{"Windows1252", kWestern1252, kWesternCp936, TextEncoding::kWindows1252},
+        DecodeCase{"Windows1252AfterAscii", "Chapter 1\r\n" + kWestern1252,
+                   "Chapter 1\r\n" + kWesternCp936, TextEncoding::kWindows1252},
+        DecodeCase{"OneLineOfChineseStaysCp936", Utf16ToCp936(u"你好\r\n"),
+                   Utf16ToCp936(u"你好\r\n"), TextEncoding::kCp936},
+        DecodeCase{"Utf8ThenWindows1252StartsAgain", kCafe + kWestern1252,
+                   Windows1252ToCp936(kCafe + kWestern1252), TextEncoding::kWindows1252, 1},
+        DecodeCase{"NulEndsTheSample", kWestern1252 + '\0' + Utf16ToCp936(u"你好"), kWesternCp936,
+                   TextEncoding::kWindows1252},
         DecodeCase{"LoneMarkOfUtf16", "\xFF\xFE", "", TextEncoding::kUtf16Le},
         DecodeCase{"HalfAUtf8Mark", "\xEF\xBB", "\xEF\xBB", TextEncoding::kCp936}),
     [](const auto& info) { return info.param.name; });
@@ -128,6 +142,16 @@ TEST(TextDecoderTest, AgreesWithTheWholeTextReaderOnRandomTexts) {
       EXPECT_EQ(ToHex(Decode(bytes, chunk).text), ToHex(Utf16ToCp936(DecodeMarkedText(bytes))))
           << ToHex(bytes) << " in chunks of " << chunk;
     }
+    // Read as 8-bit text, a Western text may be taken either way when it is short; however it
+    // is taken, the cuts must not change it.
+    std::u16string western;
+    for (char16_t c : text) {
+      if (c < 0xD800 && c != u'北' && c != u'京' && c != u'\u0E01') western += c;
+    }
+    const std::string bytes = testing::Windows1252Bytes(western);
+    const size_t chunk = 1 + random() % 9;
+    EXPECT_EQ(ToHex(Decode(bytes, chunk).text), ToHex(Decode(bytes, bytes.size() + 1).text))
+        << ToHex(bytes) << " in chunks of " << chunk;
   }
 }
 
@@ -147,6 +171,46 @@ TEST(StreamTextFileTest, StartsAgainFromTheFirstByteWhenUtf8Fails) {
   EXPECT_EQ(encoding, TextEncoding::kCp936);
   EXPECT_EQ(restarts, 1);
   EXPECT_EQ(ToHex(text), ToHex(bytes));
+}
+
+// What the file run reads, block by block, from `bytes` in a file.
+std::string StreamedText(const testing::TempFolder& folder, const std::string& bytes,
+                         size_t block_size) {
+  std::string text;
+  StreamTextFile(
+      folder.Write("doc.txt", bytes), [&text](std::string_view part) { text += part; },
+      [&text] { text.clear(); }, block_size);
+  return text;
+}
+
+// The same book saved in UTF-8, Windows-1252 and code page 936 is one text, so every listing of
+// it is the same.
+TEST(StreamTextFileTest, ReadsTheSameBookInEachEncodingAlike) {
+  testing::TempFolder folder;
+  std::u16string book;
+  while (book.size() < 3 * kEightBitSampleSize) {
+    book += u"“Well,” said Huck, “I’d ‘a’ done it — ’cause it’s right.”\r\n";
+    book += u"Plain lines of the book, many of them, with nothing beyond ASCII.\r\n";
+  }
+  const std::string cp936 = Utf16ToCp936(book);
+  for (size_t block : {size_t{7}, size_t{4096}, kTextBlockSize}) {
+    EXPECT_EQ(StreamedText(folder, Utf16ToUtf8(book), block), cp936) << "UTF-8, block " << block;
+    EXPECT_EQ(StreamedText(folder, testing::Windows1252Bytes(book), block), cp936)
+        << "Windows-1252, block " << block;
+    EXPECT_EQ(StreamedText(folder, cp936, block), cp936) << "code page 936, block " << block;
+  }
+}
+
+// The choice waits for a whole sample, then holds for the rest of the text, even where the rest
+// alone would have decided otherwise.
+TEST(StreamTextFileTest, TheSampleDecidesForTheWholeText) {
+  testing::TempFolder folder;
+  const std::string ascii(kEightBitSampleSize, 'x');
+  const std::string nihao = Utf16ToCp936(u"你好你好");
+  const std::string western = "Start " + kWestern1252 + ascii + nihao;
+  EXPECT_EQ(StreamedText(folder, western, 1000), Windows1252ToCp936(western));
+  const std::string chinese = "Start " + nihao + ascii + kWestern1252;
+  EXPECT_EQ(StreamedText(folder, chinese, 1000), chinese);
 }
 
 TEST(StreamTextFileTest, FeedsNothingFromAFileItCannotOpen) {

@@ -42,7 +42,10 @@ INSTANTIATE_TEST_SUITE_P(
                                 {"\xEF\xBB\xBF"
                                  "a",
                                  "b"}},
-                      LinesCase{"Cp936Untouched", "\xD6\xD0 \r\n", {"\xD6\xD0 "}}),
+                      LinesCase{"Cp936Untouched", "\xD6\xD0 \r\n", {"\xD6\xD0 "}},
+                      LinesCase{"Windows1252Converted",
+                                "caf\xE9\r\n\x93quoted\x94\r\n",
+                                {"caf\xA8\xA6", "\xA1\xB0quoted\xA1\xB1"}}),
     [](const auto& info) { return info.param.name; });
 
 TEST(ReadTextLinesTest, ReportsAMissingFile) {
@@ -68,16 +71,17 @@ TEST_P(DecodeMarkedTextTest, Decodes) {
 
 INSTANTIATE_TEST_SUITE_P(
     Bytes, DecodeMarkedTextTest,
-    ::testing::Values(MarkCase{"Utf16Le", testing::Hex("FF FE 61 00 0D 00 2D 4E"), u"a\r中"},
-                      MarkCase{"Utf16Be", testing::Hex("FE FF 00 61 4E 2D"), u"a中"},
-                      MarkCase{"Utf16OddByteDropped", testing::Hex("FF FE 61 00 62"), u"a"},
-                      MarkCase{"Utf16ShortRemainderIsEmpty", testing::Hex("FF FE 61"), u""},
-                      MarkCase{"Utf16MarkOnly", testing::Hex("FE FF"), u""},
-                      MarkCase{"Utf8Mark", testing::Hex("EF BB BF 61 0D 0A E4 B8 AD"), u"a\r\n中"},
-                      MarkCase{"Cp936", testing::Hex("D6 D0 CE C4 0D 0A 61"), u"中文\r\na"},
-                      MarkCase{"Utf8WithoutMark", testing::Hex("E4 B8 AD E6 96 87 0A 61"),
-                               u"中文\na"},
-                      MarkCase{"Ascii", "a\n\rb", u"a\n\rb"}, MarkCase{"Empty", "", u""}),
+    ::testing::Values(
+        MarkCase{"Utf16Le", testing::Hex("FF FE 61 00 0D 00 2D 4E"), u"a\r中"},
+        MarkCase{"Utf16Be", testing::Hex("FE FF 00 61 4E 2D"), u"a中"},
+        MarkCase{"Utf16OddByteDropped", testing::Hex("FF FE 61 00 62"), u"a"},
+        MarkCase{"Utf16ShortRemainderIsEmpty", testing::Hex("FF FE 61"), u""},
+        MarkCase{"Utf16MarkOnly", testing::Hex("FE FF"), u""},
+        MarkCase{"Utf8Mark", testing::Hex("EF BB BF 61 0D 0A E4 B8 AD"), u"a\r\n中"},
+        MarkCase{"Cp936", testing::Hex("D6 D0 CE C4 0D 0A 61"), u"中文\r\na"},
+        MarkCase{"Windows1252", testing::Hex("93 57 94 0D 0A 63 61 66 E9"), u"“W”\r\ncafé"},
+        MarkCase{"Utf8WithoutMark", testing::Hex("E4 B8 AD E6 96 87 0A 61"), u"中文\na"},
+        MarkCase{"Ascii", "a\n\rb", u"a\n\rb"}, MarkCase{"Empty", "", u""}),
     [](const auto& info) { return info.param.name; });
 
 TEST(WriteTextLinesTest, EndsEveryLineWithCrLfAndReplacesTheFile) {

@@ -1,12 +1,15 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "support/ErrorText.h"
 #include "support/HexBytes.h"
 #include "support/TempFolder.h"
 #include "text/Error.h"
+#include "wordlists/IntakeFixture.h"
 #include "wordlists/WordTableLoading.h"
 #include "wordtable/Hashtable.h"
 
@@ -52,6 +55,73 @@ TEST(LoadFromTextTest, AMissingFileLeavesTheTableEmpty) {
   table.AddCount(u"old", 1);
   EXPECT_THROW(LoadFromText(table, folder / "none.txt"), Error);
   EXPECT_EQ(table.ItemCount(), 0);
+}
+
+// The keys of the filter list read from `bytes`, sorted.
+std::vector<std::string> FilterKeys(const std::string& bytes) {
+  testing::TempFolder folder;
+  THashTable table;
+  LoadFilterList(table, folder.Write("list.txt", bytes));
+  std::vector<std::string> keys = table.Keys();
+  std::sort(keys.begin(), keys.end());
+  return keys;
+}
+
+struct FilterCase {
+  const char* name;
+  std::string bytes;
+  std::vector<std::string> keys;  // code page 936, sorted
+};
+
+class LoadFilterListTest : public ::testing::TestWithParam<FilterCase> {};
+
+TEST_P(LoadFilterListTest, TakesTheWordOfEveryLine) {
+  EXPECT_EQ(FilterKeys(GetParam().bytes), GetParam().keys);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, LoadFilterListTest,
+    ::testing::Values(
+        FilterCase{"PlainList", " a \r\n\t\r\nB\na", {"B", "a", "a"}},
+        // A result saved from the text view: key, blanks to 20 characters, TAB, count, CR.
+        FilterCase{"SavedListing",
+                   "house               \t12\rgarden              \t3\r"
+                   "internationalization\t1\rold                 \t-2\r",
+                   {"garden", "house", "internationalization", "old"}},
+        FilterCase{"ExportedListingWithCrLf", "house               \t12\r\n", {"house"}},
+        // Only a listing line is cut; other lines with blanks inside stay whole.
+        FilterCase{"OtherLinesStayWhole",
+                   "ice cream\r\nhouse \t12x\r\nroad\t\t3\r\nbook    \t\r\n",
+                   {"book", "house \t12x", "ice cream", "road\t\t3"}},
+        FilterCase{"Utf8Mark", "\xEF\xBB\xBFhouse\r\ngarden\r\n", {"garden", "house"}},
+        FilterCase{"Utf8WithoutMark", "caf\xC3\xA9\r\n", {"caf\xA8\xA6"}},
+        FilterCase{"Utf16Le",
+                   testing::Utf16Bytes(u"house\r\n中文\t2\r\n", false),
+                   {"house", "\xD6\xD0\xCE\xC4"}},
+        FilterCase{"Windows1252",
+                   "caf\xE9\r\n\x93"
+                   "quoted\x94\r\n",
+                   {"caf\xA8\xA6", "\xA1\xB0quoted\xA1\xB1"}},
+        FilterCase{"Cp936", "\xD6\xD0\xCE\xC4\r\n", {"\xD6\xD0\xCE\xC4"}},
+        FilterCase{"NulEndsTheText", std::string("a\r\nb\0c\r\n", 8), {"a", "b"}},
+        FilterCase{"EmptyFile", "", {}}),
+    [](const auto& info) { return info.param.name; });
+
+TEST(LoadFilterListTest, AMissingFileLeavesTheTableEmpty) {
+  testing::TempFolder folder;
+  THashTable table;
+  table.AddCount(u"old", 1);
+  const std::string missing = folder / "none.txt";
+  EXPECT_EQ(testing::ErrorText([&] { LoadFilterList(table, missing); }),
+            "Cannot open file \"" + missing + "\". No such file or directory");
+  EXPECT_EQ(table.ItemCount(), 0);
+}
+
+TEST(LoadFilterListTest, GivesItemsAsLoadFromTextDoes) {
+  testing::TempFolder folder;
+  THashTable table;
+  LoadFilterList(table, folder.Write("list.txt", "house               \t12\r"));
+  EXPECT_THAT(Items(table), ElementsAre("house= 1 1 1"));
 }
 
 TEST(LoadFromDatTest, AddsEveryEntryAsItIsWithValueOne) {
