@@ -23,13 +23,26 @@ struct StepCall {
 // the dialog's answer. Failures are thrown as tarn::Error.
 struct SessionStep {
   std::string_view name;
-  std::string_view usage;    // the argument's name ("FILE", "NAME"), empty for none
+  // The argument's name ("FILE", "NAME"), empty for none; "[a|b]" for an optional argument
+  // that is one of the words listed.
+  std::string_view usage;
   std::string_view summary;  // one line for --help
   int filter_index;          // the 1-based filter the dialog answers with (save and export)
   void (*run)(const StepCall& call);
 
-  // Whether the step takes an argument.
-  bool TakesArgument() const { return !usage.empty(); }
+  // Whether the step must have an argument.
+  bool TakesArgument() const { return !usage.empty() && !usage.starts_with('['); }
+  // Whether `word` is one of the words an optional argument may be.
+  bool AcceptsOptional(std::string_view word) const {
+    if (!usage.starts_with('[') || word.empty()) return false;
+    std::string_view choices = usage.substr(1, usage.size() - 2);
+    while (!choices.empty()) {
+      const size_t bar = choices.find('|');
+      if (choices.substr(0, bar) == word) return true;
+      choices = bar == std::string_view::npos ? std::string_view() : choices.substr(bar + 1);
+    }
+    return false;
+  }
 };
 
 }  // namespace tarn::cli

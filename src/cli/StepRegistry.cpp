@@ -4,6 +4,7 @@
 #include <span>
 
 #include "cli/AnalysisSteps.h"
+#include "cli/ProfileSteps.h"
 #include "cli/WindowSteps.h"
 
 namespace tarn::cli {
@@ -12,7 +13,7 @@ const std::vector<SessionStep>& AllSteps() {
   // Each group of steps adds its table here.
   static const std::vector<SessionStep> steps = [] {
     std::vector<SessionStep> all;
-    for (const std::span<const SessionStep> group : {WindowSteps(), AnalysisSteps()}) {
+    for (const std::span<const SessionStep> group : {WindowSteps(), AnalysisSteps(), ProfileSteps()}) {
       all.insert(all.end(), group.begin(), group.end());
     }
     return all;

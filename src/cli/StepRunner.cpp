@@ -27,6 +27,8 @@ std::vector<PlannedStep> PlanSteps(const std::vector<std::string>& args) {
         throw Error("step \"" + args[i] + "\" needs " + std::string(step->usage));
       }
       argument = args[++i];
+    } else if (i + 1 < args.size() && step->AcceptsOptional(args[i + 1])) {
+      argument = args[++i];
     }
     plan.push_back({*step, std::move(argument)});
   }
@@ -59,7 +61,7 @@ void PrintStepsHelp(std::ostream& out) {
   out << "\nsteps (tarn-cli [--dict DIR] STEP [ARGUMENT] [STEP [ARGUMENT]]...):\n";
   for (const SessionStep& step : AllSteps()) {
     out << "  " << step.name;
-    if (step.TakesArgument()) out << ' ' << step.usage;
+    if (!step.usage.empty()) out << ' ' << step.usage;
     out << "\n      " << step.summary << '\n';
   }
   out << "\n  The steps run in order on one session, each like the window command it names; a\n"

@@ -1,0 +1,37 @@
+#include "cli/ProfileSteps.h"
+
+#include "profile/ProfileCommands.h"
+
+namespace tarn::cli {
+
+namespace {
+
+void Levels(const StepCall& call) { ProfileCommands(call.session).ShowLevels(); }
+
+void Profile(const StepCall& call) {
+  ProfileCommands(call.session).ShowProfile(ParseLadder(call.argument).value_or(Ladder::kExam));
+}
+
+void Names(const StepCall& call) { ProfileCommands(call.session).ShowNames(); }
+
+void Beyond(const StepCall& call) {
+  ProfileCommands(call.session).ShowBeyond(ProfileCommands::LevelNamed(call.argument));
+}
+
+constexpr SessionStep kSteps[] = {
+    {"levels", "", "list both ladders' levels: LADDER, LABEL and the list's file", 1, Levels},
+    {"profile", "[exam|freq]",
+     "the vocabulary profile over the exam ladder (default) or the frequency bands (词汇等级分布)",
+     1, Profile},
+    {"names", "", "the proper names the profile sets apart, as a view", 1, Names},
+    {"beyond", "LEVEL",
+     "the merged new words beyond LEVEL (a label such as 四级 or K3, or a list's file name "
+     "stem), names and non-words left out (超出等级的生词)",
+     1, Beyond},
+};
+
+}  // namespace
+
+std::span<const SessionStep> ProfileSteps() { return kSteps; }
+
+}  // namespace tarn::cli
