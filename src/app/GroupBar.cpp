@@ -11,7 +11,7 @@ GroupBar::GroupBar(QWidget* parent) : QScrollArea(parent) {
   auto* content = new QWidget(this);
   column_ = new QVBoxLayout(content);
   column_->setContentsMargins(4, 4, 4, 4);
-  column_->setSpacing(1);
+  column_->setSpacing(0);
   column_->addStretch(1);
   selection_ = new QButtonGroup(this);
   selection_->setExclusive(true);
