@@ -10,6 +10,7 @@
 #include "app/main.h"
 #include "app/unitabout.h"
 #include "dicttools/untdicttools.h"
+#include "profile/ProfileWindow.h"
 
 namespace tarn::app {
 
@@ -17,12 +18,15 @@ AppWindows::AppWindows(UserPort& port, const ProgramFiles& files)
     : main_(std::make_unique<Tmainfrm>(port, files)),
       dicttools_(std::make_unique<Tfrmdicttools>(port)),
       about_(std::make_unique<TFrmAbout>()),
-      option_(std::make_unique<Tfrmoption>()) {
+      option_(std::make_unique<Tfrmoption>()),
+      profile_(std::make_unique<tarn::profile::ProfileWindow>(port)) {
   main_->AttachWindows(dicttools_.get(), about_.get());
+  main_->AttachProfileWindow(profile_.get());
 }
 
 // The windows go in the reverse of their creation order.
 AppWindows::~AppWindows() {
+  profile_.reset();
   option_.reset();
   about_.reset();
   dicttools_.reset();

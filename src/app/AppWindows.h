@@ -13,10 +13,14 @@ namespace tarn {
 class UserPort;
 }
 
+namespace tarn::profile {
+class ProfileWindow;
+}
+
 namespace tarn::app {
 
-// The program's four windows, created once in their order (main window, dictionary tools,
-// about, settings) and all hidden; the main window knows the two it shows.
+// The program's windows, created once in their order (main window, dictionary tools, about,
+// settings, vocabulary profile) and all hidden; the main window knows the three it shows.
 class AppWindows {
  public:
   // Creates the windows; the main window loads `files` as it is created. `port` must outlive
@@ -28,12 +32,14 @@ class AppWindows {
   Tfrmdicttools& dicttools() { return *dicttools_; }
   TFrmAbout& about() { return *about_; }
   Tfrmoption& option() { return *option_; }
+  tarn::profile::ProfileWindow& profile() { return *profile_; }
 
  private:
   std::unique_ptr<Tmainfrm> main_;
   std::unique_ptr<Tfrmdicttools> dicttools_;
   std::unique_ptr<TFrmAbout> about_;
   std::unique_ptr<Tfrmoption> option_;
+  std::unique_ptr<tarn::profile::ProfileWindow> profile_;
 };
 
 // The desktop program: one instance per user, the windows, the main window shown, the event

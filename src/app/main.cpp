@@ -19,12 +19,16 @@
 #include <utility>
 
 #include "analysis/AnalysisViews.h"
+#include "analysis/DocumentGuard.h"
 #include "analysis/ListingCommands.h"
 #include "app/GroupBar.h"
 #include "app/TextViewSearch.h"
 #include "app/ViewText.h"
 #include "app/unitabout.h"
 #include "dicttools/untdicttools.h"
+#include "profile/LevelChooser.h"
+#include "profile/ProfileIcons.h"
+#include "profile/ProfileWindow.h"
 #include "text/CodePage936.h"
 #include "wordlists/FileBytes.h"
 
@@ -52,6 +56,7 @@ struct GroupItem {
   QStyle::StandardPixmap icon;
   bool visible;
   void (Tmainfrm::*handler)();
+  QIcon (*drawn_icon)() = nullptr;  // when set, wins over `icon`
 };
 
 struct Group {
@@ -87,6 +92,15 @@ Tmainfrm::~Tmainfrm() = default;
 void Tmainfrm::AttachWindows(Tfrmdicttools* dicttools, TFrmAbout* about) {
   dicttools_ = dicttools;
   about_ = about;
+}
+
+void Tmainfrm::AttachProfileWindow(tarn::profile::ProfileWindow* profile) {
+  profile_ = profile;
+  if (profile_ == nullptr) return;
+  connect(profile_, &tarn::profile::ProfileWindow::RowActivated, this,
+          [this](tarn::Ladder ladder, const tarn::ProfileRow& row) {
+            SessionCommand(false, [&] { profile_commands_.ShowRow(ladder, row); });
+          });
 }
 
 void Tmainfrm::BuildWindow() {
@@ -175,13 +189,19 @@ void Tmainfrm::BuildGroupBar(GroupBar& bar) {
          &Tmainfrm::RzGroup4Items2Click},
         {"退出", "RzGroup4Items3", QStyle::SP_DialogCloseButton, true,
          &Tmainfrm::RzGroup4Items3Click}}},
+      {"词汇分析",
+       {{"词汇等级分布", "RzGroup5Items0", QStyle::SP_CustomBase, true,
+         &Tmainfrm::RzGroup5Items0Click, &tarn::profile::LevelChartIcon},
+        {"超出等级的生词", "RzGroup5Items1", QStyle::SP_CustomBase, true,
+         &Tmainfrm::RzGroup5Items1Click, &tarn::profile::BeyondLevelIcon}}},
   };
   for (const Group& group : groups) {
     bar.AddGroup(QString::fromUtf8(group.caption));
     for (const GroupItem& item : group.items) {
-      QToolButton* button =
-          bar.AddItem(QString::fromUtf8(item.caption), QString::fromUtf8(item.object_name),
-                      style()->standardIcon(item.icon), item.visible);
+      const QIcon icon =
+          item.drawn_icon != nullptr ? item.drawn_icon() : style()->standardIcon(item.icon);
+      QToolButton* button = bar.AddItem(QString::fromUtf8(item.caption),
+                                        QString::fromUtf8(item.object_name), icon, item.visible);
       connect(button, &QToolButton::clicked, this, item.handler);
     }
   }
@@ -352,10 +372,18 @@ void Tmainfrm::ShowSummary() {
 
 void Tmainfrm::RzGroup1Items0Click() {
   SessionCommand(false, [this] { session_.OpenAndCount(); });
+  RefreshProfile();
 }
 
 void Tmainfrm::RzGroup1Items1Click() {
   SessionCommand(false, [this] { session_.CountClipboard(); });
+  RefreshProfile();
+}
+
+void Tmainfrm::RefreshProfile() {
+  Guarded([this] {
+    if (profile_ != nullptr && session_.State().DocumentLoaded) profile_->Refresh();
+  });
 }
 
 namespace {
@@ -451,6 +479,26 @@ void Tmainfrm::RzGroup4Items2Click() {
 }
 
 void Tmainfrm::RzGroup4Items3Click() { close(); }
+
+void Tmainfrm::RzGroup5Items0Click() {
+  Guarded([this] {
+    if (profile_ != nullptr) profile_->ShowProfile(profile_commands_);
+  });
+}
+
+void Tmainfrm::RzGroup5Items1Click() {
+  Guarded([this] {
+    if (!tarn::RequireDocument(session_.State(), port_)) return;
+    if (level_chooser_ == nullptr) {
+      level_chooser_ = new tarn::profile::LevelChooser(this);
+      connect(level_chooser_, &tarn::profile::LevelChooser::Chosen, this,
+              [this](const tarn::LevelDefinition& level) {
+                SessionCommand(false, [&] { profile_commands_.ShowBeyond(level); });
+              });
+    }
+    level_chooser_->Ask();
+  });
+}
 
 void Tmainfrm::RzToolButton1Click() {
   Guarded([this] {

@@ -5,6 +5,7 @@
 
 #include "analysis/MainSession.h"
 #include "app/ProgramFiles.h"
+#include "profile/ProfileCommands.h"
 
 class QLabel;
 class QLineEdit;
@@ -16,6 +17,11 @@ class Tfrmdicttools;
 namespace tarn::app {
 class GroupBar;
 }
+
+namespace tarn::profile {
+class LevelChooser;
+class ProfileWindow;
+}  // namespace tarn::profile
 
 // The main window: the group bar of commands, the toolbar with the search box, the text view
 // and the summary label. Every command runs on the session and the widgets then show the
@@ -30,6 +36,9 @@ class Tmainfrm : public QWidget {
 
   // The windows the dictionary tools and about commands show; both must outlive this one.
   void AttachWindows(Tfrmdicttools* dicttools, TFrmAbout* about);
+  // The window "词汇等级分布" shows; it must outlive this one. Its double-clicked rows list
+  // their words in the text view.
+  void AttachProfileWindow(tarn::profile::ProfileWindow* profile);
 
   // The statistics and lexicon behind the window.
   tarn::MainSession& Session() { return session_; }
@@ -55,6 +64,8 @@ class Tmainfrm : public QWidget {
   void RzGroup4Items1Click();  // 帮助
   void RzGroup4Items2Click();  // 关于
   void RzGroup4Items3Click();  // 退出
+  void RzGroup5Items0Click();  // 词汇等级分布, not modal
+  void RzGroup5Items1Click();  // 超出等级的生词: asks for a level, then shows the view
   void RzToolButton1Click();   // 查看单词原形
   void RzToolButton2Click();   // 搜索
   void RzEdit1KeyPress();      // Enter in the search box
@@ -99,12 +110,17 @@ class Tmainfrm : public QWidget {
   void ShowInView(const std::string& cp936);
   void ShowSummary();
   void LoadHelp();
+  // After a counting run: the profile window, when it is open, shows the new document.
+  void RefreshProfile();
 
   tarn::UserPort& port_;
   tarn::app::ProgramFiles files_;
   tarn::MainSession session_;
+  tarn::ProfileCommands profile_commands_{session_};
   Tfrmdicttools* dicttools_ = nullptr;
   TFrmAbout* about_ = nullptr;
+  tarn::profile::ProfileWindow* profile_ = nullptr;
+  tarn::profile::LevelChooser* level_chooser_ = nullptr;
   bool shown_once_ = false;
 
   QPlainTextEdit* RichEdit1 = nullptr;
