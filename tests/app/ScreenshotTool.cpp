@@ -13,6 +13,7 @@
 #include "app/main.h"
 #include "app/unitabout.h"
 #include "dicttools/untdicttools.h"
+#include "profile/ProfileWindow.h"
 #include "support/FakeUserPort.h"
 
 namespace {
@@ -66,6 +67,9 @@ int main(int argc, char** argv) {
 
   windows.about().ShowModeless();
   saved = Save(windows.about(), output, "about.png") && saved;
+
+  Click(main, "RzGroup5Items0");
+  saved = Save(windows.profile(), output, "profile-window.png") && saved;
   for (const std::string& message : port.messages)
     std::fprintf(stderr, "message: %s\n", message.c_str());
   return saved && port.messages.empty() ? 0 : 1;
