@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <numeric>
-#include <span>
 
 #include "analysis/StatisticsState.h"
 #include "profile/BaseFormRows.h"
@@ -70,17 +69,19 @@ struct PlacedPart {
   }
 };
 
-PlacedPart PlaceItems(const RowLayout& layout, std::span<const THashItem* const> items) {
-  PlacedPart part{std::vector<int64_t>(layout.RowCount(), 0), BaseFormRows(items.size())};
+// Places the items of the chains [first, last) of `table`.
+PlacedPart PlaceChains(const RowLayout& layout, const THashTable& table, int32_t first,
+                       int32_t last) {
+  PlacedPart part{std::vector<int64_t>(layout.RowCount(), 0), BaseFormRows(0)};
   std::u16string base;
   uint64_t base_hash = 0;
-  for (size_t i = 0; i < items.size(); ++i) {
-    if (i + 8 < items.size()) __builtin_prefetch(items[i + 8]);
-    const THashItem& item = *items[i];
-    if (item.Count == 0) continue;
-    const size_t row = layout.RowOf(item.Key, base, base_hash);
-    part.tokens[row] += item.Count;
-    part.bases.Add(base_hash, static_cast<int>(row));
+  for (int32_t chain = first; chain < last; ++chain) {
+    for (const THashItem* item = table.Bucket(chain); item != nullptr; item = item->Next) {
+      if (item->Count == 0) continue;
+      const size_t row = layout.RowOf(item->Key, base, base_hash);
+      part.tokens[row] += item->Count;
+      part.bases.Add(base_hash, static_cast<int>(row));
+    }
   }
   return part;
 }
@@ -139,11 +140,11 @@ VocabularyProfile ComputeProfile(const StatisticsState& state, const WordPlaceme
   RowLayout layout(placement);
   std::vector<ProfileRow>& rows = layout.Rows();
   placement.base().PrepareConcurrentUse();
-  const std::vector<const THashItem*> items = state.WordTable->Items();
-  // The two halves of the table are placed side by side; the rows only add up.
+  // The two halves of the table's chains are placed side by side; the rows only add up.
+  const THashTable& table = *state.WordTable;
   PlacedPart parts[2];
-  OnTwoHalves(items.size(), [&](size_t part, size_t begin, size_t end) {
-    parts[part] = PlaceItems(layout, std::span(items).subspan(begin, end - begin));
+  OnTwoHalves(static_cast<size_t>(table.BucketCount()), [&](size_t part, size_t first, size_t last) {
+    parts[part] = PlaceChains(layout, table, static_cast<int32_t>(first), static_cast<int32_t>(last));
   });
   PlacedPart& all = parts[0];
   all.Add(std::move(parts[1]));
