@@ -5,6 +5,7 @@
 
 #include "analysis/MainSession.h"
 #include "app/ProgramFiles.h"
+#include "concordance/Glosses.h"
 
 class QLabel;
 class QLineEdit;
@@ -33,6 +34,8 @@ class Tmainfrm : public QWidget {
 
   // The statistics and lexicon behind the window.
   tarn::MainSession& Session() { return session_; }
+  // The Chinese glosses of the dict folder, read on first use.
+  const tarn::LazyGlosses& WordGlosses() const { return glosses_; }
 
  Q_SIGNALS:
   // The user closed the window (close box or "退出"): the program ends.
@@ -55,7 +58,7 @@ class Tmainfrm : public QWidget {
   void RzGroup4Items1Click();  // 帮助
   void RzGroup4Items2Click();  // 关于
   void RzGroup4Items3Click();  // 退出
-  void RzToolButton1Click();   // 查看单词原形
+  void RzToolButton1Click();   // 查看单词原形, its gloss in the status bar
   void RzToolButton2Click();   // 搜索
   void RzEdit1KeyPress();      // Enter in the search box
   void RzToolButton3Click();   // 放大
@@ -103,6 +106,7 @@ class Tmainfrm : public QWidget {
   tarn::UserPort& port_;
   tarn::app::ProgramFiles files_;
   tarn::MainSession session_;
+  tarn::LazyGlosses glosses_;
   Tfrmdicttools* dicttools_ = nullptr;
   TFrmAbout* about_ = nullptr;
   bool shown_once_ = false;
@@ -110,5 +114,6 @@ class Tmainfrm : public QWidget {
   QPlainTextEdit* RichEdit1 = nullptr;
   QLabel* rzLabel1 = nullptr;
   QLineEdit* RzEdit1 = nullptr;
+  QLabel* RzStatusPane1 = nullptr;
   QMenu* PopupMenu1 = nullptr;
 };
