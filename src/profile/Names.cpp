@@ -11,9 +11,8 @@ namespace tarn {
 
 namespace {
 
-// A word is a name when at least this share of its eligible occurrences is capitalised: names
-// are capitalised everywhere, and a word of the language rarely is, except one met mostly at
-// the start of quoted speech or in headings that are not in capitals.
+// A word is a name when at least nine in ten of its eligible occurrences are capitalised: nearly
+// all, so that a name also used as a word now and then (Frank, 13 capitals in 14) stays one.
 constexpr int64_t kCapitalisedTenths = 9;
 
 // Titles written in full and forms of address: ordinary words that English writes with a
@@ -27,7 +26,7 @@ constexpr std::array<std::u16string_view, 34> kTitleWords = {
     u"colonel",   u"major",     u"general",  u"lieutenant", u"sergeant", u"admiral",  u"doctor",
     u"professor", u"inspector", u"father",   u"mother",     u"uncle",    u"jack"};
 
-// Abbreviated titles that never take a full stop before a name, or stand after it.
+// Abbreviated titles that stand after a name ("John Smith, Jr.").
 constexpr std::array<std::u16string_view, 3> kTitlesAfterNames = {u"jr", u"sr", u"esq"};
 
 bool Contains(const auto& list, std::u16string_view word) {
