@@ -2,9 +2,9 @@
 // with the shipped level lists read once beforehand.
 #include <benchmark/benchmark.h>
 
-#include "profile/DocumentNames.h"
 #include "profile/LevelLists.h"
 #include "profile/MergedBase.h"
+#include "profile/Names.h"
 #include "profile/ProfileViews.h"
 #include "profile/VocabularyProfile.h"
 #include "support/CountedDocument.h"

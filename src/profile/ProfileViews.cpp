@@ -45,10 +45,13 @@ void ShowBeyondView(StatisticsState& state, const Lexicon& lexicon, UserPort& po
   table->MergePairs(lexicon.IrregularPairs);
   const ReducerTables tables = lexicon.Reducers();
   FoldTable(*table, [&tables](std::string_view word) { return StemWord(word, tables); });
-  // ...and base forms that the fold made and a list holds go after it.
+  // ...and base forms that the fold made and that a list holds or that are names of the
+  // document themselves (americans folds into the name american) go after it.
   THashTable known_bases(256);
   table->ForEach([&](const THashItem& item) {
-    if (KnownBy(placement, item.Key, item.Key, level)) known_bases.AddCount(item.Key, 1);
+    if (KnownBy(placement, item.Key, item.Key, level) || placement.is_name()(item.Key)) {
+      known_bases.AddCount(item.Key, 1);
+    }
   });
   table->Subtract(known_bases);
   const std::string label(placement.lists().Levels()[static_cast<size_t>(level)].definition->label);

@@ -7,15 +7,13 @@
 #include <vector>
 
 #include "profile/LevelLists.h"
+#include "profile/Names.h"
 
 namespace tarn {
 
 class MergedBase;
 class THashTable;
 struct StatisticsState;
-
-// Whether a counted word (a lower-case key) is a proper name of the document.
-using NameTest = std::function<bool(const std::u16string& word)>;
 
 // One row of the profile.
 struct ProfileRow {
