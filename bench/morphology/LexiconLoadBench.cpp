@@ -1,6 +1,10 @@
-// Loading the shipped dict folder, as the programs do at start.
+// Loading the shipped dict folder, as the programs do at start, and its glosses, which they
+// read on first use.
 #include <benchmark/benchmark.h>
 
+#include <string>
+
+#include "concordance/Glosses.h"
 #include "morphology/Lexicon.h"
 #include "morphology/LexiconLoader.h"
 
@@ -15,6 +19,15 @@ void BM_LoadShippedLexicon(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_LoadShippedLexicon)->Unit(benchmark::kMillisecond);
+
+// Reading glosses.txt and one look-up: what the first gloss a user asks for costs.
+void BM_LoadShippedGlosses(benchmark::State& state) {
+  for (auto _ : state) {
+    const Glosses glosses = Glosses::Read(std::string(TARN_SHIPPED_DICT) + "/" + kGlossFile);
+    benchmark::DoNotOptimize(glosses.Of("book"));
+  }
+}
+BENCHMARK(BM_LoadShippedGlosses)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tarn

@@ -108,7 +108,7 @@ bool CountingRun::RunLines(const std::vector<std::string>& lines) {
   return true;
 }
 
-void CountingRun::FinishFileRun(const WordStreamCounter& counter, int64_t start) {
+void CountingRun::FinishFileRun(WordStreamCounter& counter, int64_t start) {
   THashTable& words = *state_.WordTable;
   words.Clear();
   counter.FillTable(words);
@@ -131,6 +131,7 @@ void CountingRun::FinishFileRun(const WordStreamCounter& counter, int64_t start)
       std::async(std::launch::async, [&words] { return words.Clone(); });
   state_.text_view = Utf16ToCp936(words.ListText(20));
   state_.DocumentLoaded = true;
+  state_.name_evidence = counter.TakeEvidence();
   state_.SnapshotTable = snapshot.get();
 }
 
@@ -152,6 +153,7 @@ void CountingRun::RunClipboard(const std::vector<std::string>& lines) {
                          Line(kStoppedLine, state_.StoppedDistinct);
   state_.text_view = Utf16ToCp936(table->ListText(20));
   state_.DocumentLoaded = true;
+  state_.name_evidence = counter.TakeEvidence();
   state_.WordTable = table->Clone();
   state_.SnapshotTable = table->Clone();
 }

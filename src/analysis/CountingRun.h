@@ -45,7 +45,7 @@ class CountingRun {
   void SetConversion(const ConversionSettings& settings) { conversion_ = settings; }
 
  private:
-  void FinishFileRun(const WordStreamCounter& counter, int64_t start);
+  void FinishFileRun(WordStreamCounter& counter, int64_t start);
 
   StatisticsState& state_;
   const THashTable& stop_words_;

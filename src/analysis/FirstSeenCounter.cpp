@@ -72,6 +72,21 @@ inline uint64_t Hash(uint64_t prefix, uint64_t second, std::string_view word) {
   return word.size() <= 16 ? HashEnd(h) : LongHash(h, word);
 }
 
+// What a capital adds to Slot::capitals, by the byte after the word that tells it.
+constexpr std::array<uint64_t, 256> kCapitalSteps = [] {
+  std::array<uint64_t, 256> steps{};
+  steps[kShownCapital] = 1;
+  steps[kHiddenCapital] = uint64_t{1} << 32;
+  return steps;
+}();
+
+uint64_t CapitalStepAfter(std::string_view word) {
+  return kCapitalSteps[static_cast<unsigned char>(word.data()[word.size()])];
+}
+
+constexpr int64_t Shown(uint64_t capitals) { return static_cast<int64_t>(capitals & UINT32_MAX); }
+constexpr int64_t Hidden(uint64_t capitals) { return static_cast<int64_t>(capitals >> 32); }
+
 // Masks that keep the low 0 to 8 bytes of a number, by the number of bytes.
 constexpr std::array<uint64_t, 9> kLowBytes = [] {
   std::array<uint64_t, 9> masks{};
@@ -90,10 +105,39 @@ size_t BytesIn(uint64_t part) { return (64 - static_cast<size_t>(__builtin_clzll
 }  // namespace
 
 FirstSeenCounter::FirstSeenCounter()
-    : slots_(kInitialSlots, Slot{0, 0, 0, 0}), mask_(kInitialSlots - 1) {}
+    : slots_(kInitialSlots, Slot{0, 0, 0, 0, 0}), mask_(kInitialSlots - 1) {}
 
 void FirstSeenCounter::Add(std::string_view word) {
-  Insert(word, KeyOf(word, Prefix(word.data(), word.size()), Second(word.data(), word.size())));
+  Insert<false>(word,
+                KeyOf(word, Prefix(word.data(), word.size()), Second(word.data(), word.size())));
+}
+
+WordTally FirstSeenCounter::Find(std::string_view word) const {
+  if (word.empty()) return {};
+  const WordKey key =
+      KeyOf(word, Prefix(word.data(), word.size()), Second(word.data(), word.size()));
+  for (size_t at = static_cast<size_t>(key.hash >> 32) & mask_;; at = (at + 1) & mask_) {
+    const Slot& slot = slots_[at];
+    if (slot.entry == 0) return {};
+    if (slot.prefix == key.prefix && slot.second == key.second &&
+        (word.size() < 16 || SameTail(entries_[slot.entry - 1], word))) {
+      return TallyOf(slot);
+    }
+  }
+}
+
+WordTally FirstSeenCounter::TallyOf(const Slot& slot) const {
+  int64_t count = slot.count;
+  int64_t shown = Shown(slot.capitals);
+  int64_t hidden = Hidden(slot.capitals);
+  for (const Spilled& spilled : spilled_) {
+    if (spilled.entry == slot.entry - 1) {
+      count += spilled.count;
+      shown += spilled.shown;
+      hidden += spilled.hidden;
+    }
+  }
+  return WordTally{count, count - hidden, shown};
 }
 
 WordKey FirstSeenCounter::PaddedKeyOf(std::string_view word) {
@@ -111,7 +155,7 @@ void FirstSeenCounter::AddKeyed(const char* base, const WordSpan* spans, const W
   for (size_t i = 0; i < std::min(kAhead, count); ++i) PrefetchSlot(keys[i]);
   for (size_t i = 0; i < count; ++i) {
     if (i + kAhead < count) PrefetchSlot(keys[i + kAhead]);
-    Insert(std::string_view(base + spans[i].offset, spans[i].length), keys[i]);
+    Insert<true>(std::string_view(base + spans[i].offset, spans[i].length), keys[i]);
   }
 }
 
@@ -126,7 +170,7 @@ void FirstSeenCounter::AddPadded(const char* base, const WordSpan* spans, size_t
   for (size_t i = 0; i < count; ++i) {
     const WordKey key = ready[i % kAhead];
     if (i + kAhead < count) prepare(i + kAhead);
-    Insert(std::string_view(base + spans[i].offset, spans[i].length), key);
+    Insert<true>(std::string_view(base + spans[i].offset, spans[i].length), key);
   }
 }
 
@@ -141,6 +185,7 @@ inline void FirstSeenCounter::PrefetchSlot(const WordKey& key) const {
   }
 }
 
+template <bool kTold>
 inline void FirstSeenCounter::Insert(std::string_view word, const WordKey& key) {
   ++total_;
   size_t at = static_cast<size_t>(key.hash >> 32) & mask_;
@@ -151,31 +196,36 @@ inline void FirstSeenCounter::Insert(std::string_view word, const WordKey& key) 
     // byte); from sixteen on, the entry holds the length and the rest.
     if (slot.prefix == key.prefix && slot.second == key.second &&
         (word.size() < 16 || SameTail(entries_[slot.entry - 1], word))) {
+      if constexpr (kTold) slot.capitals += CapitalStepAfter(word);
       if (++slot.count == UINT32_MAX) Spill(slot);
       return;
     }
     at = (at + 1) & mask_;
   }
-  AddEntry(word, key, at);
+  AddEntry(word, key, at, kTold ? CapitalStepAfter(word) : 0);
 }
 
 void FirstSeenCounter::Spill(Slot& slot) {
   const size_t entry = slot.entry - 1;
   auto spill = std::find_if(spilled_.begin(), spilled_.end(),
-                            [entry](const auto& item) { return item.first == entry; });
-  if (spill == spilled_.end()) spill = spilled_.insert(spilled_.end(), {entry, 0});
-  spill->second += slot.count;
+                            [entry](const Spilled& item) { return item.entry == entry; });
+  if (spill == spilled_.end()) spill = spilled_.insert(spilled_.end(), Spilled{entry, 0, 0, 0});
+  spill->count += slot.count;
+  spill->shown += Shown(slot.capitals);
+  spill->hidden += Hidden(slot.capitals);
   slot.count = 0;
+  slot.capitals = 0;
 }
 
-void FirstSeenCounter::AddEntry(std::string_view word, const WordKey& key, size_t at) {
+void FirstSeenCounter::AddEntry(std::string_view word, const WordKey& key, size_t at,
+                                uint64_t capitals) {
   if (entries_.size() == entries_.capacity()) GrowFresh(entries_, 2 * entries_.size() + 64);
   if (arena_.size() + word.size() > arena_.capacity()) {
     GrowFresh(arena_, 2 * (arena_.size() + word.size()));
   }
   entries_.push_back(Entry{arena_.size(), word.size()});
   arena_.append(word);
-  slots_[at] = Slot{key.prefix, key.second, 1, static_cast<uint32_t>(entries_.size())};
+  slots_[at] = Slot{key.prefix, key.second, 1, static_cast<uint32_t>(entries_.size()), capitals};
   if (entries_.size() * 2 > slots_.size()) Grow();
 }
 
@@ -196,7 +246,7 @@ uint64_t FirstSeenCounter::HashOfSlot(const Slot& slot) const {
 
 void FirstSeenCounter::Grow() {
   std::vector<Slot> slots;
-  FillFresh(slots, slots_.size() * 2, Slot{0, 0, 0, 0});
+  FillFresh(slots, slots_.size() * 2, Slot{0, 0, 0, 0, 0});
   const size_t mask = slots.size() - 1;
   for (const Slot& slot : slots_) {
     if (slot.entry == 0) continue;

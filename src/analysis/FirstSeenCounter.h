@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "wordtable/HugePages.h"
@@ -15,6 +14,24 @@ namespace tarn {
 struct WordSpan {
   size_t offset;
   size_t length;
+};
+
+// What the first letter of one occurrence of a word says about a name, told by the byte
+// straight after the word in the counter's input: a shown capital (one that nothing else
+// explains: evidence for a name), a hidden one (where a sentence may start, or in a word
+// written in capitals: no evidence), or, any other byte, a word in lower case (evidence against
+// a name, wherever it stands).
+constexpr char kShownCapital = 1;
+constexpr char kHiddenCapital = 2;
+
+// A counted word's occurrences: all of them, those that are evidence (in lower case, or with a
+// shown capital), and those of them with a capital first letter.
+struct WordTally {
+  int64_t count = 0;
+  int64_t eligible = 0;
+  int64_t capitalised = 0;
+
+  bool operator==(const WordTally&) const = default;
 };
 
 // What the counter looks a word up by: its first sixteen bytes, zero-padded, and its hash.
@@ -31,21 +48,25 @@ class FirstSeenCounter {
  public:
   FirstSeenCounter();
 
-  // Counts one more occurrence of `word` (non-empty, without zero bytes).
+  // Counts one more occurrence of `word` (non-empty, without zero bytes), in lower case.
   void Add(std::string_view word);
   // The key of the non-empty `word`, reading sixteen bytes from its start whatever its length:
   // the caller's buffer must hold them. Gives what Add computes without reading on.
   static WordKey PaddedKeyOf(std::string_view word);
-  // Counts the words at `spans` in `base` whose keys are given, in order; with the keys known
-  // ahead, the slots of the words to come load from memory while earlier ones are counted.
+  // Counts the words at `spans` in `base` whose keys are given, in order, each with what the
+  // byte after it says of its capital; with the keys known ahead, the slots of the words to
+  // come load from memory while earlier ones are counted.
   void AddKeyed(const char* base, const WordSpan* spans, const WordKey* keys, size_t count);
-  // Counts the words at `spans` in `base`, each followed by room enough for PaddedKeyOf.
+  // Counts the words at `spans` in `base`, each followed by room enough for PaddedKeyOf, as
+  // AddKeyed.
   void AddPadded(const char* base, const WordSpan* spans, size_t count);
 
   // Number of distinct words.
   size_t DistinctCount() const { return entries_.size(); }
   // Sum of all counts.
   int64_t TotalCount() const { return total_; }
+  // The tally of `word`; all zeros for a word never counted.
+  WordTally Find(std::string_view word) const;
 
   // Calls `visit(std::string_view word, int64_t count)` for every distinct word, first seen first.
   template <typename Visit>
@@ -55,10 +76,23 @@ class FirstSeenCounter {
     for (const Slot& slot : slots_) {
       if (slot.entry != 0) counts[slot.entry - 1] = slot.count;
     }
-    for (const auto& [entry, spilled] : spilled_) counts[entry] += spilled;
+    for (const Spilled& spilled : spilled_) counts[spilled.entry] += spilled.count;
     for (size_t i = 0; i < entries_.size(); ++i) {
       const Entry& entry = entries_[i];
       visit(std::string_view(arena_.data() + entry.offset, entry.length), counts[i]);
+    }
+  }
+  // Calls `visit(std::string_view word, const WordTally& tally)` for every distinct word, first
+  // seen first.
+  template <typename Visit>
+  void ForEachTally(Visit&& visit) const {
+    std::vector<WordTally> tallies(entries_.size());
+    for (const Slot& slot : slots_) {
+      if (slot.entry != 0) tallies[slot.entry - 1] = TallyOf(slot);
+    }
+    for (size_t i = 0; i < entries_.size(); ++i) {
+      const Entry& entry = entries_[i];
+      visit(std::string_view(arena_.data() + entry.offset, entry.length), tallies[i]);
     }
   }
 
@@ -67,7 +101,7 @@ class FirstSeenCounter {
     size_t offset;
     size_t length;
   };
-  // The word's first sixteen bytes and its count, so that a word of up to fifteen letters is
+  // The word's first sixteen bytes and its counts, so that a word of up to fifteen letters is
   // found and counted without touching anything else: most words are, and the entries and the
   // text of a large vocabulary are far out of cache.
   struct Slot {
@@ -75,13 +109,28 @@ class FirstSeenCounter {
     uint64_t second;  // bytes 8-15, zero-padded
     uint32_t count;
     uint32_t entry;  // the entry's index plus one; 0 for an empty slot
+    // Shown capitals in the low half, hidden ones in the high half, so that one addition counts
+    // either, without a branch. Neither outgrows the count, which spills first.
+    uint64_t capitals;
+  };
+  // What a slot's counts could not hold, by entry index.
+  struct Spilled {
+    size_t entry;
+    int64_t count;
+    int64_t shown;
+    int64_t hidden;
   };
 
-  // Counts `word` under its key.
+  // Counts `word` under its key; with `kTold`, with what the byte after it says of its capital.
+  template <bool kTold>
   void Insert(std::string_view word, const WordKey& key);
-  // Adds `word`, met for the first time, in the empty slot at `at`.
-  [[gnu::noinline]] void AddEntry(std::string_view word, const WordKey& key, size_t at);
-  // Moves a slot's full count to `spilled_`.
+  // Adds `word`, met for the first time, in the empty slot at `at`, with `capitals` as
+  // Slot::capitals.
+  [[gnu::noinline]] void AddEntry(std::string_view word, const WordKey& key, size_t at,
+                                  uint64_t capitals);
+  // The tally of the word in `slot`.
+  WordTally TallyOf(const Slot& slot) const;
+  // Moves a slot's counts to `spilled_` once its count is full.
   [[gnu::noinline]] void Spill(Slot& slot);
   // Asks for the slot of `key` to be brought into cache.
   void PrefetchSlot(const WordKey& key) const;
@@ -95,8 +144,8 @@ class FirstSeenCounter {
   size_t mask_;
   std::vector<Entry> entries_;
   std::string arena_;
-  // What a slot's 32-bit count could not hold, by entry index; empty in any real document.
-  std::vector<std::pair<size_t, int64_t>> spilled_;
+  // What the slots' 32-bit counts could not hold; empty in any real document.
+  std::vector<Spilled> spilled_;
   int64_t total_ = 0;
 };
 

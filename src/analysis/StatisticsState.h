@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "analysis/NameEvidence.h"
 #include "wordtable/Hashtable.h"
 
 namespace tarn {
@@ -27,6 +28,9 @@ struct StatisticsState {
   int64_t StoppedDistinct = 0;
   // False until the first completed run; the views and sort commands refuse to run before.
   bool DocumentLoaded = false;
+  // How the last run's words were written, for telling names apart; each run replaces it with
+  // the tables, and nothing else changes it.
+  NameEvidence name_evidence;
 
   // The text view's whole text, in code page 936.
   std::string text_view;

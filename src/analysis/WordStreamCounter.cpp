@@ -41,9 +41,9 @@ constexpr std::array<unsigned char, 256> MakeByteKinds() {
   return kinds;
 }
 
-constexpr std::array<unsigned char, 128> MakeLowered() {
-  std::array<unsigned char, 128> lowered{};
-  for (int b = 0; b < 128; ++b) lowered[b] = (b >= 'A' && b <= 'Z') ? b + ('a' - 'A') : b;
+constexpr std::array<unsigned char, 256> MakeLowered() {
+  std::array<unsigned char, 256> lowered{};
+  for (int b = 0; b < 256; ++b) lowered[b] = (b >= 'A' && b <= 'Z') ? b + ('a' - 'A') : b;
   return lowered;
 }
 
@@ -69,8 +69,13 @@ constexpr size_t kBlock = 64;
 constexpr size_t kBlockSlack = 16;
 
 constexpr std::array<unsigned char, 256> kByteKinds = MakeByteKinds();
-constexpr std::array<unsigned char, 128> kLowered = MakeLowered();
+constexpr std::array<unsigned char, 256> kLowered = MakeLowered();
 constexpr std::array<unsigned char, 256> kUnitKinds = MakeUnitKinds();
+
+constexpr unsigned char IsCapital(unsigned char letter) { return letter >= 'A' && letter <= 'Z'; }
+
+// The bits below bit `n` (at most 64).
+constexpr uint64_t BitsBelow(size_t n) { return n >= 64 ? ~uint64_t{0} : (uint64_t{1} << n) - 1; }
 
 }  // namespace
 
@@ -97,8 +102,9 @@ void WordStreamCounter::Feed(std::string_view bytes) {
   // Room for every byte this chunk can add, so that the bytes are copied unchecked. Without an
   // open word the next one goes right after the last, so the room needed stays bounded.
   if (word_length_ == 0) {
+    // The byte after the last word tells its capital.
     word_start_ =
-        batch_.spans.empty() ? 0 : batch_.spans.back().offset + batch_.spans.back().length;
+        batch_.spans.empty() ? 0 : batch_.spans.back().offset + batch_.spans.back().length + 1;
   }
   std::string& words = batch_.bytes;
   const size_t needed = word_start_ + word_length_ + n + kBlockSlack;
@@ -117,14 +123,16 @@ void WordStreamCounter::Feed(std::string_view bytes) {
       do {
         *out++ = static_cast<char>(kLowered[b]);
       } while (++i < n && kByteKinds[b = p[i]] == kLetterByte);
+      if (word_length_ < 2) NoteLetters(p + first, i - first);
       word_length_ += i - first;
+      NoteClass(kLetterClass);
       previous_alnum_ = true;
       continue;
     }
     switch (kByteKinds[b]) {
       case kLetterByte:
       case kAscii:
-        Unit(kLowered[b]);
+        Unit(b);
         ++i;
         break;
       case kCr:
@@ -179,6 +187,7 @@ size_t WordStreamCounter::PlainBlock(const unsigned char* block) {
   const size_t at = word_start_ + word_length_;
   uint64_t letters = 0;
   uint64_t special = 0;
+  uint64_t capitals = 0;
   const __m128i zero = _mm_setzero_si128();
   const __m128i apostrophe = _mm_set1_epi8('\'');
   const __m128i case_bit = _mm_set1_epi8(0x20);
@@ -194,34 +203,45 @@ size_t WordStreamCounter::PlainBlock(const unsigned char* block) {
     _mm_storeu_si128(reinterpret_cast<__m128i*>(out + k), low);
     const __m128i letter =
         _mm_and_si128(_mm_cmpgt_epi8(low, before_a), _mm_cmplt_epi8(low, after_z));
-    letters |= static_cast<uint64_t>(static_cast<uint32_t>(_mm_movemask_epi8(letter))) << k;
+    const auto letter_bits = static_cast<uint32_t>(_mm_movemask_epi8(letter));
+    letters |= static_cast<uint64_t>(letter_bits) << k;
+    // Shifted up by two, each byte's case bit is its top bit: clear in a capital.
+    const auto lower_bits = static_cast<uint32_t>(_mm_movemask_epi8(_mm_slli_epi16(v, 2)));
+    capitals |= static_cast<uint64_t>(letter_bits & ~lower_bits) << k;
   }
   // Only the bytes before the first one that needs the rules are taken.
   const size_t taken = special == 0 ? kBlock : static_cast<size_t>(__builtin_ctzll(special));
   if (taken == 0) return 0;
   const uint64_t last_bit = uint64_t{1} << (taken - 1);
   letters &= last_bit | (last_bit - 1);
+  capitals &= letters;
   uint64_t starts = letters & ~(letters << 1);
   // The last letter of each run, except a run that reaches the end and may go on after it.
   uint64_t ends = letters & ~(letters >> 1) & ~last_bit;
+  const WordSpan open_before{word_start_, word_length_};
   std::vector<WordSpan>& spans = batch_.spans;
   if (word_length_ > 0) {
     // The word open before the block ends before it, inside it, or goes on through it.
     if ((letters & 1) == 0) {
       spans.push_back(WordSpan{word_start_, word_length_});
+      NoteCapital();
       word_length_ = 0;
     } else {
+      if (word_length_ == 1) open_capitals_ |= (capitals & 1) << 1;
       starts &= starts - 1;  // the run at the block's start is the open word's
       if (ends == 0) {
         word_length_ += taken;
       } else {
         const size_t end = static_cast<size_t>(__builtin_ctzll(ends));
-        spans.push_back(WordSpan{word_start_, word_length_ + end + 1});
+        word_length_ += end + 1;
+        spans.push_back(WordSpan{word_start_, word_length_});
+        NoteCapital();
         word_length_ = 0;
         ends &= ends - 1;
       }
     }
   }
+  const uint64_t block_starts = starts;
   while (ends != 0) {
     const size_t start = static_cast<size_t>(__builtin_ctzll(starts));
     const size_t end = static_cast<size_t>(__builtin_ctzll(ends));
@@ -229,13 +249,24 @@ size_t WordStreamCounter::PlainBlock(const unsigned char* block) {
     starts &= starts - 1;
     ends &= ends - 1;
   }
+  // `starts` is left with the word open at the block's end, if it began in the block.
   if (starts != 0) {
     const size_t start = static_cast<size_t>(__builtin_ctzll(starts));
     word_start_ = at + start;
     word_length_ = taken - start;
+    open_capitals_ = static_cast<unsigned char>((capitals >> start) & 3);
   } else if (word_length_ == 0) {
     word_start_ = at + taken;
   }
+  // Few words begin with a capital.
+  if ((block_starts & capitals) != 0) {
+    BlockCapitals(block, at, letters, block_starts, capitals, block_starts & capitals, starts,
+                  open_before);
+  }
+  const UnitClass last_class = ClassInBlock(block, letters, block_starts, taken - 1, open_before);
+  before_last_ =
+      taken > 1 ? ClassInBlock(block, letters, block_starts, taken - 2, open_before) : last_;
+  last_ = last_class;
   const unsigned char last = block[taken - 1];
   previous_alnum_ = kUnitKinds[kLowered[last]] == kLetter || kUnitKinds[last] == kDigit;
   if (spans.size() >= batch_words_) FlushWords();
@@ -244,6 +275,62 @@ size_t WordStreamCounter::PlainBlock(const unsigned char* block) {
   (void)block;
   return 0;
 #endif
+}
+
+void WordStreamCounter::BlockCapitals(const unsigned char* block, size_t at, uint64_t letters,
+                                      uint64_t starts, uint64_t capitals, uint64_t capital_starts,
+                                      uint64_t open_start, WordSpan open_before) {
+  for (; capital_starts != 0; capital_starts &= capital_starts - 1) {
+    const size_t start = static_cast<size_t>(__builtin_ctzll(capital_starts));
+    // The classes of the two units before the word, from before the block where it reaches.
+    const UnitClass last =
+        start > 0 ? ClassInBlock(block, letters, starts, start - 1, open_before) : last_;
+    bool shown = false;
+    if (last == kSpaceClass) {
+      const UnitClass before_last =
+          start > 1   ? ClassInBlock(block, letters, starts, start - 2, open_before)
+          : start > 0 ? last_
+                      : before_last_;
+      shown = before_last == kLetterClass || before_last == kTitleStopClass;
+    }
+    if (open_start == uint64_t{1} << start) {
+      open_shown_ = shown;  // its second letter may be still to come
+    } else {
+      // A second capital: a word in capitals.
+      shown = shown && ((capitals >> (start + 1)) & 1) == 0;
+      // The byte after the word, a separator that nothing reads, tells the counter.
+      const auto length = static_cast<size_t>(__builtin_ctzll(~(letters >> start)));
+      batch_.bytes[at + start + length] = shown ? kShownCapital : kHiddenCapital;
+    }
+  }
+}
+
+inline WordStreamCounter::UnitClass WordStreamCounter::ClassInBlock(const unsigned char* block,
+                                                                    uint64_t letters,
+                                                                    uint64_t starts, size_t i,
+                                                                    WordSpan open_before) const {
+  if (((letters >> i) & 1) != 0) return kLetterClass;
+  const unsigned char b = block[i];
+  if (b == ' ') return kSpaceClass;
+  if (b != '.') return kOtherClass;
+  // A full stop straight after a word of the block, or after the word open before it.
+  if (i > 0 && ((letters >> (i - 1)) & 1) != 0) {
+    const uint64_t run = starts & BitsBelow(i);
+    if (run != 0) {
+      const size_t start = 63 - static_cast<size_t>(__builtin_clzll(run));
+      return TitleStop(open_before.offset + open_before.length + start, i - start) ? kTitleStopClass
+                                                                                   : kOtherClass;
+    }
+    return TitleStop(open_before.offset, open_before.length + i) ? kTitleStopClass : kOtherClass;
+  }
+  if (i == 0 && open_before.length > 0 && (letters & 1) == 0) {
+    return TitleStop(open_before.offset, open_before.length) ? kTitleStopClass : kOtherClass;
+  }
+  return kOtherClass;
+}
+
+bool WordStreamCounter::TitleStop(size_t word, size_t length) const {
+  return IsTitleBeforeName(std::string_view(batch_.bytes.data() + word, length));
 }
 
 void WordStreamCounter::Finish() {
@@ -266,6 +353,12 @@ void WordStreamCounter::Finish() {
   stopped_ = true;
 }
 
+NameEvidence WordStreamCounter::TakeEvidence() {
+  NameEvidence evidence(std::move(words_));
+  words_ = FirstSeenCounter();
+  return evidence;
+}
+
 void WordStreamCounter::FillTable(THashTable& table) const {
   // The words are distinct, so an empty table takes them without a lookup each: what AddCount
   // would insert.
@@ -282,6 +375,7 @@ void WordStreamCounter::FillTable(THashTable& table) const {
   });
 }
 
+// Takes a unit as written: the rules and the words see it lower-cased.
 inline void WordStreamCounter::Unit(unsigned char unit) {
   if (rule_pending_) {
     RuleUnit(unit);
@@ -290,14 +384,21 @@ inline void WordStreamCounter::Unit(unsigned char unit) {
   const unsigned char kind = kUnitKinds[unit];
   if (kind == kLetter) {
     AppendLetter(unit);
+    NoteClass(kLetterClass);
     previous_alnum_ = true;
   } else if (kind == kApostrophe && previous_alnum_) {
     // Whether it is a rule depends on the next unit; the word stays open for the "t" rule.
     apostrophe_ = true;
     rule_pending_ = true;
     previous_alnum_ = false;
+    NoteClass(kOtherClass);
   } else {
+    UnitClass unit_class = unit == ' ' ? kSpaceClass : kOtherClass;
+    if (unit == '.' && word_length_ > 0 && TitleStop(word_start_, word_length_)) {
+      unit_class = kTitleStopClass;
+    }
     EndWord();
+    NoteClass(unit_class);
     previous_alnum_ = kind == kDigit;
   }
 }
@@ -309,15 +410,21 @@ void WordStreamCounter::RuleUnit(unsigned char unit) {
     --kill_;
     rule_pending_ = kill_ > 0;
     EndWord();
+    NoteClass(kind == kLetter ? kLetterClass : unit == ' ' ? kSpaceClass : kOtherClass);
     previous_alnum_ = kind == kLetter || kind == kDigit;
     return;
   }
   apostrophe_ = false;
   rule_pending_ = false;
-  if (unit == 's' || unit == 't' || (unit == 'l' && l_rule_)) {
-    if (unit == 't' && word_length_ > 0) --word_length_;  // the letter before the apostrophe
+  const unsigned char lower = kLowered[unit];
+  if (lower == 's' || lower == 't' || (lower == 'l' && l_rule_)) {
+    if (lower == 't' && word_length_ > 0) {
+      // The letter before the apostrophe goes, and with it what its case said.
+      if (--word_length_ < 2) open_capitals_ &= 1;
+    }
     EndWord();
-    if (unit == 'l') {
+    NoteClass(kLetterClass);
+    if (lower == 'l') {
       kill_ = 1;
       rule_pending_ = true;
     }
@@ -332,13 +439,34 @@ inline void WordStreamCounter::AppendLetter(unsigned char letter) {
   // The key of a word is read sixteen bytes at a time, so room for that stays behind it.
   std::string& bytes = batch_.bytes;
   if (word_start_ + word_length_ + kBlockSlack >= bytes.size()) bytes.resize(bytes.size() * 2);
-  bytes[word_start_ + word_length_++] = static_cast<char>(letter);
+  if (word_length_ < 2) NoteLetters(&letter, 1);
+  bytes[word_start_ + word_length_++] = static_cast<char>(kLowered[letter]);
+}
+
+inline void WordStreamCounter::NoteLetters(const unsigned char* letters, size_t count) {
+  if (word_length_ == 0) {
+    open_shown_ =
+        last_ == kSpaceClass && (before_last_ == kLetterClass || before_last_ == kTitleStopClass);
+    open_capitals_ = IsCapital(letters[0]) | ((count > 1 ? IsCapital(letters[1]) : 0) << 1);
+  } else if (word_length_ == 1) {
+    open_capitals_ |= IsCapital(letters[0]) << 1;
+  }
+}
+
+inline void WordStreamCounter::NoteCapital() {
+  if ((open_capitals_ & 1) == 0) return;
+  // A second capital: a word in capitals.
+  batch_.bytes[word_start_ + word_length_] =
+      open_shown_ && open_capitals_ != 3 ? kShownCapital : kHiddenCapital;
 }
 
 inline void WordStreamCounter::EndWord() {
   if (word_length_ == 0) return;
   batch_.spans.push_back(WordSpan{word_start_, word_length_});
-  word_start_ += word_length_;
+  // The byte after the word tells its capital; a space tells of none.
+  batch_.bytes[word_start_ + word_length_] = ' ';
+  NoteCapital();
+  word_start_ += word_length_ + 1;
   word_length_ = 0;
   if (batch_.spans.size() >= batch_words_) FlushWords();
 }

@@ -9,6 +9,7 @@
 
 #include "analysis/CountingPipe.h"
 #include "analysis/FirstSeenCounter.h"
+#include "analysis/NameEvidence.h"
 
 namespace tarn {
 
@@ -24,6 +25,10 @@ class THashTable;
 // quotes are plain separators: 's counts nothing, don't counts do, it's counts it, we'll counts
 // we (the "l" rule also drops the unit after the second letter). Words are kept whole however
 // long they are.
+//
+// Beside the counts it keeps, for NameEvidence, what the first letter of each occurrence says
+// about a name (kShownCapital, kHiddenCapital or lower case), from the text as written before
+// lower-casing.
 class WordStreamCounter {
  public:
   // Words handed to the counter at a time. A text of more words is counted on a second
@@ -52,18 +57,49 @@ class WordStreamCounter {
   // Adds every counted word with its count to `table` in first-seen order, which gives the
   // chains that one AddCount per running word would give an empty table.
   void FillTable(THashTable& table) const;
+  // Hands over the counted words as name evidence, once Finish has returned; Words() is empty
+  // afterwards.
+  NameEvidence TakeEvidence();
 
  private:
   // A UTF-16 unit of the working text, reduced to what the rules can tell apart: the ASCII
-  // character itself, or kOtherUnit for every unit above U+007F.
+  // character itself as written, or kOtherUnit for every unit above U+007F.
   static constexpr unsigned char kOtherUnit = 0x80;
+  // What a unit is to the capital of a word after it: a capital is evidence of a name straight
+  // after a letter and a space, or after a title's full stop and a space ("Mr. Holmes").
+  enum UnitClass : unsigned char { kOtherClass, kLetterClass, kSpaceClass, kTitleStopClass };
 
   // Takes the bytes of a 64-byte block up to the first that is NUL, an apostrophe or beyond
   // ASCII, all at once; returns how many it took.
   size_t PlainBlock(const unsigned char* block);
+  // Tells the counter what the capitals of the words ended in a plain block say
+  // (`capital_starts`, bit i for byte i, among `starts`, the words that began in the block;
+  // the block's bytes stand at `at` in the batch), and works out the same for the word open at
+  // the block's end (`open_start`, its first letter's bit, or 0). `open_before` is the word
+  // open as the block began.
+  [[gnu::noinline]] void BlockCapitals(const unsigned char* block, size_t at, uint64_t letters,
+                                       uint64_t starts, uint64_t capitals, uint64_t capital_starts,
+                                       uint64_t open_start, WordSpan open_before);
+  // The class of the plain block's byte `i` (`letters` its letters), the word that began at
+  // the run before it at `starts`, else `open_before`.
+  UnitClass ClassInBlock(const unsigned char* block, uint64_t letters, uint64_t starts, size_t i,
+                         WordSpan open_before) const;
+  // Whether a full stop straight after the word at `word` of `length` letters follows a title.
+  bool TitleStop(size_t word, size_t length) const;
+  // Records the class of one more unit of the text.
+  void NoteClass(UnitClass unit_class) {
+    before_last_ = last_;
+    last_ = unit_class;
+  }
   void Unit(unsigned char unit);
   void RuleUnit(unsigned char unit);
   void AppendLetter(unsigned char letter);
+  // Notes the case of the open word's first two letters from `count` letters, as written,
+  // about to be appended to it.
+  void NoteLetters(const unsigned char* letters, size_t count);
+  // Tells the counter, in the byte after the open word, what its capital says, if it begins
+  // with one.
+  void NoteCapital();
   void EndWord();
 
   bool l_rule_;
@@ -79,14 +115,24 @@ class WordStreamCounter {
   bool apostrophe_ = false;      // an apostrophe waits for the unit after it
   int kill_ = 0;                 // units still to drop after the "l" rule
   bool previous_alnum_ = false;  // the previous unit, before any rule, was a-z or 0-9
+  // The classes of the last two units, as far as a capital after them can tell (a run of
+  // letters is one), and what they made of the open word's first letter.
+  UnitClass last_ = kOtherClass;
+  UnitClass before_last_ = kOtherClass;
+  bool open_shown_ = false;          // a capital there would be evidence
+  unsigned char open_capitals_ = 0;  // bit 0: its first letter is a capital; bit 1: its second
   // Finished words wait in the batch's bytes before `word_start_` until the batch is full; the
-  // current word follows them. Between words lies whatever the text had there.
+  // current word follows them. Between words lies whatever the text had there, at least one
+  // byte: the one after a word is kShownCapital or kHiddenCapital for a capital, and some
+  // separator otherwise.
   void FlushWords();
   WordBatch batch_;
   std::string open_word_;
   size_t word_start_ = 0;
   size_t word_length_ = 0;
-  FirstSeenCounter words_;
+  // The counting thread writes it for every word: a cache line of its own keeps the fields
+  // around it, which the cutting thread writes, from bouncing between the two cores.
+  alignas(64) FirstSeenCounter words_;
   // Counts full batches into `words_` once the text has more than one; declared after `words_`
   // so that its thread ends before `words_` goes.
   std::unique_ptr<CountingPipe> pipe_;

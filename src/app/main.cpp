@@ -79,7 +79,8 @@ Tmainfrm::Tmainfrm(tarn::UserPort& port, const tarn::app::ProgramFiles& files, Q
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       port_(port),
       files_(files),
-      session_(port) {
+      session_(port),
+      glosses_(files.dict_folder) {
   setObjectName(QStringLiteral("mainfrm"));
   setWindowTitle(QStringLiteral("Tarn 英语词频统计4.0版"));
   setFixedSize(kClientWidth, kClientHeight);
@@ -141,10 +142,11 @@ void Tmainfrm::BuildWindow() {
   auto* status = new QStatusBar(right);
   status->setObjectName(QStringLiteral("RzStatusBar1"));
   status->setSizeGripEnabled(false);
-  auto* pane = new QLabel(status);
-  pane->setObjectName(QStringLiteral("RzStatusPane1"));
-  pane->setFixedWidth(353);
-  status->addWidget(pane);
+  RzStatusPane1 = new QLabel(status);
+  RzStatusPane1->setObjectName(QStringLiteral("RzStatusPane1"));
+  // At least its old width, and the whole bar for a word and its gloss.
+  RzStatusPane1->setMinimumWidth(353);
+  status->addWidget(RzStatusPane1, 1);
   stack->addWidget(status);
   columns->addWidget(right);
 
@@ -504,6 +506,10 @@ void Tmainfrm::RzToolButton1Click() {
   Guarded([this] {
     const std::string word = tarn::Utf16ToCp936(RzEdit1->text().toStdU16String());
     RzEdit1->setText(QString::fromStdU16String(tarn::Cp936ToUtf16(session_.BaseFormCommand(word))));
+    // The box keeps exactly the base form; its gloss goes to the status bar.
+    const QString base = RzEdit1->text().trimmed();
+    const std::string gloss = glosses_.Of(base.toUtf8().toStdString());
+    RzStatusPane1->setText(gloss.empty() ? QString() : base + u'：' + QString::fromUtf8(gloss));
   });
 }
 

@@ -5,6 +5,7 @@
 
 #include "analysis/MainSession.h"
 #include "app/ProgramFiles.h"
+#include "concordance/Glosses.h"
 #include "profile/ProfileCommands.h"
 
 class QLabel;
@@ -42,6 +43,8 @@ class Tmainfrm : public QWidget {
 
   // The statistics and lexicon behind the window.
   tarn::MainSession& Session() { return session_; }
+  // The Chinese glosses of the dict folder, read on first use.
+  const tarn::LazyGlosses& WordGlosses() const { return glosses_; }
 
  Q_SIGNALS:
   // The user closed the window (close box or "退出"): the program ends.
@@ -66,7 +69,7 @@ class Tmainfrm : public QWidget {
   void RzGroup4Items3Click();  // 退出
   void RzGroup5Items0Click();  // 词汇等级分布, not modal
   void RzGroup5Items1Click();  // 超出等级的生词: asks for a level, then shows the view
-  void RzToolButton1Click();   // 查看单词原形
+  void RzToolButton1Click();   // 查看单词原形, its gloss in the status bar
   void RzToolButton2Click();   // 搜索
   void RzEdit1KeyPress();      // Enter in the search box
   void RzToolButton3Click();   // 放大
@@ -116,6 +119,7 @@ class Tmainfrm : public QWidget {
   tarn::UserPort& port_;
   tarn::app::ProgramFiles files_;
   tarn::MainSession session_;
+  tarn::LazyGlosses glosses_;
   tarn::ProfileCommands profile_commands_{session_};
   Tfrmdicttools* dicttools_ = nullptr;
   TFrmAbout* about_ = nullptr;
@@ -126,5 +130,6 @@ class Tmainfrm : public QWidget {
   QPlainTextEdit* RichEdit1 = nullptr;
   QLabel* rzLabel1 = nullptr;
   QLineEdit* RzEdit1 = nullptr;
+  QLabel* RzStatusPane1 = nullptr;
   QMenu* PopupMenu1 = nullptr;
 };

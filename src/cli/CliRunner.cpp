@@ -9,6 +9,7 @@
 
 #include "cli/CliCommand.h"
 #include "cli/DictToolsCommand.h"
+#include "cli/GlossCommand.h"
 #include "cli/ListCommands.h"
 #include "cli/StepRunner.h"
 #include "cli/WordFormCommands.h"
@@ -21,7 +22,8 @@ namespace {
 // Every command group; a new group of commands adds its table here.
 std::vector<CliCommand> AllCommands() {
   std::vector<CliCommand> commands;
-  for (const auto group : {ListCommands(), WordFormCommands(), DictToolsCommands()})
+  for (const auto group :
+       {ListCommands(), WordFormCommands(), GlossCommands(), DictToolsCommands()})
     commands.insert(commands.end(), group.begin(), group.end());
   return commands;
 }

@@ -24,14 +24,10 @@ LevelLists::LevelLists(const std::string& dict_folder, Ladder ladder) : ladder_(
     for (const std::string& line : lines) {
       const std::string_view word = TrimView<char>(line);
       // Levels are read lowest first, so the first level that lists a word is its own.
-      if (!word.empty()) lowest_.try_emplace(Cp936ToUtf16(word), index);
+      if (word.empty()) continue;
+      lowest_.Add(Cp936ToUtf16(word), index);
     }
   }
-}
-
-int LevelLists::LevelOf(const std::u16string& word) const {
-  const auto found = lowest_.find(word);
-  return found == lowest_.end() ? -1 : found->second;
 }
 
 }  // namespace tarn

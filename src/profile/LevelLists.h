@@ -2,10 +2,10 @@
 
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "profile/LevelLadder.h"
+#include "profile/WordHash.h"
 
 namespace tarn {
 
@@ -28,12 +28,17 @@ class LevelLists {
   // Every level of the ladder, lowest first, read or not.
   const std::vector<Level>& Levels() const { return levels_; }
   // The index in Levels() of the lowest read level whose list holds `word`, or -1.
-  int LevelOf(const std::u16string& word) const;
+  int LevelOf(std::u16string_view word) const { return LevelOf(word, WordHash(word)); }
+  // The same, for a word whose WordHash is `hash`.
+  int LevelOf(std::u16string_view word, uint64_t hash) const {
+    const int* level = lowest_.Find(word, hash);
+    return level == nullptr ? -1 : *level;
+  }
 
  private:
   Ladder ladder_;
   std::vector<Level> levels_;
-  std::unordered_map<std::u16string, int> lowest_;
+  WordMap<int> lowest_;
 };
 
 }  // namespace tarn

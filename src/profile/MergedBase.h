@@ -1,9 +1,9 @@
 #pragma once
 
 #include <string>
-#include <unordered_map>
 
 #include "morphology/Lexicon.h"
+#include "profile/WordHash.h"
 
 namespace tarn {
 
@@ -14,12 +14,20 @@ class MergedBase {
   // Reads the pairs and the reducer tables of `lexicon`, which must outlive this object.
   explicit MergedBase(const Lexicon& lexicon);
 
+  // Readies the reducer tables for lookups from several threads at once; after it, Of may be
+  // called concurrently while the lexicon stays unchanged.
+  void PrepareConcurrentUse() const;
+
   // The base form of `word` (a lower-case key of the word table).
   std::u16string Of(const std::u16string& word) const;
+  // The same for `word` whose WordHash is `hash`: the base form goes to `base` and its hash to
+  // `base_hash`, without new text when the word is its own base form.
+  void Of(const std::u16string& word, uint64_t hash, std::u16string& base,
+          uint64_t& base_hash) const;
 
  private:
   // Irregular form -> base form, the first pair of each form as the fold meets it.
-  std::unordered_map<std::u16string, std::string> pairs_;
+  WordMap<std::string> pairs_;
   ReducerTables tables_;
 };
 

@@ -2,7 +2,7 @@
 
 #include "analysis/DocumentGuard.h"
 #include "analysis/MainSession.h"
-#include "profile/DocumentNames.h"
+#include "profile/Names.h"
 #include "profile/MergedBase.h"
 #include "profile/ProfileViews.h"
 #include "text/Error.h"

@@ -6,6 +6,7 @@
 #include "analysis/ViewOutput.h"
 #include "morphology/Lexicon.h"
 #include "profile/MergedBase.h"
+#include "profile/TwoHalves.h"
 #include "wordtable/Hashtable.h"
 
 namespace tarn {
@@ -25,22 +26,32 @@ void ShowBeyondView(StatisticsState& state, const Lexicon& lexicon, UserPort& po
                     const WordPlacement& placement, const NonWordTest& is_non_word, int level) {
   if (!RequireDocument(state, port)) return;
   // What the learner is taken to know, and what is no vocabulary, goes before the merge...
-  THashTable known(256);
-  state.WordTable->ForEach([&](const THashItem& item) {
-    if (placement.is_name()(item.Key) || is_non_word(item.Key) ||
-        KnownBy(placement, item.Key, placement.base().Of(item.Key), level)) {
-      known.AddCount(item.Key, 1);
+  placement.base().PrepareConcurrentUse();
+  const std::vector<const THashItem*> items = state.WordTable->Items();
+  std::vector<char> dropped(items.size());
+  OnTwoHalves(items.size(), [&](size_t, size_t begin, size_t end) {
+    for (size_t i = begin; i < end; ++i) {
+      const std::u16string& word = items[i]->Key;
+      dropped[i] = placement.is_name()(word) || is_non_word(word) ||
+                   KnownBy(placement, word, placement.base().Of(word), level);
     }
   });
+  THashTable known(256);
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (dropped[i]) known.AddCount(items[i]->Key, 1);
+  }
   std::unique_ptr<THashTable> table = state.WordTable->Clone();
   table->Subtract(known);
   table->MergePairs(lexicon.IrregularPairs);
   const ReducerTables tables = lexicon.Reducers();
   FoldTable(*table, [&tables](std::string_view word) { return StemWord(word, tables); });
-  // ...and base forms that the fold made and a list holds go after it.
+  // ...and base forms that the fold made and that a list holds or that are names of the
+  // document themselves (americans folds into the name american) go after it.
   THashTable known_bases(256);
   table->ForEach([&](const THashItem& item) {
-    if (KnownBy(placement, item.Key, item.Key, level)) known_bases.AddCount(item.Key, 1);
+    if (KnownBy(placement, item.Key, item.Key, level) || placement.is_name()(item.Key)) {
+      known_bases.AddCount(item.Key, 1);
+    }
   });
   table->Subtract(known_bases);
   const std::string label(placement.lists().Levels()[static_cast<size_t>(level)].definition->label);

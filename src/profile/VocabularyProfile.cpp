@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <numeric>
-#include <unordered_set>
 
 #include "analysis/StatisticsState.h"
+#include "profile/BaseFormRows.h"
+#include "profile/TwoHalves.h"
 #include "profile/MergedBase.h"
 #include "wordtable/Hashtable.h"
 
@@ -35,16 +36,19 @@ class RowLayout {
   }
 
   std::vector<ProfileRow>& Rows() { return rows_; }
+  size_t RowCount() const { return rows_.size(); }
 
   // The row of the counted word `word`, and in `base` what it is counted as: the word itself
   // for a name, its base form otherwise.
-  size_t RowOf(const std::u16string& word, std::u16string& base) const {
+  size_t RowOf(const std::u16string& word, std::u16string& base, uint64_t& base_hash) const {
+    const uint64_t hash = WordHash(word);
     if (placement_.is_name()(word)) {
       base = word;
+      base_hash = hash;
       return 1;
     }
-    base = placement_.base().Of(word);
-    const int level = placement_.LevelOf(word, base);
+    placement_.base().Of(word, hash, base, base_hash);
+    const int level = placement_.LevelOf(word, hash, base, base_hash);
     return level < 0 ? rows_.size() - 1 : static_cast<size_t>(row_of_level_[level]);
   }
 
@@ -53,6 +57,34 @@ class RowLayout {
   std::vector<ProfileRow> rows_;
   std::vector<int> row_of_level_;
 };
+
+// The running words and base forms that a part of the word table adds to each row.
+struct PlacedPart {
+  std::vector<int64_t> tokens;
+  BaseFormRows bases{0};
+
+  void Add(PlacedPart&& other) {
+    for (size_t row = 0; row < tokens.size(); ++row) tokens[row] += other.tokens[row];
+    bases.Add(std::move(other.bases));
+  }
+};
+
+// Places the items of the chains [first, last) of `table`.
+PlacedPart PlaceChains(const RowLayout& layout, const THashTable& table, int32_t first,
+                       int32_t last) {
+  PlacedPart part{std::vector<int64_t>(layout.RowCount(), 0), BaseFormRows(0)};
+  std::u16string base;
+  uint64_t base_hash = 0;
+  for (int32_t chain = first; chain < last; ++chain) {
+    for (const THashItem* item = table.Bucket(chain); item != nullptr; item = item->Next) {
+      if (item->Count == 0) continue;
+      const size_t row = layout.RowOf(item->Key, base, base_hash);
+      part.tokens[row] += item->Count;
+      part.bases.Add(base_hash, static_cast<int>(row));
+    }
+  }
+  return part;
+}
 
 // Shares of `total` in tenths of a percent that add up to exactly 1000: each share rounded
 // down, then the tenths left over go to the largest remainders, earlier rows first on ties.
@@ -92,8 +124,13 @@ std::string Coverage(const std::vector<ProfileRow>& rows, int64_t total, int per
 }  // namespace
 
 int WordPlacement::LevelOf(const std::u16string& word, const std::u16string& base) const {
-  const int own = lists_.LevelOf(word);
-  const int of_base = base == word ? -1 : lists_.LevelOf(base);
+  return LevelOf(word, WordHash(word), base, WordHash(base));
+}
+
+int WordPlacement::LevelOf(const std::u16string& word, uint64_t hash, const std::u16string& base,
+                           uint64_t base_hash) const {
+  const int own = lists_.LevelOf(word, hash);
+  const int of_base = base_hash == hash && base == word ? -1 : lists_.LevelOf(base, base_hash);
   if (own < 0) return of_base;
   if (of_base < 0) return own;
   return std::min(own, of_base);
@@ -102,19 +139,24 @@ int WordPlacement::LevelOf(const std::u16string& word, const std::u16string& bas
 VocabularyProfile ComputeProfile(const StatisticsState& state, const WordPlacement& placement) {
   RowLayout layout(placement);
   std::vector<ProfileRow>& rows = layout.Rows();
-  std::vector<std::unordered_set<std::u16string>> bases(rows.size());
-  std::u16string base;
-  int64_t counted = 0;
-  state.WordTable->ForEach([&](const THashItem& item) {
-    if (item.Count == 0) return;
-    const size_t row = layout.RowOf(item.Key, base);
-    rows[row].tokens += item.Count;
-    bases[row].insert(base);
-    counted += item.Count;
+  placement.base().PrepareConcurrentUse();
+  // The two halves of the table's chains are placed side by side; the rows only add up.
+  const THashTable& table = *state.WordTable;
+  PlacedPart parts[2];
+  OnTwoHalves(static_cast<size_t>(table.BucketCount()), [&](size_t part, size_t first, size_t last) {
+    parts[part] = PlaceChains(layout, table, static_cast<int32_t>(first), static_cast<int32_t>(last));
   });
+  PlacedPart& all = parts[0];
+  all.Add(std::move(parts[1]));
+  int64_t counted = 0;
+  for (size_t row = 0; row < rows.size(); ++row) {
+    rows[row].tokens = all.tokens[row];
+    counted += all.tokens[row];
+  }
+  const std::vector<int64_t> types = all.bases.CountPerRow(rows.size());
+  for (size_t row = 1; row < rows.size(); ++row) rows[row].types = types[row];
   rows[0].types = state.StoppedDistinct;
   rows[0].tokens = state.TotalWords - counted;
-  for (size_t i = 1; i < rows.size(); ++i) rows[i].types = static_cast<int64_t>(bases[i].size());
 
   VocabularyProfile profile;
   profile.ladder = placement.lists().ladder();
@@ -137,9 +179,10 @@ std::unique_ptr<THashTable> WordsOfRow(const StatisticsState& state,
   const std::vector<ProfileRow>& rows = layout.Rows();
   auto words = std::make_unique<THashTable>(256);
   std::u16string base;
+  uint64_t base_hash;
   state.WordTable->ForEach([&](const THashItem& item) {
     if (item.Count == 0) return;
-    const ProfileRow& own = rows[layout.RowOf(item.Key, base)];
+    const ProfileRow& own = rows[layout.RowOf(item.Key, base, base_hash)];
     if (own.kind == row.kind && own.level == row.level) words->AddCount(item.Key, item.Count);
   });
   return words;

@@ -7,15 +7,13 @@
 #include <vector>
 
 #include "profile/LevelLists.h"
+#include "profile/Names.h"
 
 namespace tarn {
 
 class MergedBase;
 class THashTable;
 struct StatisticsState;
-
-// Whether a counted word (a lower-case key) is a proper name of the document.
-using NameTest = std::function<bool(const std::u16string& word)>;
 
 // One row of the profile.
 struct ProfileRow {
@@ -51,6 +49,9 @@ class WordPlacement {
   // The level index (in LevelLists::Levels()) of `word` or of its base form, whichever is
   // lower; -1 when neither is listed. Names are not asked about.
   int LevelOf(const std::u16string& word, const std::u16string& base) const;
+  // The same with the words' WordHash values at hand.
+  int LevelOf(const std::u16string& word, uint64_t hash, const std::u16string& base,
+              uint64_t base_hash) const;
 
   const LevelLists& lists() const { return lists_; }
   const MergedBase& base() const { return base_; }

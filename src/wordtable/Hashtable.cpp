@@ -312,6 +312,17 @@ std::vector<std::string> THashTable::Keys() const {
 
 bool THashTable::Contains(std::u16string_view key) const { return FindNewest(key) != nullptr; }
 
+const THashItem* THashTable::Find(std::u16string_view key) const { return FindNewest(key); }
+
+void THashTable::PrepareConcurrentLookups() const {
+  if (!indexed_ && !sorted_) BuildIndex();
+}
+
+std::vector<const THashItem*> THashTable::Items() const {
+  const std::vector<WordNode*> nodes = Traversal();
+  return std::vector<const THashItem*>(nodes.begin(), nodes.end());
+}
+
 int64_t THashTable::TotalCount() const {
   // Storage order visits the same items as the traversal, in sequence.
   int64_t total = 0;

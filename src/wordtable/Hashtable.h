@@ -82,6 +82,14 @@ class THashTable {
   std::vector<std::string> Keys() const;
   // Whether `key` has an item.
   bool Contains(std::u16string_view key) const;
+  // Builds the lookup index now, so that later lookups only read and several threads may look
+  // up keys at once, as long as nothing changes the table (and it has not been sorted).
+  void PrepareConcurrentLookups() const;
+  // Every item in traversal order, gathered with the chains walked side by side, which is far
+  // quicker than following them one by one in a large table; valid until the table changes.
+  std::vector<const THashItem*> Items() const;
+  // The newest item with `key`, or nullptr; valid until the table changes.
+  const THashItem* Find(std::u16string_view key) const;
   // Sum of the counts the listing shows.
   int64_t TotalCount() const;
   // Removes every key of `other` (trimmed, through code page 936) from this table.

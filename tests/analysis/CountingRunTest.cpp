@@ -158,6 +158,19 @@ TEST_F(CountingRunTest, RunThatEndsEarlyChangesNothingButTheView) {
   EXPECT_EQ(state_.TotalWords, total);
   EXPECT_EQ(state_.text_view, "");
   EXPECT_EQ(port_.busy_depth, 0);
+  EXPECT_EQ(state_.name_evidence.Of(u"document"), (WordTally{1, 1, 0}));
+}
+
+// Each run replaces the name evidence with the tables, stop words included; the views never
+// touch it.
+TEST_F(CountingRunTest, RunsReplaceTheNameEvidence) {
+  stop_words_.AddCount(u"and", 1);
+  ASSERT_TRUE(run_.RunFile(folder_.Write("doc.txt", "Holmes and Watson met Holmes and\r\n")));
+  EXPECT_EQ(state_.name_evidence.Of(u"holmes"), (WordTally{2, 1, 1}));
+  EXPECT_EQ(state_.name_evidence.Of(u"and"), (WordTally{2, 2, 0}));
+  run_.RunClipboard({"the Watson of it"});
+  EXPECT_EQ(state_.name_evidence.Of(u"holmes"), WordTally{});
+  EXPECT_EQ(state_.name_evidence.Of(u"watson"), (WordTally{1, 1, 1}));
 }
 
 TEST_F(CountingRunTest, FileRunCountsALineBreakAloneAsADocument) {

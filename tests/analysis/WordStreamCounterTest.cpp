@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "analysis/TableDump.h"
@@ -10,15 +12,30 @@
 #include "wordtable/Hashtable.h"
 
 namespace tarn {
+
+void PrintTo(const WordTally& tally, std::ostream* out) {
+  *out << "{count " << tally.count << ", eligible " << tally.eligible << ", capitalised "
+       << tally.capitalised << "}";
+}
+
 namespace {
 
+using testing::Occurrence;
 using testing::TableDump;
-using testing::TwoPassWords;
+using testing::TwoPassOccurrences;
 
-// Feeds `document` cut at the given offsets and returns the counted table.
-std::unique_ptr<THashTable> StreamTable(std::string_view document, bool l_rule,
-                                        const std::vector<size_t>& cuts, bool* has_text,
-                                        size_t batch_words) {
+// Every word with its tally, first seen first.
+using EvidenceDump = std::vector<std::pair<std::string, WordTally>>;
+
+struct Streamed {
+  bool has_text = false;
+  std::unique_ptr<THashTable> table;
+  EvidenceDump evidence;
+};
+
+// Feeds `document` cut at the given offsets and returns the counted table and evidence.
+Streamed Stream(std::string_view document, bool l_rule, const std::vector<size_t>& cuts,
+                size_t batch_words) {
   WordStreamCounter counter(l_rule, batch_words);
   size_t from = 0;
   for (size_t cut : cuts) {
@@ -27,29 +44,49 @@ std::unique_ptr<THashTable> StreamTable(std::string_view document, bool l_rule,
   }
   counter.Feed(document.substr(from));
   counter.Finish();
-  *has_text = counter.HasText();
+  Streamed streamed;
+  streamed.has_text = counter.HasText();
+  streamed.table = std::make_unique<THashTable>(256);
+  counter.FillTable(*streamed.table);
+  counter.TakeEvidence().ForEach([&](std::string_view word, const WordTally& tally) {
+    streamed.evidence.emplace_back(word, tally);
+  });
+  return streamed;
+}
+
+std::unique_ptr<THashTable> OracleTable(const std::vector<Occurrence>& occurrences) {
   auto table = std::make_unique<THashTable>(256);
-  counter.FillTable(*table);
+  for (const Occurrence& occurrence : occurrences) table->AddCount(occurrence.word, 1);
   return table;
 }
 
-std::unique_ptr<THashTable> OracleTable(const std::vector<std::u16string>& words) {
-  auto table = std::make_unique<THashTable>(256);
-  for (const std::u16string& word : words) table->AddCount(word, 1);
-  return table;
+EvidenceDump OracleEvidence(const std::vector<Occurrence>& occurrences) {
+  EvidenceDump evidence;
+  std::map<std::u16string, size_t> seen;
+  for (const Occurrence& occurrence : occurrences) {
+    const auto [at, added] = seen.emplace(occurrence.word, evidence.size());
+    if (added) evidence.emplace_back(Utf16ToCp936(occurrence.word), WordTally{});
+    WordTally& tally = evidence[at->second].second;
+    ++tally.count;
+    tally.eligible += occurrence.eligible;
+    tally.capitalised += occurrence.capitalised;
+  }
+  return evidence;
 }
 
-// Compares the streaming counter with the literal definition, whole and byte by byte. Small
-// batches make the words of even a short document go through the counting thread.
+// Compares the streaming counter, counts and name evidence, with the literal definition, whole
+// and byte by byte. Small batches make the words of even a short document go through the
+// counting thread.
 void ExpectSameAsDefinition(std::string_view document, bool l_rule, const std::vector<size_t>& cuts,
                             size_t batch_words = WordStreamCounter::kBatchWords) {
-  const auto words = TwoPassWords(document, l_rule);
-  bool has_text = false;
-  const auto streamed = StreamTable(document, l_rule, cuts, &has_text, batch_words);
-  ASSERT_EQ(has_text, words.has_value());
-  const auto expected = OracleTable(words.value_or(std::vector<std::u16string>{}));
-  EXPECT_EQ(TableDump(*streamed), TableDump(*expected));
-  EXPECT_EQ(streamed->TotalCount(), expected->TotalCount());
+  const auto occurrences = TwoPassOccurrences(document, l_rule);
+  const Streamed streamed = Stream(document, l_rule, cuts, batch_words);
+  ASSERT_EQ(streamed.has_text, occurrences.has_value());
+  const std::vector<Occurrence> expected_words = occurrences.value_or(std::vector<Occurrence>{});
+  const auto expected = OracleTable(expected_words);
+  EXPECT_EQ(TableDump(*streamed.table), TableDump(*expected));
+  EXPECT_EQ(streamed.table->TotalCount(), expected->TotalCount());
+  EXPECT_EQ(streamed.evidence, OracleEvidence(expected_words));
 }
 
 std::vector<std::string> WordsOf(const WordStreamCounter& counter) {
@@ -96,6 +133,66 @@ TEST(WordStreamCounterTest, CodePageAndLineBytes) {
   };
   for (const ByteCase& c : cases) {
     EXPECT_EQ(WordsOf(c.document, true), c.words) << c.name;
+    ExpectSameAsDefinition(c.document, true, {});
+  }
+}
+
+struct EvidenceCase {
+  const char* name;
+  std::string document;
+  std::string word;
+  WordTally tally;
+};
+
+TEST(WordStreamCounterTest, NameEvidenceOfCapitals) {
+  std::vector<EvidenceCase> cases = {
+      {"a capital after a word and a space is evidence",
+       "we saw Holmes and Holmes",
+       "holmes",
+       {2, 2, 2}},
+      {"a capital where a sentence or a line may start is none",
+       "Holmes. Holmes\r\nHolmes",
+       "holmes",
+       {3, 0, 0}},
+      {"nor after a comma, a quote or two spaces",
+       "yes, Holmes \"Holmes said  Holmes",
+       "holmes",
+       {3, 0, 0}},
+      {"lower case is evidence wherever it stands", "holmes. holmes\nholmes", "holmes", {3, 3, 0}},
+      {"a title's full stop hides nothing", "see Mr. Holmes and mr. holmes", "holmes", {2, 2, 1}},
+      {"a longer word's full stop does", "see Mrsx. Holmes", "holmes", {1, 0, 0}},
+      {"the title word itself", "Mr. Holmes and Mr. Watson", "mr", {2, 1, 1}},
+      {"a word in capitals is no evidence",
+       "the HOLMES case and the Holmes case",
+       "holmes",
+       {2, 1, 1}},
+      {"a single capital is a capital", "the A team and the a team", "a", {2, 2, 1}},
+      {"the possessive keeps the word's capital", "saw Holmes's hat", "holmes", {1, 1, 1}},
+      {"a letter the rules drop still comes before",
+       "don't Holmes and we'll Holmes",
+       "holmes",
+       {2, 2, 2}},
+      {"a double-byte character is no letter", "\xBA\xC3 Then", "then", {1, 0, 0}},
+      {"the letter the 't rule drops says nothing", "the XY't and", "x", {1, 1, 1}},
+  };
+  // A capital at the start of a block, with the two bytes before it in the block before.
+  std::string block_before;
+  for (int i = 0; i < 15; ++i) block_before += "abc ";
+  std::string tail;
+  for (int i = 0; i < 40; ++i) tail += " tail";
+  cases.push_back({"the bytes before a block count",
+                   block_before + "abc Holmes and Mr. Holmes" + tail,
+                   "holmes",
+                   {2, 2, 2}});
+  for (const char* title : {"a Mrs. Holmes", "a Mr. Holmes"}) {
+    cases.push_back({"a title at a block's end", block_before + title + tail, "holmes", {1, 1, 1}});
+  }
+  for (const EvidenceCase& c : cases) {
+    WordStreamCounter counter;
+    counter.Feed(c.document);
+    counter.Finish();
+    EXPECT_EQ(counter.TakeEvidence().Of(std::u16string(c.word.begin(), c.word.end())), c.tally)
+        << c.name;
     ExpectSameAsDefinition(c.document, true, {});
   }
 }
@@ -148,7 +245,8 @@ class DocumentMaker {
         "'ll",      "n't",      "\r",       "\n",       "\r\n",     "\n\r",     " ",
         "  ",       "\t",       "-",        ",",        ".",        "\"",       "0",
         "9",        "19",       "\x80",     "\xFF",     "\xD6\xD0", "\x81\x41", "\x81\x61",
-        "\xA1\x27", "\x81\x74", "\xFE\xFE", "\xFE\x7F", "\xA3\xA7"};
+        "\xA1\x27", "\x81\x74", "\xFE\xFE", "\xFE\x7F", "\xA3\xA7", "!",        "?",
+        "Mr.",      "st.",      "MRS",      "Ab",       ". A",      " Xy"};
     switch (Below(10)) {
       case 0:
       case 1:

