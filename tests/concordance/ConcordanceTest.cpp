@@ -6,7 +6,11 @@
 #include <vector>
 
 #include "concordance/Concordance.h"
+#include "analysis/MainSession.h"
+#include "concordance/ConcordanceCommands.h"
 #include "concordance/WordCutter.h"
+#include "morphology/DictFixture.h"
+#include "support/FakeUserPort.h"
 #include "support/TempFolder.h"
 #include "wordlists/TextFileStream.h"
 
@@ -180,6 +184,36 @@ TEST(ConcordanceTest, ChangedFileShowsNoContexts) {
   EXPECT_EQ(Concordance(DocumentSource::TextFile(path, std::nullopt), {"cat"}, 5).Reading(),
             Reading::kChanged);
   EXPECT_EQ(Concordance(DocumentSource(), {"cat"}, 5).Reading(), Reading::kNoText);
+}
+
+// The session keeps what each run counted: the clipboard run's text, cut without the "'l"
+// rule, and a file, which must not have changed when the concordance reads it again.
+TEST(ConcordanceTest, SessionShowsTheKeptTextOrSaysItChanged) {
+  testing::TempFolder folder;
+  testing::FakeUserPort port;
+  MainSession session(port);
+  session.LoadLexicon(testing::WriteDict(folder, {{}, {}, {}, {}, {}, {}}));
+  ConcordanceCommands commands(session);
+
+  port.clipboard = "We'll see.";
+  session.CountClipboard();
+  commands.ShowConcordance("ll", FormScope::kWordAlone, 3);
+  EXPECT_EQ(session.State().text_view, "We'\tll\t se\r\n");
+
+  const std::string path = folder.Write("a.txt", "We'll see.");
+  ASSERT_TRUE(session.CountFile(path));
+  commands.ShowConcordance("ll", FormScope::kWordAlone, 3);
+  EXPECT_EQ(session.State().summary_label, "ll：共出现 0 次");
+  EXPECT_EQ(port.messages.back(), "文档中没有单词“ll”！");
+  commands.ShowConcordance("see", FormScope::kWordAlone, 3);
+  EXPECT_EQ(session.State().text_view, "ll \tsee\t.\r\n");
+
+  folder.Write("a.txt", "We'll saw.");
+  commands.ShowConcordance("see", FormScope::kWordAlone, 3);
+  EXPECT_EQ(session.State().text_view, "");
+  EXPECT_EQ(session.State().summary_label, "see：文档在统计之后已被修改");
+  EXPECT_EQ(port.messages.back(),
+            "文档“" + path + "”在统计之后已被修改或移走，无法显示上下文，请重新统计！");
 }
 
 }  // namespace
