@@ -58,7 +58,10 @@ class ConcordanceBuilder {
 
   void Collect() {
     for (const CutWord& word : cutter_.Words()) {
-      if (forms_.Contains(cutter_.LettersOf(word))) pending_.push_back({word.offset, word.length});
+      const std::string_view written = window_.View(word.offset, word.offset + word.length);
+      if (forms_.MayHold(written[0], word.length) && forms_.ContainsWritten(written)) {
+        pending_.push_back({word.offset, word.length});
+      }
     }
     cutter_.ClearWords();
   }
@@ -81,11 +84,11 @@ class ConcordanceBuilder {
     window_.AppendShown(left.from, occurrence.offset, text);
     line.left = static_cast<uint32_t>(text.size() - line.start);
     text += '\t';
-    window_.AppendShown(occurrence.offset, occurrence.offset + occurrence.length, text);
+    text.append(window_.View(occurrence.offset, occurrence.offset + occurrence.length));
     text += '\t';
     const uint64_t right_from = occurrence.offset + occurrence.length;
     const size_t before_right = text.size();
-    window_.AppendShown(right_from, window_.CharsAfter(right_from, width_, end), text);
+    window_.AppendCharsAfter(right_from, width_, end, text);
     line.right = static_cast<uint32_t>(text.size() - before_right);
     text += "\r\n";
     out_.lines_.push_back(line);

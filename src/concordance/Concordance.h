@@ -36,6 +36,11 @@ class Concordance {
   uint64_t Offset(size_t i) const { return lines_[i].offset; }
   // Every line as LEFT TAB OCCURRENCE TAB RIGHT, each followed by CR LF: the text view's text.
   const std::string& Text() const { return text_; }
+  // Text(), moved out; the concordance is empty afterwards.
+  std::string TakeText() {
+    lines_.clear();
+    return std::move(text_);
+  }
 
  private:
   friend class ConcordanceBuilder;

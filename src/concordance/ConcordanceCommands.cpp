@@ -50,7 +50,7 @@ void ConcordanceCommands::ShowConcordance(std::string_view word, FormScope scope
     session_.Port().ShowMessage("文档中没有单词“" + shown + "”！");
     return;
   }
-  state.text_view = found->Text();
+  state.text_view = found->TakeText();
 }
 
 }  // namespace tarn

@@ -4,6 +4,7 @@
 #include <array>
 #include <unordered_map>
 
+#include "concordance/FormSet.h"
 #include "concordance/TextWindow.h"
 #include "concordance/WordCutter.h"
 #include "text/CodePage936.h"
@@ -212,7 +213,10 @@ class SentenceSearch {
   SentenceSearch(const std::vector<std::vector<std::string>>& form_sets, bool l_rule)
       : cutter_(l_rule), found_(form_sets.size()), waiting_(form_sets.size(), false) {
     for (uint32_t set = 0; set < form_sets.size(); ++set) {
-      for (const std::string& form : form_sets[set]) wanted_[form].push_back(set);
+      for (const std::string& form : form_sets[set]) {
+        wanted_[form].push_back(set);
+        lengths_ |= uint64_t{1} << std::min<size_t>(form.size(), 63);
+      }
     }
     missing_ = form_sets.size();
   }
@@ -260,7 +264,9 @@ class SentenceSearch {
 
   void Collect() {
     for (const CutWord& word : cutter_.Words()) {
-      const auto sets = wanted_.find(cutter_.LettersOf(word));
+      if ((lengths_ & (uint64_t{1} << std::min<uint32_t>(word.length, 63))) == 0) continue;
+      const auto sets = wanted_.find(
+          FormSet::LowerLetters(std::string_view(block_).substr(word.offset - base_, word.length)));
       if (sets == wanted_.end()) continue;
       for (const uint32_t set : sets->second) {
         if (found_[set] || waiting_[set]) continue;
@@ -325,6 +331,7 @@ class SentenceSearch {
   std::unordered_map<std::string, std::vector<uint32_t>, LettersHash, std::equal_to<>> wanted_;
   std::vector<std::optional<SentenceMatch>> found_;
   std::vector<bool> waiting_;  // a hit of the set waits for its paragraph to end
+  uint64_t lengths_ = 0;       // a bit for each length of a wanted form
   size_t missing_;
   std::vector<Hit> hits_;
   std::string block_;

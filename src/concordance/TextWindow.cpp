@@ -1,6 +1,7 @@
 #include "concordance/TextWindow.h"
 
 #include <algorithm>
+#include <array>
 
 #include "text/CodePage936.h"
 
@@ -13,6 +14,14 @@ constexpr size_t kNearSearch = 256;
 
 // A byte below 0x40 is never part of a double-byte character: it is a character of its own.
 constexpr bool StandsAlone(unsigned char b) { return b < 0x40; }
+
+// Bytes that are a character of their own and shown as they are: ASCII but line breaks and tabs.
+constexpr std::array<bool, 256> MakePlain() {
+  std::array<bool, 256> plain{};
+  for (int b = 0; b < 0x80; ++b) plain[b] = b != '\r' && b != '\n' && b != '\t';
+  return plain;
+}
+constexpr std::array<bool, 256> kPlain = MakePlain();
 
 }  // namespace
 
@@ -57,21 +66,23 @@ TextWindow::Span TextWindow::CharsBefore(uint64_t offset, int count) const {
   if (count <= 0) return {offset, 0};
   // English text: walk back over ASCII, which is never part of a double-byte character, as
   // long as the byte before where the walk stops is ASCII too.
+  const auto* bytes = reinterpret_cast<const unsigned char*>(bytes_.data());
   size_t i = at;
-  int chars = 0;
+  // Plain bytes, the commonest case, one character each.
+  const size_t plain_limit = at > static_cast<size_t>(count) ? at - count : 0;
+  while (i > plain_limit && kPlain[bytes[i - 1]]) --i;
+  int chars = static_cast<int>(at - i);
   bool ascii = true;
   while (chars < count && i > 0) {
-    const auto b = static_cast<unsigned char>(bytes_[i - 1]);
+    const unsigned char b = bytes[i - 1];
     if (b >= 0x80) {
       ascii = false;
       break;
     }
-    i -= (b == '\n' && i >= 2 && bytes_[i - 2] == '\r') ? 2 : 1;
+    i -= (b == '\n' && i >= 2 && bytes[i - 2] == '\r') ? 2 : 1;
     ++chars;
   }
-  if (ascii && (i == 0 || static_cast<unsigned char>(bytes_[i - 1]) < 0x80)) {
-    return {base_ + i, chars};
-  }
+  if (ascii && (i == 0 || bytes[i - 1] < 0x80)) return {base_ + i, chars};
   // Otherwise walk forward from a character start far enough back, remembering the last
   // `count` character starts.
   const size_t reach = 2 * static_cast<size_t>(count) + 2;
@@ -91,18 +102,46 @@ uint64_t TextWindow::CharsAfter(uint64_t offset, int count, uint64_t end) const 
 }
 
 void TextWindow::AppendShown(uint64_t from, uint64_t to, std::string& out) const {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(bytes_.data());
   const size_t stop = static_cast<size_t>(to - base_);
-  for (size_t k = static_cast<size_t>(from - base_); k < stop; ++k) {
-    const char c = bytes_[k];
-    if (c == '\r') {
-      out += ' ';
-      if (k + 1 < stop && bytes_[k + 1] == '\n') ++k;
-    } else if (c == '\n' || c == '\t') {
-      out += ' ';
+  size_t k = static_cast<size_t>(from - base_);
+  while (k < stop) {
+    size_t run = k;
+    while (run < stop && (bytes[run] >= 0x20 ||
+                          (bytes[run] != '\r' && bytes[run] != '\n' && bytes[run] != '\t'))) {
+      ++run;
+    }
+    out.append(bytes_, k, run - k);
+    if (run == stop) break;
+    out += ' ';
+    k = run + (bytes[run] == '\r' && run + 1 < stop && bytes[run + 1] == '\n' ? 2 : 1);
+  }
+}
+
+void TextWindow::AppendCharsAfter(uint64_t offset, int count, uint64_t end,
+                                  std::string& out) const {
+  // ASCII, the common case: a character is a byte, or a line break, shown as one space.
+  const auto* bytes = reinterpret_cast<const unsigned char*>(bytes_.data());
+  const size_t stop = static_cast<size_t>(std::min(end, End()) - base_);
+  const size_t old_size = out.size();
+  out.resize(old_size + static_cast<size_t>(std::max(count, 0)));
+  char* write = out.data() + old_size;
+  size_t k = static_cast<size_t>(offset - base_);
+  for (int chars = 0; chars < count && k < stop; ++chars) {
+    const unsigned char b = bytes[k];
+    if (kPlain[b]) {
+      *write++ = static_cast<char>(b);
+      ++k;
+    } else if (b < 0x80) {
+      *write++ = ' ';
+      k += b == '\r' && k + 1 < stop && bytes[k + 1] == '\n' ? 2 : 1;
     } else {
-      out += c;
+      out.resize(old_size);
+      AppendShown(offset, CharsAfter(offset, count, end), out);
+      return;
     }
   }
+  out.resize(static_cast<size_t>(write - out.data()));
 }
 
 void TextWindow::TrimBefore(uint64_t offset, size_t margin) {

@@ -39,6 +39,8 @@ class TextWindow {
   Span CharsBefore(uint64_t offset, int count) const;
   // Where `count` characters from `offset` (a character start) end, `end` at the latest.
   uint64_t CharsAfter(uint64_t offset, int count, uint64_t end) const;
+  // Appends the `count` characters from `offset`, `end` at the latest, as AppendShown does.
+  void AppendCharsAfter(uint64_t offset, int count, uint64_t end, std::string& out) const;
   // Appends the bytes from `from` to `to` to `out`, each line break (CR LF, CR or LF) and tab
   // as one space.
   void AppendShown(uint64_t from, uint64_t to, std::string& out) const;

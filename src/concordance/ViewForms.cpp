@@ -42,21 +42,24 @@ class FoldTrace {
     const auto [there, created] = holder_.try_emplace(to, group);
     if (!created) parent_[group] = there->second;
   }
-  // Every key with the original words whose counts it holds, those of `drop` left out.
-  std::unordered_map<std::string, std::vector<std::string>> Groups(
-      const std::function<bool(const std::string&)>& drop) {
-    std::unordered_map<uint32_t, std::vector<std::string>*> by_group;
-    std::unordered_map<std::string, std::vector<std::string>> groups;
+  // Lays out the original words by the key that holds their counts, those of keys that `drop`
+  // takes out left out: the words of a key lie in `grouped` from its range's start to its end.
+  void Group(const std::function<bool(const std::string&)>& drop, std::vector<uint32_t>& grouped,
+             std::unordered_map<std::string, std::pair<uint32_t, uint32_t>>& groups) {
+    std::vector<uint32_t> sizes(words_.size() + 1, 0);
+    std::vector<uint32_t> roots(words_.size());
+    for (uint32_t i = 0; i < words_.size(); ++i) ++sizes[roots[i] = Root(i)];
+    std::vector<uint32_t> starts(words_.size() + 1, 0);
+    for (uint32_t g = 0; g < words_.size(); ++g) starts[g + 1] = starts[g] + sizes[g];
+    grouped.resize(words_.size());
+    std::vector<uint32_t> next(starts.begin(), starts.end() - 1);
+    for (uint32_t i = 0; i < words_.size(); ++i) grouped[next[roots[i]]++] = i;
+    groups.reserve(holder_.size());
     for (const auto& [key, group] : holder_) {
-      if (!drop(key)) by_group.emplace(group, &groups[key]);
+      if (!drop(key)) groups.emplace(key, std::make_pair(starts[group], starts[group + 1]));
     }
-    for (uint32_t i = 0; i < words_.size(); ++i) {
-      const auto found = by_group.find(Root(i));
-      if (found != by_group.end()) found->second->push_back(words_[i]);
-    }
-    for (auto& [key, words] : groups) std::sort(words.begin(), words.end());
-    return groups;
   }
+  std::vector<std::string> TakeWords() && { return std::move(words_); }
 
  private:
   uint32_t Root(uint32_t i) {
@@ -95,16 +98,26 @@ ViewFolding::ViewFolding(const StatisticsState& state, const Lexicon& lexicon, F
     trace.Move(listed, AsKey(reduced));
   }
   // The filtered view takes the filter words out again once merged.
-  forms_ = trace.Groups([&](const std::string& key) {
-    return filtered && lexicon.FilterWords->Contains(Cp936ToUtf16(key));
-  });
+  trace.Group(
+      [&](const std::string& key) {
+        return filtered && lexicon.FilterWords->Contains(Cp936ToUtf16(key));
+      },
+      grouped_, groups_);
+  words_ = std::move(trace).TakeWords();
 }
 
 std::vector<std::string> ViewFolding::FormsOf(std::string_view word) const {
   std::string key = LowerAscii(word);
   if (scope_ != FormScope::kWordAlone) {
-    const auto found = forms_.find(key);
-    if (found != forms_.end()) return found->second;
+    const auto found = groups_.find(key);
+    if (found != groups_.end()) {
+      std::vector<std::string> forms;
+      for (uint32_t i = found->second.first; i < found->second.second; ++i) {
+        forms.push_back(words_[grouped_[i]]);
+      }
+      std::sort(forms.begin(), forms.end());
+      return forms;
+    }
   }
   return {std::move(key)};
 }

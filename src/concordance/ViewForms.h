@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -29,7 +30,11 @@ class ViewFolding {
 
  private:
   FormScope scope_;
-  std::unordered_map<std::string, std::vector<std::string>> forms_;
+  // The counted words, grouped by the listed word that holds their counts.
+  std::vector<std::string> words_;
+  std::vector<uint32_t> grouped_;
+  // Each listed word's group: where it starts and ends in grouped_.
+  std::unordered_map<std::string, std::pair<uint32_t, uint32_t>> groups_;
 };
 
 // ViewFolding(state, lexicon, scope).FormsOf(word), for a single word.

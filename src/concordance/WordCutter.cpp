@@ -2,6 +2,10 @@
 
 #include <array>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 #include "text/CodePage936.h"
 
 namespace tarn {
@@ -56,17 +60,30 @@ void WordCutter::Feed(std::string_view piece) {
   }
   size_t end = n;
   while (i < n) {
+    if (!rule_pending_ && i + kBlock <= n) {
+      const size_t taken = PlainBlock(p + i, base + i);
+      i += taken;
+      if (taken == kBlock) continue;
+      if (i == n) break;
+    }
     unsigned char b = p[i];
-    if (!rule_pending_ && kUnitKinds[b] == kLetter) {
-      // A run of letters: the common case, taken without the rules.
-      if (open_length_ == 0) open_start_ = base + i;
-      const size_t first = i;
-      do {
-        letters_.push_back(static_cast<char>(Lowered(b)));
-      } while (++i < n && kUnitKinds[b = p[i]] == kLetter);
-      open_length_ += static_cast<uint32_t>(i - first);
-      previous_alnum_ = true;
-      continue;
+    if (!rule_pending_) {
+      // Runs of letters and single spaces, the common case, taken without the rules.
+      if (kUnitKinds[b] == kLetter) {
+        if (open_length_ == 0) open_start_ = base + i;
+        const size_t first = i;
+        while (++i < n && kUnitKinds[p[i]] == kLetter) {
+        }
+        open_length_ += static_cast<uint32_t>(i - first);
+        previous_alnum_ = true;
+        continue;
+      }
+      if (b == ' ') {
+        EndWord();
+        previous_alnum_ = false;
+        ++i;
+        continue;
+      }
     }
     if (b == 0) {
       ended_ = true;
@@ -105,6 +122,73 @@ void WordCutter::Feed(std::string_view piece) {
   consumed_ = base + end;
 }
 
+size_t WordCutter::PlainBlock(const unsigned char* block, uint64_t at) {
+#ifdef __SSE2__
+  // Plain: ASCII without NUL or apostrophe, where every non-letter is a separator (line breaks
+  // included) and, with no rule pending, only where the letter runs start and end matters.
+  uint64_t letters = 0;
+  uint64_t special = 0;
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i apostrophe = _mm_set1_epi8('\'');
+  const __m128i case_bit = _mm_set1_epi8(0x20);
+  const __m128i before_a = _mm_set1_epi8('a' - 1);
+  const __m128i after_z = _mm_set1_epi8('z' + 1);
+  for (size_t k = 0; k < kBlock; k += 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + k));
+    const auto odd = static_cast<uint32_t>(_mm_movemask_epi8(v)) |
+                     static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, zero))) |
+                     static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, apostrophe)));
+    special |= static_cast<uint64_t>(odd) << k;
+    const __m128i low = _mm_or_si128(v, case_bit);
+    const __m128i letter =
+        _mm_and_si128(_mm_cmpgt_epi8(low, before_a), _mm_cmplt_epi8(low, after_z));
+    letters |= static_cast<uint64_t>(static_cast<uint32_t>(_mm_movemask_epi8(letter))) << k;
+  }
+  // Only the bytes before the first one that needs the rules are taken.
+  const size_t taken = special == 0 ? kBlock : static_cast<size_t>(__builtin_ctzll(special));
+  if (taken == 0) return 0;
+  const uint64_t last_bit = uint64_t{1} << (taken - 1);
+  letters &= last_bit | (last_bit - 1);
+  uint64_t starts = letters & ~(letters << 1);
+  // The last letter of each run, except a run that reaches the end and may go on after it.
+  uint64_t ends = letters & ~(letters >> 1) & ~last_bit;
+  if (open_length_ > 0) {
+    // The word open before the block ends before it, inside it, or goes on through it.
+    if ((letters & 1) == 0) {
+      EndWord();
+    } else {
+      starts &= starts - 1;  // the run at the block's start is the open word's
+      if (ends == 0) {
+        open_length_ += static_cast<uint32_t>(taken);
+      } else {
+        open_length_ += static_cast<uint32_t>(__builtin_ctzll(ends) + 1);
+        EndWord();
+        ends &= ends - 1;
+      }
+    }
+  }
+  while (ends != 0) {
+    const auto start = static_cast<uint32_t>(__builtin_ctzll(starts));
+    const auto end = static_cast<uint32_t>(__builtin_ctzll(ends));
+    words_.push_back(CutWord{at + start, end - start + 1});
+    starts &= starts - 1;
+    ends &= ends - 1;
+  }
+  if (starts != 0) {
+    const auto start = static_cast<uint32_t>(__builtin_ctzll(starts));
+    open_start_ = at + start;
+    open_length_ = static_cast<uint32_t>(taken) - start;
+  }
+  const unsigned char last = block[taken - 1];
+  previous_alnum_ = kUnitKinds[last] == kLetter || kUnitKinds[last] == kDigit;
+  return taken;
+#else
+  (void)block;
+  (void)at;
+  return 0;
+#endif
+}
+
 void WordCutter::Finish() {
   if (lead_ != 0) {
     lead_ = 0;
@@ -120,12 +204,6 @@ void WordCutter::Finish() {
   ended_ = true;
 }
 
-void WordCutter::ClearWords() {
-  const size_t open_at = letters_.size() - open_length_;
-  letters_.erase(0, open_at);
-  words_.clear();
-}
-
 inline void WordCutter::Unit(unsigned char unit, uint64_t at) {
   if (rule_pending_) {
     RuleUnit(unit, at);
@@ -134,7 +212,6 @@ inline void WordCutter::Unit(unsigned char unit, uint64_t at) {
   const unsigned char kind = kUnitKinds[unit];
   if (kind == kLetter) {
     if (open_length_ == 0) open_start_ = at;
-    letters_.push_back(static_cast<char>(unit));
     ++open_length_;
     previous_alnum_ = true;
   } else if (kind == kApostrophe && previous_alnum_) {
@@ -161,11 +238,7 @@ void WordCutter::RuleUnit(unsigned char unit, uint64_t at) {
   apostrophe_ = false;
   rule_pending_ = false;
   if (unit == 's' || unit == 't' || (unit == 'l' && l_rule_)) {
-    if (unit == 't' && open_length_ > 0) {
-      // The letter before the apostrophe goes.
-      letters_.pop_back();
-      --open_length_;
-    }
+    if (unit == 't' && open_length_ > 0) --open_length_;  // the letter before the apostrophe
     EndWord();
     if (unit == 'l') {
       kill_ = 1;
@@ -180,8 +253,7 @@ void WordCutter::RuleUnit(unsigned char unit, uint64_t at) {
 
 inline void WordCutter::EndWord() {
   if (open_length_ == 0) return;
-  words_.push_back(
-      CutWord{open_start_, open_length_, static_cast<uint32_t>(letters_.size() - open_length_)});
+  words_.push_back(CutWord{open_start_, open_length_});
   open_length_ = 0;
 }
 

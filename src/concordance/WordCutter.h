@@ -1,18 +1,17 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 #include <vector>
 
 namespace tarn {
 
 // A word the counting run counts, found in the text: where its letters start (a byte offset
-// from the start of the whole text) and how many there are.
+// from the start of the whole text) and how many there are. The word is those bytes of the
+// text, A-Z lower-cased.
 struct CutWord {
   uint64_t offset;
   uint32_t length;
-  uint32_t letters;  // where its lower-cased letters start in WordCutter::Letters()
 };
 
 // Cuts code page 936 text, fed in pieces cut anywhere, into exactly the words the counting run
@@ -34,12 +33,8 @@ class WordCutter {
 
   // The words completed since the last ClearWords, in text order.
   const std::vector<CutWord>& Words() const { return words_; }
-  // The lower-cased letters of `word`, one of Words().
-  std::string_view LettersOf(const CutWord& word) const {
-    return std::string_view(letters_).substr(word.letters, word.length);
-  }
   // Empties Words(); the word being cut, if any, stays.
-  void ClearWords();
+  void ClearWords() { words_.clear(); }
 
   // Bytes of the text taken so far (a NUL and what follows it are no part of the text).
   uint64_t Consumed() const { return consumed_; }
@@ -50,6 +45,12 @@ class WordCutter {
   bool Ended() const { return ended_; }
 
  private:
+  // Bytes looked at together when no rule is pending.
+  static constexpr size_t kBlock = 64;
+
+  // Takes the bytes of a kBlock-byte block at offset `at` up to the first that is NUL, an
+  // apostrophe or beyond ASCII, all at once; returns how many it took.
+  size_t PlainBlock(const unsigned char* block, uint64_t at);
   void Unit(unsigned char unit, uint64_t at);
   void RuleUnit(unsigned char unit, uint64_t at);
   void EndWord();
@@ -66,7 +67,6 @@ class WordCutter {
   uint64_t consumed_ = 0;
   uint64_t open_start_ = 0;
   uint32_t open_length_ = 0;
-  std::string letters_;  // the completed words' letters, then the open word's
   std::vector<CutWord> words_;
 };
 

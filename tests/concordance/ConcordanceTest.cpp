@@ -5,13 +5,15 @@
 #include <string>
 #include <vector>
 
-#include "concordance/Concordance.h"
 #include "analysis/MainSession.h"
+#include "concordance/Concordance.h"
 #include "concordance/ConcordanceCommands.h"
 #include "concordance/WordCutter.h"
 #include "morphology/DictFixture.h"
 #include "support/FakeUserPort.h"
 #include "support/TempFolder.h"
+#include "text/AsciiCase.h"
+#include "wordlists/OfficeFixture.h"
 #include "wordlists/TextFileStream.h"
 
 namespace tarn {
@@ -109,7 +111,9 @@ std::vector<std::string> WholeTextLines(const std::string& text,
   cutter.Finish();
   std::vector<std::string> lines;
   for (const CutWord& word : cutter.Words()) {
-    if (std::find(forms.begin(), forms.end(), cutter.LettersOf(word)) == forms.end()) continue;
+    if (std::find(forms.begin(), forms.end(), LowerAscii(text.substr(word.offset, word.length))) ==
+        forms.end())
+      continue;
     const size_t first =
         std::lower_bound(starts.begin(), starts.end(), word.offset) - starts.begin();
     const size_t after = first + word.length;
@@ -208,6 +212,16 @@ TEST(ConcordanceTest, SessionShowsTheKeptTextOrSaysItChanged) {
   commands.ShowConcordance("see", FormScope::kWordAlone, 3);
   EXPECT_EQ(session.State().text_view, "ll \tsee\t.\r\n");
 
+  // A converted document's text is kept as it was counted, its paragraphs as lines.
+  const std::string docx = folder / "b.docx";
+  testing::WriteDocx(docx,
+                     "<w:p><w:r><w:t>We see</w:t></w:r></w:p><w:p><w:r><w:t>it.</w:t></w:r></w:p>");
+  ASSERT_TRUE(session.CountFile(docx));
+  std::filesystem::remove(docx);
+  commands.ShowConcordance("see", FormScope::kWordAlone, 4);
+  EXPECT_EQ(session.State().text_view, " We \tsee\t it.\r\n");
+
+  ASSERT_TRUE(session.CountFile(path));
   folder.Write("a.txt", "We'll saw.");
   commands.ShowConcordance("see", FormScope::kWordAlone, 3);
   EXPECT_EQ(session.State().text_view, "");
