@@ -43,19 +43,25 @@ void FeedLines(const std::vector<std::string>& lines, WordStreamCounter& counter
   counter.Finish();
 }
 
-// Feeds a converted document's lines to the counter as they come, each followed by CR LF.
+// Feeds a converted document's lines to the counter as they come, each followed by CR LF,
+// and to `kept` when there is one.
 class CounterSink : public DocumentSink {
  public:
-  explicit CounterSink(WordStreamCounter& counter) : counter_(counter) {}
-  void Text(std::string_view piece) override { counter_.Feed(piece); }
+  CounterSink(WordStreamCounter& counter, std::string* kept) : counter_(counter), kept_(kept) {}
+  void Text(std::string_view piece) override {
+    counter_.Feed(piece);
+    if (kept_ != nullptr) kept_->append(piece);
+  }
   void EndLine() override {
     counter_.Feed("\r\n");
+    if (kept_ != nullptr) kept_->append("\r\n");
     ++lines_;
   }
   size_t Lines() const { return lines_; }
 
  private:
   WordStreamCounter& counter_;
+  std::string* kept_;
   size_t lines_ = 0;
 };
 
@@ -83,7 +89,7 @@ bool CountingRun::RunFile(const std::string& path) {
     state_.text_view.clear();
     if (!counter.HasText()) return false;
   } else {
-    CounterSink sink(counter);
+    CounterSink sink(counter, kept_text_);
     const ConversionResult result = ConvertDocument(path, kind, sink, conversion_);
     if (result != ConversionResult::kDone) {
       port_.ShowMessage(ConversionMessage(result, path));

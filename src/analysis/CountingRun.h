@@ -43,6 +43,9 @@ class CountingRun {
 
   // Replaces the converter program, its time limit and the size caps of the conversions.
   void SetConversion(const ConversionSettings& settings) { conversion_ = settings; }
+  // Makes RunFile also write a converted document's text, as it was counted (each line followed
+  // by CR LF), to `text`; what it holds after a failed run is no whole text.
+  void KeepConvertedText(std::string* text) { kept_text_ = text; }
 
  private:
   void FinishFileRun(WordStreamCounter& counter, int64_t start);
@@ -52,6 +55,7 @@ class CountingRun {
   UserPort& port_;
   MillisecondClock clock_;
   ConversionSettings conversion_;
+  std::string* kept_text_ = nullptr;
 };
 
 }  // namespace tarn

@@ -26,7 +26,24 @@ bool MainSession::OpenAndCount() {
   return CountFile(choice->file_name);
 }
 
-bool MainSession::CountFile(const std::string& path) { return Run().RunFile(path); }
+bool MainSession::CountFile(const std::string& path) {
+  CountingRun run = Run();
+  const bool text_file = KindOfDocument(path) == DocumentKind::kText;
+  // A text file is read again when its text is needed, so only its stamp is kept; it is taken
+  // before the run, so a file changed while it is counted reads as changed. A converted
+  // document's text is kept as the run counted it.
+  std::optional<FileStamp> stamp;
+  std::string converted;
+  if (text_file) {
+    stamp = FileStamp::Of(path);
+  } else {
+    run.KeepConvertedText(&converted);
+  }
+  if (!run.RunFile(path)) return false;
+  source_ = text_file ? DocumentSource::TextFile(path, stamp)
+                      : DocumentSource::Text(std::move(converted), true);
+  return true;
+}
 
 void MainSession::CountClipboard() {
   std::vector<std::string> lines;
@@ -35,6 +52,7 @@ void MainSession::CountClipboard() {
     lines = SplitLines(std::string_view(state_.text_view));
   }
   Run().RunClipboard(lines);
+  source_ = DocumentSource::Text(JoinLines(lines), false);
 }
 
 void MainSession::ShowTable(LexiconTable table) {

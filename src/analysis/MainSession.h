@@ -6,6 +6,7 @@
 #include "analysis/StatisticsState.h"
 #include "morphology/Lexicon.h"
 #include "morphology/LexiconCommands.h"
+#include "wordlists/DocumentSource.h"
 
 namespace tarn {
 
@@ -31,6 +32,8 @@ class MainSession {
   const Lexicon& Words() const { return lexicon_; }
   // The port the commands use.
   UserPort& Port() { return port_; }
+  // Where the text of the last completed counting run can be read again.
+  const DocumentSource& Source() const { return source_; }
 
   // "打开文件并统计": asks for a text or Word file and counts the first chosen name. False when
   // cancelled or the file gave no line; throws the reading error.
@@ -59,6 +62,7 @@ class MainSession {
   MillisecondClock clock_;
   Lexicon lexicon_;
   StatisticsState state_;
+  DocumentSource source_;
 };
 
 }  // namespace tarn

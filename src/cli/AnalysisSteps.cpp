@@ -7,6 +7,7 @@
 #include "analysis/ListingCommands.h"
 #include "analysis/MainSession.h"
 #include "cli/CliPort.h"
+#include "concordance/ViewForms.h"
 #include "wordlists/FileBytes.h"
 
 namespace tarn::cli {
@@ -20,6 +21,13 @@ void View(const StepCall& call) {
   MainSession& session = call.session;
   AnalysisViews views(session.State(), session.Words(), session.Port());
   (views.*view)();
+}
+
+// A view whose listing's words stand for `forms` from now on.
+template <void (AnalysisViews::*view)(), FormScope forms>
+void Listing(const StepCall& call) {
+  View<view>(call);
+  call.forms = forms;
 }
 
 ListingCommands Commands(const StepCall& call) {
@@ -55,13 +63,14 @@ std::string HelpFile() {
 void Help(const StepCall& call) { call.session.State().text_view = ReadFileBytes(HelpFile()); }
 
 constexpr SessionStep kSteps[] = {
-    {"all", "", "all counted words (查看全部单词统计)", 1, View<&AnalysisViews::ShowAllWords>},
+    {"all", "", "all counted words (查看全部单词统计)", 1,
+     Listing<&AnalysisViews::ShowAllWords, FormScope::kWordAlone>},
     {"filtered", "", "without stop and filter words (查看过略词后统计)", 1,
-     View<&AnalysisViews::ShowFiltered>},
+     Listing<&AnalysisViews::ShowFiltered, FormScope::kWordAlone>},
     {"merged", "", "inflected forms merged into base forms (查看归并单词统计)", 1,
-     View<&AnalysisViews::ShowMerged>},
+     Listing<&AnalysisViews::ShowMerged, FormScope::kMerged>},
     {"filtered-merged", "", "filtered, then merged (查看过略词后归并统计)", 1,
-     View<&AnalysisViews::ShowFilteredMerged>},
+     Listing<&AnalysisViews::ShowFilteredMerged, FormScope::kFilteredMerged>},
     {"roots", "", "the current result's derived words merged into roots (归并词根)", 1,
      View<&AnalysisViews::MergeRoots>},
     {"word-asc", "", "the current result by word, ascending (单词升序)", 1, SortByWord<false>},

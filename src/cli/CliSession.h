@@ -6,6 +6,7 @@
 
 #include "analysis/MainSession.h"
 #include "cli/CliPort.h"
+#include "concordance/ViewForms.h"
 
 namespace tarn::cli {
 
@@ -19,10 +20,13 @@ class CliSession {
 
   MainSession& Session() { return session_; }
   CliPort& Port() { return port_; }
+  // What a word of the text view's listing stands for, as the last listing step left it.
+  FormScope& Forms() { return forms_; }
 
  private:
   CliPort port_;
   MainSession session_;
+  FormScope forms_ = FormScope::kWordAlone;
 };
 
 }  // namespace tarn::cli

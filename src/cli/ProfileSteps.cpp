@@ -1,5 +1,6 @@
 #include "cli/ProfileSteps.h"
 
+#include "concordance/ViewForms.h"
 #include "profile/ProfileCommands.h"
 
 namespace tarn::cli {
@@ -12,10 +13,15 @@ void Profile(const StepCall& call) {
   ProfileCommands(call.session).ShowProfile(ParseLadder(call.argument).value_or(Ladder::kExam));
 }
 
-void Names(const StepCall& call) { ProfileCommands(call.session).ShowNames(); }
+void Names(const StepCall& call) {
+  ProfileCommands(call.session).ShowNames();
+  call.forms = FormScope::kWordAlone;
+}
 
+// The words beyond a level are merged base forms.
 void Beyond(const StepCall& call) {
   ProfileCommands(call.session).ShowBeyond(ProfileCommands::LevelNamed(call.argument));
+  call.forms = FormScope::kMerged;
 }
 
 constexpr SessionStep kSteps[] = {

@@ -5,18 +5,23 @@
 
 namespace tarn {
 class MainSession;
-}
+enum class FormScope;
+}  // namespace tarn
 
 namespace tarn::cli {
 
 class CliPort;
 
-// What a step runs with: the session all steps share, the port that answers its dialogs and
-// the step's own argument (empty for a step without one).
+// What a step runs with: the session all steps share, the port that answers its dialogs, the
+// step's own argument (empty for a step without one), the optional number after a required
+// argument (empty when not given), and what a word of the text view's listing stands for,
+// which the listing steps set.
 struct StepCall {
   MainSession& session;
   CliPort& port;
   const std::string& argument;
+  const std::string& number;
+  FormScope& forms;
 };
 
 // One tarn-cli step: a window command run on the shared session, its argument standing in for
@@ -24,7 +29,7 @@ struct StepCall {
 struct SessionStep {
   std::string_view name;
   // The argument's name ("FILE", "NAME"), empty for none; "[a|b]" for an optional argument
-  // that is one of the words listed.
+  // that is one of the words listed; "NAME [NUMBER]" for an argument and an optional number.
   std::string_view usage;
   std::string_view summary;  // one line for --help
   int filter_index;          // the 1-based filter the dialog answers with (save and export)
@@ -42,6 +47,11 @@ struct SessionStep {
       choices = bar == std::string_view::npos ? std::string_view() : choices.substr(bar + 1);
     }
     return false;
+  }
+  // Whether `word` is the optional number that may follow the step's required argument.
+  bool AcceptsNumber(std::string_view word) const {
+    return TakesArgument() && usage.ends_with(']') && usage.find(" [") != std::string_view::npos &&
+           !word.empty() && word.find_first_not_of("0123456789") == std::string_view::npos;
   }
 };
 

@@ -4,6 +4,7 @@
 #include <span>
 
 #include "cli/AnalysisSteps.h"
+#include "cli/ConcordanceSteps.h"
 #include "cli/ProfileSteps.h"
 #include "cli/WindowSteps.h"
 
@@ -13,7 +14,8 @@ const std::vector<SessionStep>& AllSteps() {
   // Each group of steps adds its table here.
   static const std::vector<SessionStep> steps = [] {
     std::vector<SessionStep> all;
-    for (const std::span<const SessionStep> group : {WindowSteps(), AnalysisSteps(), ProfileSteps()}) {
+    for (const std::span<const SessionStep> group :
+         {WindowSteps(), AnalysisSteps(), ProfileSteps(), ConcordanceSteps()}) {
       all.insert(all.end(), group.begin(), group.end());
     }
     return all;

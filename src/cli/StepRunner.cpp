@@ -14,6 +14,7 @@ namespace {
 struct PlannedStep {
   const SessionStep& step;
   std::string argument;
+  std::string number;
 };
 
 std::vector<PlannedStep> PlanSteps(const std::vector<std::string>& args) {
@@ -22,15 +23,17 @@ std::vector<PlannedStep> PlanSteps(const std::vector<std::string>& args) {
     const SessionStep* step = FindStep(args[i]);
     if (step == nullptr) throw Error("unknown step \"" + args[i] + "\"; see tarn-cli --help");
     std::string argument;
+    std::string number;
     if (step->TakesArgument()) {
       if (i + 1 == args.size()) {
         throw Error("step \"" + args[i] + "\" needs " + std::string(step->usage));
       }
       argument = args[++i];
+      if (i + 1 < args.size() && step->AcceptsNumber(args[i + 1])) number = args[++i];
     } else if (i + 1 < args.size() && step->AcceptsOptional(args[i + 1])) {
       argument = args[++i];
     }
-    plan.push_back({*step, std::move(argument)});
+    plan.push_back({*step, std::move(argument), std::move(number)});
   }
   return plan;
 }
@@ -50,7 +53,8 @@ void RunSteps(const std::vector<std::string>& args, const std::optional<std::str
     } else {
       cli.Port().SetDialogAnswer(std::nullopt);
     }
-    planned.step.run(StepCall{cli.Session(), cli.Port(), planned.argument});
+    planned.step.run(
+        StepCall{cli.Session(), cli.Port(), planned.argument, planned.number, cli.Forms()});
   }
   const StatisticsState& state = cli.Session().State();
   if (!state.summary_label.empty()) out << WithLfLineEnds(state.summary_label) << '\n';

@@ -2,6 +2,7 @@
 
 #include "analysis/MainSession.h"
 #include "cli/CliPort.h"
+#include "concordance/ViewForms.h"
 #include "text/Error.h"
 #include "text/Utf8.h"
 #include "wordlists/FileBytes.h"
@@ -10,13 +11,17 @@ namespace tarn::cli {
 
 namespace {
 
-void Open(const StepCall& call) { call.session.OpenAndCount(); }
+void Open(const StepCall& call) {
+  call.session.OpenAndCount();
+  call.forms = FormScope::kWordAlone;
+}
 
 void Paste(const StepCall& call) {
   std::string text = ReadFileBytes(call.argument);
   if (!IsValidUtf8(text)) throw Error("\"" + call.argument + "\" is not UTF-8 text");
   call.port.SetClipboard(std::move(text));
   call.session.CountClipboard();
+  call.forms = FormScope::kWordAlone;
 }
 
 template <LexiconTable table>
