@@ -92,4 +92,15 @@ inline std::optional<std::vector<Occurrence>> TwoPassOccurrences(std::string_vie
   return occurrences;
 }
 
+// The running words of TwoPassOccurrences alone, in order.
+inline std::optional<std::vector<std::u16string>> TwoPassWords(std::string_view document,
+                                                               bool l_rule) {
+  const std::optional<std::vector<Occurrence>> occurrences = TwoPassOccurrences(document, l_rule);
+  if (!occurrences) return std::nullopt;
+  std::vector<std::u16string> words;
+  words.reserve(occurrences->size());
+  for (const Occurrence& occurrence : *occurrences) words.push_back(occurrence.word);
+  return words;
+}
+
 }  // namespace tarn::testing
