@@ -6,6 +6,7 @@
 #include "cli/AnalysisSteps.h"
 #include "cli/ConcordanceSteps.h"
 #include "cli/ProfileSteps.h"
+#include "cli/StudySteps.h"
 #include "cli/WindowSteps.h"
 
 namespace tarn::cli {
@@ -15,7 +16,7 @@ const std::vector<SessionStep>& AllSteps() {
   static const std::vector<SessionStep> steps = [] {
     std::vector<SessionStep> all;
     for (const std::span<const SessionStep> group :
-         {WindowSteps(), AnalysisSteps(), ProfileSteps(), ConcordanceSteps()}) {
+         {WindowSteps(), AnalysisSteps(), ProfileSteps(), ConcordanceSteps(), StudySteps()}) {
       all.insert(all.end(), group.begin(), group.end());
     }
     return all;
