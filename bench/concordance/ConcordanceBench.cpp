@@ -1,17 +1,22 @@
 // The concordance of frequent words on the 100 MB benchmark document (written once to
 // /tmp/tarn-bench/ and read again as the concordance reads a counted file) and on a novel counted
 // with the shipped tables, and the file run with and without keeping its text.
+// Also the study list of 5,000 words of the novel, in both files.
 // `concordance_bench --count-file=PATH [WORD]` counts PATH as the session does, keeping its text,
 // then, given WORD, prints the number of its concordance lines (for peak memory with
 // /usr/bin/time -v).
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iostream>
 
 #include "analysis/AnalysisViews.h"
 #include "analysis/MainSession.h"
 #include "concordance/ConcordanceCommands.h"
+#include "concordance/StudyList.h"
+#include "concordance/StudyListFiles.h"
+#include "profile/LevelLists.h"
 #include "support/CountedDocument.h"
 #include "text/CodePage936.h"
 
@@ -90,6 +95,38 @@ void BM_ConcordanceNovel(benchmark::State& bench, const char* word, tarn::FormSc
   bench.counters["lines"] = static_cast<double>(lines);
 }
 
+// The study list of the novel's 5,000 most frequent listed words in a view, with the shipped
+// levels and glosses, made and written out as both files (in memory).
+void BM_StudyListNovel(benchmark::State& bench, tarn::FormScope scope) {
+  tarn::MainSession& session = Novel();
+  tarn::AnalysisViews views(session.State(), session.Words(), session.Port());
+  scope == tarn::FormScope::kMerged ? views.ShowMerged() : views.ShowAllWords();
+  session.State().SnapshotTable->Sort(2);
+  const std::string full = tarn::Utf16ToCp936(session.State().SnapshotTable->ListText(20));
+  size_t end = 0;
+  for (int line = 0; line < 5000 && end < full.size(); ++line) {
+    end = std::min(full.find('\r', end), full.size()) + 1;
+  }
+  const std::string listing = full.substr(0, end);
+  const tarn::LevelLists levels(TARN_SOURCE_DIR "/data/dict", tarn::Ladder::kExam);
+  const tarn::Glosses glosses = tarn::Glosses::Read(TARN_SOURCE_DIR "/data/dict/glosses.txt");
+  size_t rows = 0;
+  size_t with_sentence = 0;
+  for (auto _ : bench) {
+    const tarn::StudyList list = tarn::MakeStudyList(
+        listing, scope, {session.State(), session.Words(), session.Source(), levels, glosses});
+    const std::string tsv = tarn::StudyListTsv(list.rows);
+    const std::string csv = tarn::StudyListCsv(list.rows);
+    benchmark::DoNotOptimize(tsv.data());
+    benchmark::DoNotOptimize(csv.data());
+    rows = list.rows.size();
+    with_sentence = std::count_if(list.rows.begin(), list.rows.end(),
+                                  [](const tarn::StudyRow& row) { return !row.sentence.empty(); });
+  }
+  bench.counters["rows"] = static_cast<double>(rows);
+  bench.counters["sentences"] = static_cast<double>(with_sentence);
+}
+
 // The file run as the counting run alone does it, and as the session does it, keeping the text.
 void BM_FileRun(benchmark::State& bench, bool keep) {
   const std::string& path = DocumentFile();
@@ -119,6 +156,12 @@ BENCHMARK_CAPTURE(BM_ConcordanceNovel, the, "the", tarn::FormScope::kWordAlone)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK_CAPTURE(BM_ConcordanceNovel, merged_see, "see", tarn::FormScope::kMerged)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_StudyListNovel, all_words, tarn::FormScope::kWordAlone)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(BM_StudyListNovel, merged, tarn::FormScope::kMerged)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK_CAPTURE(BM_FileRun, counting_only, false)
