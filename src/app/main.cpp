@@ -25,6 +25,7 @@
 #include "app/TextViewSearch.h"
 #include "app/ViewText.h"
 #include "app/unitabout.h"
+#include "concordance/StudyListCommands.h"
 #include "dicttools/untdicttools.h"
 #include "profile/LevelChooser.h"
 #include "profile/ProfileIcons.h"
@@ -100,6 +101,7 @@ void Tmainfrm::AttachProfileWindow(tarn::profile::ProfileWindow* profile) {
   if (profile_ == nullptr) return;
   connect(profile_, &tarn::profile::ProfileWindow::RowActivated, this,
           [this](tarn::Ladder ladder, const tarn::ProfileRow& row) {
+            view_forms_ = tarn::FormScope::kWordAlone;
             SessionCommand(false, [&] { profile_commands_.ShowRow(ladder, row); });
           });
 }
@@ -183,7 +185,9 @@ void Tmainfrm::BuildGroupBar(GroupBar& bar) {
        {{"导出为Xls文件", "RzGroup3Items0", QStyle::SP_DialogSaveButton, true,
          &Tmainfrm::RzGroup3Items0Click},
         {"导出为文本", "RzGroup3Items1", QStyle::SP_FileIcon, true,
-         &Tmainfrm::RzGroup3Items1Click}}},
+         &Tmainfrm::RzGroup3Items1Click},
+        {"导出生词本", "RzGroup3Items2", QStyle::SP_FileDialogNewFolder, true,
+         &Tmainfrm::RzGroup3Items2Click}}},
       {"帮助",
        {{"帮助", "RzGroup4Items1", QStyle::SP_DialogHelpButton, true,
          &Tmainfrm::RzGroup4Items1Click},
@@ -373,11 +377,13 @@ void Tmainfrm::ShowSummary() {
 }
 
 void Tmainfrm::RzGroup1Items0Click() {
+  view_forms_ = tarn::FormScope::kWordAlone;
   SessionCommand(false, [this] { session_.OpenAndCount(); });
   RefreshProfile();
 }
 
 void Tmainfrm::RzGroup1Items1Click() {
+  view_forms_ = tarn::FormScope::kWordAlone;
   SessionCommand(false, [this] { session_.CountClipboard(); });
   RefreshProfile();
 }
@@ -409,18 +415,22 @@ auto Listing(tarn::MainSession& session, Method method) {
 }  // namespace
 
 void Tmainfrm::RzGroup1Items2Click() {
+  view_forms_ = tarn::FormScope::kWordAlone;
   SessionCommand(false, View<&tarn::AnalysisViews::ShowAllWords>(session_));
 }
 
 void Tmainfrm::Porterstem() {
+  view_forms_ = tarn::FormScope::kMerged;
   SessionCommand(false, View<&tarn::AnalysisViews::ShowMerged>(session_));
 }
 
 void Tmainfrm::RzGroup1Items3Click() {
+  view_forms_ = tarn::FormScope::kWordAlone;
   SessionCommand(false, View<&tarn::AnalysisViews::ShowFiltered>(session_));
 }
 
 void Tmainfrm::RzGroup1Items4Click() {
+  view_forms_ = tarn::FormScope::kFilteredMerged;
   SessionCommand(false, View<&tarn::AnalysisViews::ShowFilteredMerged>(session_));
 }
 
@@ -464,6 +474,13 @@ void Tmainfrm::RzGroup3Items1Click() {
   SessionCommand(true, Listing(session_, [](auto& c) { c.ExportText(); }));
 }
 
+void Tmainfrm::RzGroup3Items2Click() {
+  SessionCommand(true, [this] {
+    tarn::StudyListCommands(session_, profile_commands_, glosses_.Get())
+        .ExportStudyList(view_forms_);
+  });
+}
+
 void Tmainfrm::N12Click() {
   SessionCommand(true, Listing(session_, [](auto& c) { c.SaveCurrentList(); }));
 }
@@ -495,6 +512,7 @@ void Tmainfrm::RzGroup5Items1Click() {
       level_chooser_ = new tarn::profile::LevelChooser(this);
       connect(level_chooser_, &tarn::profile::LevelChooser::Chosen, this,
               [this](const tarn::LevelDefinition& level) {
+                view_forms_ = tarn::FormScope::kMerged;
                 SessionCommand(false, [&] { profile_commands_.ShowBeyond(level); });
               });
     }

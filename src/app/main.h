@@ -6,6 +6,7 @@
 #include "analysis/MainSession.h"
 #include "app/ProgramFiles.h"
 #include "concordance/Glosses.h"
+#include "concordance/ViewForms.h"
 #include "profile/ProfileCommands.h"
 
 class QLabel;
@@ -64,6 +65,7 @@ class Tmainfrm : public QWidget {
   void RzGroup2Items3Click();  // 词频降序
   void RzGroup3Items0Click();  // 导出为Xls文件
   void RzGroup3Items1Click();  // 导出为文本
+  void RzGroup3Items2Click();  // 导出生词本
   void RzGroup4Items1Click();  // 帮助
   void RzGroup4Items2Click();  // 关于
   void RzGroup4Items3Click();  // 退出
@@ -121,6 +123,8 @@ class Tmainfrm : public QWidget {
   tarn::MainSession session_;
   tarn::LazyGlosses glosses_;
   tarn::ProfileCommands profile_commands_{session_};
+  // What a word of the listing stands for: set by the counting runs and the views.
+  tarn::FormScope view_forms_ = tarn::FormScope::kWordAlone;
   Tfrmdicttools* dicttools_ = nullptr;
   TFrmAbout* about_ = nullptr;
   tarn::profile::ProfileWindow* profile_ = nullptr;

@@ -13,7 +13,7 @@ class ProfileCommands;
 class StudyListCommands {
  public:
   // The save dialog's filter list.
-  static constexpr char kFilter[] = "生词本(*.tsv, *.csv)|*.tsv";
+  static constexpr char kFilter[] = "生词本(*.tsv)|*.tsv";
 
   // The level lists come from `profile`, the glosses from `glosses`; all must outlive the
   // commands.

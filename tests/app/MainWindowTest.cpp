@@ -47,7 +47,7 @@ class MainWindowTest : public QObject {
     WindowFixture fixture;
     const char* const guarded[] = {"RzGroup1Items2", "RzGroup1Items5", "RzGroup1Items3",
                                    "RzGroup1Items4", "RzGroup2Items0", "RzGroup2Items1",
-                                   "RzGroup2Items2", "RzGroup2Items3"};
+                                   "RzGroup2Items2", "RzGroup2Items3", "RzGroup3Items2"};
     for (const char* name : guarded) {
       fixture.port.messages.clear();
       fixture.Click(name);
@@ -118,6 +118,35 @@ class MainWindowTest : public QObject {
     QVERIFY(fixture.port.messages.empty());
     // Writing leaves the view as the user left it.
     QCOMPARE(fixture.ViewText(), QStringLiteral("edited\t1\n猫\t2\n"));
+  }
+
+  // The study list follows what the listing's words stand for: after the merged view cat is
+  // cats too, after the all-words view it is only itself.
+  void StudyListFollowsTheViewAndTheUsersEdits() {
+    WindowFixture fixture;
+    fixture.Count("A cat sat.\r\nThe cats sat on the mat.\r\nCats like cats.\r\n");
+    fixture.Click("RzGroup1Items5");
+    const auto* item = fixture.Find<QAbstractButton>("RzGroup3Items2");
+    QVERIFY(item != nullptr && item->isVisible());
+    QCOMPARE(item->text(), QStringLiteral("导出生词本"));
+    fixture.Find<QPlainTextEdit>("RichEdit1")->setPlainText(QStringLiteral("cat\t4\nmat\t1\n"));
+    fixture.port.save_answers.push_back(DialogChoice{fixture.Path(u"study"), 1});
+    fixture.Click("RzGroup3Items2");
+    QVERIFY(fixture.port.messages.empty());
+    QCOMPARE(fixture.port.save_requests.back().filter, std::string("生词本(*.tsv)|*.tsv"));
+    const QList<QByteArray> notes = fixture.ReadFile(u"study.tsv").split('\n');
+    QCOMPARE(notes.size(), 3 + 2 + 1);
+    QVERIFY(notes[3].startsWith("cat\t4\t"));
+    QVERIFY(notes[3].endsWith("\tA <b>cat</b> sat.\tcats, cat"));
+    QVERIFY(notes[4].endsWith("\tThe cats sat on the <b>mat</b>.\tmat"));
+    QVERIFY(fixture.ReadFile(u"study.csv").startsWith("\xEF\xBB\xBF"));
+    QCOMPARE(fixture.ViewText(), QStringLiteral("cat\t4\nmat\t1\n"));
+
+    fixture.Click("RzGroup1Items2");
+    fixture.Find<QPlainTextEdit>("RichEdit1")->setPlainText(QStringLiteral("cat\t1\n"));
+    fixture.port.save_answers.push_back(DialogChoice{fixture.Path(u"study"), 1});
+    fixture.Click("RzGroup3Items2");
+    QVERIFY(fixture.ReadFile(u"study.tsv").endsWith("\tA <b>cat</b> sat.\tcat\n"));
   }
 
   void HelpAfterACountKeepsTheStatisticsForTheSorts() {
