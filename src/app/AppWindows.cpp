@@ -9,6 +9,7 @@
 #include "app/Uoption.h"
 #include "app/main.h"
 #include "app/unitabout.h"
+#include "concordance/ConcordanceWindow.h"
 #include "dicttools/untdicttools.h"
 #include "profile/ProfileWindow.h"
 
@@ -19,13 +20,16 @@ AppWindows::AppWindows(UserPort& port, const ProgramFiles& files)
       dicttools_(std::make_unique<Tfrmdicttools>(port)),
       about_(std::make_unique<TFrmAbout>()),
       option_(std::make_unique<Tfrmoption>()),
-      profile_(std::make_unique<tarn::profile::ProfileWindow>(port)) {
+      profile_(std::make_unique<tarn::profile::ProfileWindow>(port)),
+      concordance_(std::make_unique<tarn::concordance::ConcordanceWindow>(port)) {
   main_->AttachWindows(dicttools_.get(), about_.get());
   main_->AttachProfileWindow(profile_.get());
+  main_->AttachConcordanceWindow(concordance_.get());
 }
 
 // The windows go in the reverse of their creation order.
 AppWindows::~AppWindows() {
+  concordance_.reset();
   profile_.reset();
   option_.reset();
   about_.reset();

@@ -17,10 +17,15 @@ namespace tarn::profile {
 class ProfileWindow;
 }
 
+namespace tarn::concordance {
+class ConcordanceWindow;
+}
+
 namespace tarn::app {
 
 // The program's windows, created once in their order (main window, dictionary tools, about,
-// settings, vocabulary profile) and all hidden; the main window knows the three it shows.
+// settings, vocabulary profile, concordance) and all hidden; the main window knows the ones it
+// shows.
 class AppWindows {
  public:
   // Creates the windows; the main window loads `files` as it is created. `port` must outlive
@@ -33,6 +38,7 @@ class AppWindows {
   TFrmAbout& about() { return *about_; }
   Tfrmoption& option() { return *option_; }
   tarn::profile::ProfileWindow& profile() { return *profile_; }
+  tarn::concordance::ConcordanceWindow& concordance() { return *concordance_; }
 
  private:
   std::unique_ptr<Tmainfrm> main_;
@@ -40,6 +46,7 @@ class AppWindows {
   std::unique_ptr<TFrmAbout> about_;
   std::unique_ptr<Tfrmoption> option_;
   std::unique_ptr<tarn::profile::ProfileWindow> profile_;
+  std::unique_ptr<tarn::concordance::ConcordanceWindow> concordance_;
 };
 
 // The desktop program: one instance per user, the windows, the main window shown, the event

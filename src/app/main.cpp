@@ -6,12 +6,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTextBlock>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -25,6 +28,7 @@
 #include "app/TextViewSearch.h"
 #include "app/ViewText.h"
 #include "app/unitabout.h"
+#include "concordance/ConcordanceWindow.h"
 #include "concordance/StudyListCommands.h"
 #include "dicttools/untdicttools.h"
 #include "profile/LevelChooser.h"
@@ -106,6 +110,10 @@ void Tmainfrm::AttachProfileWindow(tarn::profile::ProfileWindow* profile) {
           });
 }
 
+void Tmainfrm::AttachConcordanceWindow(tarn::concordance::ConcordanceWindow* concordance) {
+  concordance_ = concordance;
+}
+
 void Tmainfrm::BuildWindow() {
   auto* outer = new QHBoxLayout(this);
   outer->setContentsMargins(0, 0, 0, 0);
@@ -136,6 +144,7 @@ void Tmainfrm::BuildWindow() {
   font.setPointSize(kTextViewPointSize);
   RichEdit1->setFont(font);
   RichEdit1->setContextMenuPolicy(Qt::CustomContextMenu);
+  RichEdit1->viewport()->installEventFilter(this);
   BuildPopupMenu();
   rows->addWidget(RichEdit1);
   rows->addWidget(BuildTabs());
@@ -264,6 +273,8 @@ void Tmainfrm::BuildPopupMenu() {
       {nullptr, "N11", true, nullptr},
       {"保存当前词表", "N12", true, &Tmainfrm::N12Click},
       {"归并词根", "g1", true, &Tmainfrm::g1Click},
+      {nullptr, "N13", true, nullptr},
+      {"查看上下文", "c3", true, &Tmainfrm::c3Click},
   };
   for (const PopupItem& item : items) {
     QAction* action = item.caption == nullptr
@@ -274,6 +285,8 @@ void Tmainfrm::BuildPopupMenu() {
     if (item.handler != nullptr) connect(action, &QAction::triggered, this, item.handler);
   }
   connect(RichEdit1, &QWidget::customContextMenuRequested, this, [this](const QPoint& where) {
+    popup_word_ = tarn::concordance::ConcordanceWindow::ListingWord(
+        RichEdit1->cursorForPosition(where).block().text());
     PopupMenu1->popup(RichEdit1->viewport()->mapToGlobal(where));
   });
 }
@@ -376,16 +389,53 @@ void Tmainfrm::ShowSummary() {
   rzLabel1->setText(summary);
 }
 
+bool Tmainfrm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == RichEdit1->viewport() && event->type() == QEvent::MouseButtonDblClick &&
+      session_.State().DocumentLoaded) {
+    const QPoint where = static_cast<QMouseEvent*>(event)->position().toPoint();
+    const QString word = tarn::concordance::ConcordanceWindow::ListingWord(
+        RichEdit1->cursorForPosition(where).block().text());
+    // After the view has selected the word, as a double-click always does.
+    if (!word.isEmpty()) QTimer::singleShot(0, this, [this, word] { ShowConcordance(word); });
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
 void Tmainfrm::RzGroup1Items0Click() {
-  view_forms_ = tarn::FormScope::kWordAlone;
-  SessionCommand(false, [this] { session_.OpenAndCount(); });
+  bool kept = false;
+  SessionCommand(false, [&] { kept = !session_.OpenAndCount(); });
   RefreshProfile();
+  if (!kept) NewDocument();
 }
 
 void Tmainfrm::RzGroup1Items1Click() {
-  view_forms_ = tarn::FormScope::kWordAlone;
   SessionCommand(false, [this] { session_.CountClipboard(); });
   RefreshProfile();
+  NewDocument();
+}
+
+void Tmainfrm::NewDocument() {
+  view_forms_ = tarn::FormScope::kWordAlone;
+  if (concordance_ != nullptr) concordance_->DocumentReplaced();
+}
+
+void Tmainfrm::c3Click() {
+  const QString selected = RichEdit1->textCursor().selectedText().trimmed();
+  QString word = tarn::concordance::ConcordanceWindow::ListingWord(selected);
+  if (word.isEmpty()) word = popup_word_;
+  if (word.isEmpty()) {
+    word =
+        tarn::concordance::ConcordanceWindow::ListingWord(RichEdit1->textCursor().block().text());
+  }
+  ShowConcordance(word);
+}
+
+void Tmainfrm::ShowConcordance(const QString& word) {
+  Guarded([&] {
+    if (concordance_ == nullptr) return;
+    concordance_->ShowWord(concordance_commands_, glosses_,
+                           tarn::Utf16ToCp936(word.toStdU16String()), view_forms_);
+  });
 }
 
 void Tmainfrm::RefreshProfile() {
@@ -512,6 +562,7 @@ void Tmainfrm::RzGroup5Items1Click() {
       level_chooser_ = new tarn::profile::LevelChooser(this);
       connect(level_chooser_, &tarn::profile::LevelChooser::Chosen, this,
               [this](const tarn::LevelDefinition& level) {
+                // The words beyond a level are merged base forms.
                 view_forms_ = tarn::FormScope::kMerged;
                 SessionCommand(false, [&] { profile_commands_.ShowBeyond(level); });
               });
@@ -550,6 +601,7 @@ void Tmainfrm::RzToolButton4Click() {
 }
 
 void Tmainfrm::ShowLexiconTable(tarn::LexiconTable table) {
+  view_forms_ = tarn::FormScope::kWordAlone;
   SessionCommand(false, [this, table] { session_.ShowTable(table); });
 }
 

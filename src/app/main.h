@@ -5,6 +5,7 @@
 
 #include "analysis/MainSession.h"
 #include "app/ProgramFiles.h"
+#include "concordance/ConcordanceCommands.h"
 #include "concordance/Glosses.h"
 #include "concordance/ViewForms.h"
 #include "profile/ProfileCommands.h"
@@ -18,6 +19,10 @@ class Tfrmdicttools;
 
 namespace tarn::app {
 class GroupBar;
+}
+
+namespace tarn::concordance {
+class ConcordanceWindow;
 }
 
 namespace tarn::profile {
@@ -41,6 +46,8 @@ class Tmainfrm : public QWidget {
   // The window "词汇等级分布" shows; it must outlive this one. Its double-clicked rows list
   // their words in the text view.
   void AttachProfileWindow(tarn::profile::ProfileWindow* profile);
+  // The window "查看上下文" and a double-click on the listing show; it must outlive this one.
+  void AttachConcordanceWindow(tarn::concordance::ConcordanceWindow* concordance);
 
   // The statistics and lexicon behind the window.
   tarn::MainSession& Session() { return session_; }
@@ -86,10 +93,13 @@ class Tmainfrm : public QWidget {
   void z1Click();              // 载入新的过略词表
   void N12Click();             // 保存当前词表
   void g1Click();              // 归并词根
+  void c3Click();  // 查看上下文: the selected word or the listing line's, not modal
 
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // A double-click on the text view also shows the concordance of the line's word.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildWindow();
@@ -117,6 +127,11 @@ class Tmainfrm : public QWidget {
   void LoadHelp();
   // After a counting run: the profile window, when it is open, shows the new document.
   void RefreshProfile();
+  // After a counting run: the listing's words stand for themselves and the concordance window
+  // no longer shows the old document.
+  void NewDocument();
+  // The concordance of `word` (a word of the listing) in the concordance window.
+  void ShowConcordance(const QString& word);
 
   tarn::UserPort& port_;
   tarn::app::ProgramFiles files_;
@@ -129,6 +144,10 @@ class Tmainfrm : public QWidget {
   TFrmAbout* about_ = nullptr;
   tarn::profile::ProfileWindow* profile_ = nullptr;
   tarn::profile::LevelChooser* level_chooser_ = nullptr;
+  tarn::ConcordanceCommands concordance_commands_{session_};
+  tarn::concordance::ConcordanceWindow* concordance_ = nullptr;
+  // The word of the line the popup menu was opened on.
+  QString popup_word_;
   bool shown_once_ = false;
 
   QPlainTextEdit* RichEdit1 = nullptr;

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "concordance/Concordance.h"
+#include "concordance/Glosses.h"
 #include "concordance/ViewForms.h"
 
 namespace tarn {
@@ -29,6 +31,19 @@ class ConcordanceCommands {
   // occur gives an empty view and a message; so does a document that changed since it was
   // counted, whose contexts are not shown.
   void ShowConcordance(std::string_view word, FormScope scope, int width = kDefaultWidth);
+
+  // Tells the user why `found`, the concordance of `word`, has no lines: no text to read, a
+  // document changed since it was counted or a word that does not occur. False when it has lines.
+  bool TellWhyEmpty(const Concordance& found, std::string_view word);
+
+  // The gloss (UTF-8) of the base form of `word`, which in the merged scopes is the listed word
+  // itself; "" when it has none.
+  std::string BaseFormGloss(const LazyGlosses& glosses, std::string_view word,
+                            FormScope scope) const;
+
+  // The forms of `word` that `found` holds, lower-cased, `word` first, joined by 、 (UTF-8); ""
+  // when it holds `word` alone or nothing.
+  static std::string FormsFound(const Concordance& found, std::string_view word);
 
  private:
   MainSession& session_;

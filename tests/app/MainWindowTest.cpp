@@ -259,8 +259,9 @@ class MainWindowTest : public QObject {
     QCOMPARE(shown, (QStringList{QStringLiteral("查看过略词表"), QStringLiteral("查看停用词表"),
                                  QStringLiteral("-"), QStringLiteral("词典工具"),
                                  QStringLiteral("载入新的过略词表"), QStringLiteral("-"),
-                                 QStringLiteral("保存当前词表"), QStringLiteral("归并词根")}));
-    QCOMPARE(popup->actions().size(), 12);
+                                 QStringLiteral("保存当前词表"), QStringLiteral("归并词根"),
+                                 QStringLiteral("-"), QStringLiteral("查看上下文")}));
+    QCOMPARE(popup->actions().size(), 14);
   }
 
   void AboutAndDictionaryToolsWindows() {

@@ -3,15 +3,19 @@
 // virtual X display so that the system's fonts render.
 //   app_screenshots OUTPUT_FOLDER SAMPLE_TEXT WORD_LIST
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QWindow>
 #include <cstdio>
 
 #include "app/AppWindows.h"
 #include "app/main.h"
 #include "app/unitabout.h"
+#include "concordance/ConcordanceWindow.h"
 #include "dicttools/untdicttools.h"
 #include "profile/ProfileWindow.h"
 #include "support/FakeUserPort.h"
@@ -70,6 +74,14 @@ int main(int argc, char** argv) {
 
   Click(main, "RzGroup5Items0");
   saved = Save(windows.profile(), output, "profile-window.png") && saved;
+
+  // A common verb of the merged view, standing for all its forms.
+  Click(main, "RzGroup1Items5");
+  auto* view = main.findChild<QPlainTextEdit*>(QStringLiteral("RichEdit1"));
+  view->moveCursor(QTextCursor::Start);
+  view->find(QRegularExpression(QStringLiteral("^see\\b")));
+  main.findChild<QAction*>(QStringLiteral("c3"))->trigger();
+  saved = Save(windows.concordance(), output, "concordance-window.png") && saved;
   for (const std::string& message : port.messages)
     std::fprintf(stderr, "message: %s\n", message.c_str());
   return saved && port.messages.empty() ? 0 : 1;
