@@ -25,10 +25,10 @@ void GroupBar::AddGroup(const QString& caption) {
   auto* header = new QLabel(caption, widget());
   header->setObjectName(QStringLiteral("groupHeader"));
   header->setStyleSheet(
-      QStringLiteral("QLabel#groupHeader { font-weight: bold; color: white; padding: 4px 6px;"
+      QStringLiteral("QLabel#groupHeader { font-weight: bold; color: white; padding: 2px 6px;"
                      " background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #2f5f9f,"
                      " stop:1 #7fa6d6); border-radius: 3px; }"));
-  if (column_->count() > 1) column_->insertSpacing(column_->count() - 1, 6);
+  if (column_->count() > 1) column_->insertSpacing(column_->count() - 1, 3);
   column_->insertWidget(column_->count() - 1, header);
 }
 
