@@ -32,7 +32,7 @@ void ShowBeyondView(StatisticsState& state, const Lexicon& lexicon, UserPort& po
   OnTwoHalves(items.size(), [&](size_t, size_t begin, size_t end) {
     for (size_t i = begin; i < end; ++i) {
       const std::u16string& word = items[i]->Key;
-      dropped[i] = placement.is_name()(word) || is_non_word(word) ||
+      dropped[i] = placement.IsName(*items[i]) || is_non_word(word) ||
                    KnownBy(placement, word, placement.base().Of(word), level);
     }
   });

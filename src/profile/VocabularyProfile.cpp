@@ -38,11 +38,12 @@ class RowLayout {
   std::vector<ProfileRow>& Rows() { return rows_; }
   size_t RowCount() const { return rows_.size(); }
 
-  // The row of the counted word `word`, and in `base` what it is counted as: the word itself
-  // for a name, its base form otherwise.
-  size_t RowOf(const std::u16string& word, std::u16string& base, uint64_t& base_hash) const {
+  // The row of the counted `item`, and in `base` what it is counted as: the word itself for a
+  // name, its base form otherwise.
+  size_t RowOf(const THashItem& item, std::u16string& base, uint64_t& base_hash) const {
+    const std::u16string& word = item.Key;
     const uint64_t hash = WordHash(word);
-    if (placement_.is_name()(word)) {
+    if (placement_.IsName(item)) {
       base = word;
       base_hash = hash;
       return 1;
@@ -78,7 +79,7 @@ PlacedPart PlaceChains(const RowLayout& layout, const THashTable& table, int32_t
   for (int32_t chain = first; chain < last; ++chain) {
     for (const THashItem* item = table.Bucket(chain); item != nullptr; item = item->Next) {
       if (item->Count == 0) continue;
-      const size_t row = layout.RowOf(item->Key, base, base_hash);
+      const size_t row = layout.RowOf(*item, base, base_hash);
       part.tokens[row] += item->Count;
       part.bases.Add(base_hash, static_cast<int>(row));
     }
@@ -182,7 +183,7 @@ std::unique_ptr<THashTable> WordsOfRow(const StatisticsState& state,
   uint64_t base_hash;
   state.WordTable->ForEach([&](const THashItem& item) {
     if (item.Count == 0) return;
-    const ProfileRow& own = rows[layout.RowOf(item.Key, base, base_hash)];
+    const ProfileRow& own = rows[layout.RowOf(item, base, base_hash)];
     if (own.kind == row.kind && own.level == row.level) words->AddCount(item.Key, item.Count);
   });
   return words;

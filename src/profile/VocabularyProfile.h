@@ -8,11 +8,11 @@
 
 #include "profile/LevelLists.h"
 #include "profile/Names.h"
+#include "wordtable/Hashtable.h"
 
 namespace tarn {
 
 class MergedBase;
-class THashTable;
 struct StatisticsState;
 
 // One row of the profile.
@@ -52,6 +52,10 @@ class WordPlacement {
   // The same with the words' WordHash values at hand.
   int LevelOf(const std::u16string& word, uint64_t hash, const std::u16string& base,
               uint64_t base_hash) const;
+
+  // Whether the counted `item` is a name. A name occurs at least twice, so a word counted once
+  // is settled without asking the evidence.
+  bool IsName(const THashItem& item) const { return item.Count >= 2 && is_name_(item.Key); }
 
   const LevelLists& lists() const { return lists_; }
   const MergedBase& base() const { return base_; }
