@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
 
 #include "analysis/NameEvidence.h"
 #include "analysis/StatisticsState.h"
+#include "profile/WordHash.h"
 #include "wordtable/Hashtable.h"
 
 namespace tarn {
@@ -79,9 +81,15 @@ bool IsName(std::u16string_view word, const WordTally& evidence) {
 }
 
 NameTest NamesOfDocument(const StatisticsState& state) {
-  return [&state](const std::u16string& word) {
-    return IsName(word, state.name_evidence.Of(word));
-  };
+  // The evidence is read once, in the order it was gathered, into the few names it shows; a
+  // lookup then touches a small table instead of the evidence of every word.
+  auto names = std::make_shared<WordMap<bool>>();
+  state.name_evidence.ForEach([&names](std::string_view word, const WordTally& tally) {
+    if (tally.capitalised == 0 || tally.count < 2) return;
+    const std::u16string wide(word.begin(), word.end());
+    if (IsName(wide, tally)) names->Add(wide, true);
+  });
+  return [names](const std::u16string& word) { return names->Find(word) != nullptr; };
 }
 
 std::vector<NameCount> DetectedNames(const StatisticsState& state) {
