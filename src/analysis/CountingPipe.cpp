@@ -63,10 +63,11 @@ void CountingPipe::Work() {
     lock.unlock();
     try {
       if (batch.keys.empty()) {
-        counter_.AddPadded(batch.bytes.data(), batch.spans.data(), batch.spans.size());
+        counter_.AddPadded(batch.bytes.data(), batch.spans.data(), batch.spans.size(),
+                           batch.capitals.data(), batch.capitals.size());
       } else {
         counter_.AddKeyed(batch.bytes.data(), batch.spans.data(), batch.keys.data(),
-                          batch.spans.size());
+                          batch.spans.size(), batch.capitals.data(), batch.capitals.size());
       }
     } catch (...) {
       lock.lock();
@@ -76,6 +77,7 @@ void CountingPipe::Work() {
       return;
     }
     batch.spans.clear();
+    batch.capitals.clear();
     batch.keys.clear();
     lock.lock();
     working_ = false;

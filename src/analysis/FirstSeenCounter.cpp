@@ -72,21 +72,6 @@ inline uint64_t Hash(uint64_t prefix, uint64_t second, std::string_view word) {
   return word.size() <= 16 ? HashEnd(h) : LongHash(h, word);
 }
 
-// What a capital adds to Slot::capitals, by the byte after the word that tells it.
-constexpr std::array<uint64_t, 256> kCapitalSteps = [] {
-  std::array<uint64_t, 256> steps{};
-  steps[kShownCapital] = 1;
-  steps[kHiddenCapital] = uint64_t{1} << 32;
-  return steps;
-}();
-
-uint64_t CapitalStepAfter(std::string_view word) {
-  return kCapitalSteps[static_cast<unsigned char>(word.data()[word.size()])];
-}
-
-constexpr int64_t Shown(uint64_t capitals) { return static_cast<int64_t>(capitals & UINT32_MAX); }
-constexpr int64_t Hidden(uint64_t capitals) { return static_cast<int64_t>(capitals >> 32); }
-
 // Masks that keep the low 0 to 8 bytes of a number, by the number of bytes.
 constexpr std::array<uint64_t, 9> kLowBytes = [] {
   std::array<uint64_t, 9> masks{};
@@ -105,11 +90,11 @@ size_t BytesIn(uint64_t part) { return (64 - static_cast<size_t>(__builtin_clzll
 }  // namespace
 
 FirstSeenCounter::FirstSeenCounter()
-    : slots_(kInitialSlots, Slot{0, 0, 0, 0, 0}), mask_(kInitialSlots - 1) {}
+    : slots_(kInitialSlots, Slot{0, 0, 0, 0}), mask_(kInitialSlots - 1) {}
 
 void FirstSeenCounter::Add(std::string_view word) {
-  Insert<false>(word,
-                KeyOf(word, Prefix(word.data(), word.size()), Second(word.data(), word.size())));
+  ++total_;
+  Insert(word, KeyOf(word, Prefix(word.data(), word.size()), Second(word.data(), word.size())));
 }
 
 WordTally FirstSeenCounter::Find(std::string_view word) const {
@@ -127,16 +112,14 @@ WordTally FirstSeenCounter::Find(std::string_view word) const {
 }
 
 WordTally FirstSeenCounter::TallyOf(const Slot& slot) const {
+  const size_t entry = slot.entry - 1;
   int64_t count = slot.count;
-  int64_t shown = Shown(slot.capitals);
-  int64_t hidden = Hidden(slot.capitals);
   for (const Spilled& spilled : spilled_) {
-    if (spilled.entry == slot.entry - 1) {
-      count += spilled.count;
-      shown += spilled.shown;
-      hidden += spilled.hidden;
-    }
+    if (spilled.entry == entry) count += spilled.count;
   }
+  const bool noted = 2 * entry < capitals_.size();
+  const int64_t hidden = noted ? capitals_[2 * entry] : 0;
+  const int64_t shown = noted ? capitals_[2 * entry + 1] : 0;
   return WordTally{count, count - hidden, shown};
 }
 
@@ -148,19 +131,41 @@ WordKey FirstSeenCounter::PaddedKeyOf(std::string_view word) {
 }
 
 void FirstSeenCounter::AddKeyed(const char* base, const WordSpan* spans, const WordKey* keys,
-                                size_t count) {
+                                size_t count, const CapitalNote* notes, size_t note_count) {
+  total_ += static_cast<int64_t>(count);
+  if (note_count == 0) {
+    CountWords<false>(base, spans, keys, count);
+    return;
+  }
+  CountWords<true>(base, spans, keys, count);
+  NoteCapitals(notes, note_count);
+}
+
+void FirstSeenCounter::AddPadded(const char* base, const WordSpan* spans, size_t count,
+                                 const CapitalNote* notes, size_t note_count) {
+  AddKeyed(base, spans, nullptr, count, notes, note_count);
+}
+
+template <bool kNoted>
+void FirstSeenCounter::CountWords(const char* base, const WordSpan* spans, const WordKey* keys,
+                                  size_t count) {
+  if constexpr (kNoted) {
+    if (word_entries_.size() < count) word_entries_.resize(count);
+  }
+  uint32_t* const entries = word_entries_.data();
   // Each word's slot is requested this many words before it is counted, so that it has arrived
   // from memory by then.
   constexpr size_t kAhead = 32;
-  for (size_t i = 0; i < std::min(kAhead, count); ++i) PrefetchSlot(keys[i]);
-  for (size_t i = 0; i < count; ++i) {
-    if (i + kAhead < count) PrefetchSlot(keys[i + kAhead]);
-    Insert<true>(std::string_view(base + spans[i].offset, spans[i].length), keys[i]);
+  if (keys != nullptr) {
+    for (size_t i = 0; i < std::min(kAhead, count); ++i) PrefetchSlot(keys[i]);
+    for (size_t i = 0; i < count; ++i) {
+      if (i + kAhead < count) PrefetchSlot(keys[i + kAhead]);
+      const size_t entry =
+          Insert(std::string_view(base + spans[i].offset, spans[i].length), keys[i]);
+      if constexpr (kNoted) entries[i] = static_cast<uint32_t>(entry);
+    }
+    return;
   }
-}
-
-void FirstSeenCounter::AddPadded(const char* base, const WordSpan* spans, size_t count) {
-  constexpr size_t kAhead = 32;
   WordKey ready[kAhead];
   const auto prepare = [&](size_t i) {
     ready[i % kAhead] = PaddedKeyOf(std::string_view(base + spans[i].offset, spans[i].length));
@@ -170,7 +175,15 @@ void FirstSeenCounter::AddPadded(const char* base, const WordSpan* spans, size_t
   for (size_t i = 0; i < count; ++i) {
     const WordKey key = ready[i % kAhead];
     if (i + kAhead < count) prepare(i + kAhead);
-    Insert<true>(std::string_view(base + spans[i].offset, spans[i].length), key);
+    const size_t entry = Insert(std::string_view(base + spans[i].offset, spans[i].length), key);
+    if constexpr (kNoted) entries[i] = static_cast<uint32_t>(entry);
+  }
+}
+
+void FirstSeenCounter::NoteCapitals(const CapitalNote* notes, size_t note_count) {
+  if (capitals_.size() < 2 * entries_.size()) capitals_.resize(2 * entries_.capacity());
+  for (size_t i = 0; i < note_count; ++i) {
+    ++capitals_[2 * size_t{word_entries_[notes[i].word]} + notes[i].shown];
   }
 }
 
@@ -185,9 +198,7 @@ inline void FirstSeenCounter::PrefetchSlot(const WordKey& key) const {
   }
 }
 
-template <bool kTold>
-inline void FirstSeenCounter::Insert(std::string_view word, const WordKey& key) {
-  ++total_;
+inline size_t FirstSeenCounter::Insert(std::string_view word, const WordKey& key) {
   size_t at = static_cast<size_t>(key.hash >> 32) & mask_;
   while (true) {
     Slot& slot = slots_[at];
@@ -196,37 +207,33 @@ inline void FirstSeenCounter::Insert(std::string_view word, const WordKey& key) 
     // byte); from sixteen on, the entry holds the length and the rest.
     if (slot.prefix == key.prefix && slot.second == key.second &&
         (word.size() < 16 || SameTail(entries_[slot.entry - 1], word))) {
-      if constexpr (kTold) slot.capitals += CapitalStepAfter(word);
       if (++slot.count == UINT32_MAX) Spill(slot);
-      return;
+      return slot.entry - 1;
     }
     at = (at + 1) & mask_;
   }
-  AddEntry(word, key, at, kTold ? CapitalStepAfter(word) : 0);
+  return AddEntry(word, key, at);
 }
 
 void FirstSeenCounter::Spill(Slot& slot) {
   const size_t entry = slot.entry - 1;
   auto spill = std::find_if(spilled_.begin(), spilled_.end(),
                             [entry](const Spilled& item) { return item.entry == entry; });
-  if (spill == spilled_.end()) spill = spilled_.insert(spilled_.end(), Spilled{entry, 0, 0, 0});
+  if (spill == spilled_.end()) spill = spilled_.insert(spilled_.end(), Spilled{entry, 0});
   spill->count += slot.count;
-  spill->shown += Shown(slot.capitals);
-  spill->hidden += Hidden(slot.capitals);
   slot.count = 0;
-  slot.capitals = 0;
 }
 
-void FirstSeenCounter::AddEntry(std::string_view word, const WordKey& key, size_t at,
-                                uint64_t capitals) {
+size_t FirstSeenCounter::AddEntry(std::string_view word, const WordKey& key, size_t at) {
   if (entries_.size() == entries_.capacity()) GrowFresh(entries_, 2 * entries_.size() + 64);
   if (arena_.size() + word.size() > arena_.capacity()) {
     GrowFresh(arena_, 2 * (arena_.size() + word.size()));
   }
   entries_.push_back(Entry{arena_.size(), word.size()});
   arena_.append(word);
-  slots_[at] = Slot{key.prefix, key.second, 1, static_cast<uint32_t>(entries_.size()), capitals};
+  slots_[at] = Slot{key.prefix, key.second, 1, static_cast<uint32_t>(entries_.size())};
   if (entries_.size() * 2 > slots_.size()) Grow();
+  return entries_.size() - 1;
 }
 
 bool FirstSeenCounter::SameTail(const Entry& entry, std::string_view word) const {
@@ -246,7 +253,7 @@ uint64_t FirstSeenCounter::HashOfSlot(const Slot& slot) const {
 
 void FirstSeenCounter::Grow() {
   std::vector<Slot> slots;
-  FillFresh(slots, slots_.size() * 2, Slot{0, 0, 0, 0, 0});
+  FillFresh(slots, slots_.size() * 2, Slot{0, 0, 0, 0});
   const size_t mask = slots.size() - 1;
   for (const Slot& slot : slots_) {
     if (slot.entry == 0) continue;

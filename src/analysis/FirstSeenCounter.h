@@ -16,13 +16,15 @@ struct WordSpan {
   size_t length;
 };
 
-// What the first letter of one occurrence of a word says about a name, told by the byte
-// straight after the word in the counter's input: a shown capital (one that nothing else
-// explains: evidence for a name), a hidden one (where a sentence may start, or in a word
-// written in capitals: no evidence), or, any other byte, a word in lower case (evidence against
-// a name, wherever it stands).
-constexpr char kShownCapital = 1;
-constexpr char kHiddenCapital = 2;
+// A word of a batch that begins with a capital: its index among the batch's words, and whether
+// the capital is shown (one that nothing else explains: evidence for a name) or hidden (where a
+// sentence may start, or in a word written in capitals: no evidence). Every other word is in
+// lower case, evidence against a name wherever it stands. Capitals are few, so they travel
+// beside the words and the common word costs the counter next to nothing.
+struct CapitalNote {
+  uint32_t word;
+  bool shown;
+};
 
 // A counted word's occurrences: all of them, those that are evidence (in lower case, or with a
 // shown capital), and those of them with a capital first letter.
@@ -53,13 +55,15 @@ class FirstSeenCounter {
   // The key of the non-empty `word`, reading sixteen bytes from its start whatever its length:
   // the caller's buffer must hold them. Gives what Add computes without reading on.
   static WordKey PaddedKeyOf(std::string_view word);
-  // Counts the words at `spans` in `base` whose keys are given, in order, each with what the
-  // byte after it says of its capital; with the keys known ahead, the slots of the words to
-  // come load from memory while earlier ones are counted.
-  void AddKeyed(const char* base, const WordSpan* spans, const WordKey* keys, size_t count);
+  // Counts the words at `spans` in `base` whose keys are given, in order, with the capitals of
+  // `notes` (every other word in lower case); with the keys known ahead, the slots of the words
+  // to come load from memory while earlier ones are counted.
+  void AddKeyed(const char* base, const WordSpan* spans, const WordKey* keys, size_t count,
+                const CapitalNote* notes = nullptr, size_t note_count = 0);
   // Counts the words at `spans` in `base`, each followed by room enough for PaddedKeyOf, as
   // AddKeyed.
-  void AddPadded(const char* base, const WordSpan* spans, size_t count);
+  void AddPadded(const char* base, const WordSpan* spans, size_t count,
+                 const CapitalNote* notes = nullptr, size_t note_count = 0);
 
   // Number of distinct words.
   size_t DistinctCount() const { return entries_.size(); }
@@ -109,28 +113,26 @@ class FirstSeenCounter {
     uint64_t second;  // bytes 8-15, zero-padded
     uint32_t count;
     uint32_t entry;  // the entry's index plus one; 0 for an empty slot
-    // Shown capitals in the low half, hidden ones in the high half, so that one addition counts
-    // either, without a branch. Neither outgrows the count, which spills first.
-    uint64_t capitals;
   };
-  // What a slot's counts could not hold, by entry index.
+  // What a slot's count could not hold, by entry index.
   struct Spilled {
     size_t entry;
     int64_t count;
-    int64_t shown;
-    int64_t hidden;
   };
 
-  // Counts `word` under its key; with `kTold`, with what the byte after it says of its capital.
-  template <bool kTold>
-  void Insert(std::string_view word, const WordKey& key);
-  // Adds `word`, met for the first time, in the empty slot at `at`, with `capitals` as
-  // Slot::capitals.
-  [[gnu::noinline]] void AddEntry(std::string_view word, const WordKey& key, size_t at,
-                                  uint64_t capitals);
+  // Counts `word` under its key, all but in TotalCount; returns its entry's index.
+  size_t Insert(std::string_view word, const WordKey& key);
+  // Adds `word`, met for the first time, in the empty slot at `at`; returns its entry's index.
+  [[gnu::noinline]] size_t AddEntry(std::string_view word, const WordKey& key, size_t at);
+  // AddKeyed or AddPadded (`keys` null) without the capitals; with `kNoted`, keeps each word's
+  // entry in `word_entries_`.
+  template <bool kNoted>
+  void CountWords(const char* base, const WordSpan* spans, const WordKey* keys, size_t count);
+  // Counts the capitals of the batch whose entries `word_entries_` holds.
+  void NoteCapitals(const CapitalNote* notes, size_t note_count);
   // The tally of the word in `slot`.
   WordTally TallyOf(const Slot& slot) const;
-  // Moves a slot's counts to `spilled_` once its count is full.
+  // Moves a slot's count to `spilled_` once it is full.
   [[gnu::noinline]] void Spill(Slot& slot);
   // Asks for the slot of `key` to be brought into cache.
   void PrefetchSlot(const WordKey& key) const;
@@ -146,6 +148,10 @@ class FirstSeenCounter {
   std::string arena_;
   // What the slots' 32-bit counts could not hold; empty in any real document.
   std::vector<Spilled> spilled_;
+  // Hidden and shown capitals, two numbers for each entry as far as any has had a capital.
+  std::vector<int64_t> capitals_;
+  // The entry of each word of the last batch with capitals.
+  std::vector<uint32_t> word_entries_;
   int64_t total_ = 0;
 };
 

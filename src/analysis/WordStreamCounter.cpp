@@ -74,6 +74,14 @@ constexpr std::array<unsigned char, 256> kUnitKinds = MakeUnitKinds();
 
 constexpr unsigned char IsCapital(unsigned char letter) { return letter >= 'A' && letter <= 'Z'; }
 
+// The number of bits set in `bits`, without the instruction that not every x86-64 has.
+constexpr size_t BitCount(uint64_t bits) {
+  bits -= (bits >> 1) & 0x5555555555555555ull;
+  bits = (bits & 0x3333333333333333ull) + ((bits >> 2) & 0x3333333333333333ull);
+  bits = (bits + (bits >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+  return static_cast<size_t>((bits * 0x0101010101010101ull) >> 56);
+}
+
 // The bits below bit `n` (at most 64).
 constexpr uint64_t BitsBelow(size_t n) { return n >= 64 ? ~uint64_t{0} : (uint64_t{1} << n) - 1; }
 
@@ -102,9 +110,8 @@ void WordStreamCounter::Feed(std::string_view bytes) {
   // Room for every byte this chunk can add, so that the bytes are copied unchecked. Without an
   // open word the next one goes right after the last, so the room needed stays bounded.
   if (word_length_ == 0) {
-    // The byte after the last word tells its capital.
     word_start_ =
-        batch_.spans.empty() ? 0 : batch_.spans.back().offset + batch_.spans.back().length + 1;
+        batch_.spans.empty() ? 0 : batch_.spans.back().offset + batch_.spans.back().length;
   }
   std::string& words = batch_.bytes;
   const size_t needed = word_start_ + word_length_ + n + kBlockSlack;
@@ -187,7 +194,7 @@ size_t WordStreamCounter::PlainBlock(const unsigned char* block) {
   const size_t at = word_start_ + word_length_;
   uint64_t letters = 0;
   uint64_t special = 0;
-  uint64_t capitals = 0;
+  uint64_t case_bits = 0;
   const __m128i zero = _mm_setzero_si128();
   const __m128i apostrophe = _mm_set1_epi8('\'');
   const __m128i case_bit = _mm_set1_epi8(0x20);
@@ -203,18 +210,17 @@ size_t WordStreamCounter::PlainBlock(const unsigned char* block) {
     _mm_storeu_si128(reinterpret_cast<__m128i*>(out + k), low);
     const __m128i letter =
         _mm_and_si128(_mm_cmpgt_epi8(low, before_a), _mm_cmplt_epi8(low, after_z));
-    const auto letter_bits = static_cast<uint32_t>(_mm_movemask_epi8(letter));
-    letters |= static_cast<uint64_t>(letter_bits) << k;
+    letters |= static_cast<uint64_t>(static_cast<uint32_t>(_mm_movemask_epi8(letter))) << k;
     // Shifted up by two, each byte's case bit is its top bit: clear in a capital.
-    const auto lower_bits = static_cast<uint32_t>(_mm_movemask_epi8(_mm_slli_epi16(v, 2)));
-    capitals |= static_cast<uint64_t>(letter_bits & ~lower_bits) << k;
+    case_bits |=
+        static_cast<uint64_t>(static_cast<uint32_t>(_mm_movemask_epi8(_mm_slli_epi16(v, 2)))) << k;
   }
   // Only the bytes before the first one that needs the rules are taken.
   const size_t taken = special == 0 ? kBlock : static_cast<size_t>(__builtin_ctzll(special));
   if (taken == 0) return 0;
   const uint64_t last_bit = uint64_t{1} << (taken - 1);
   letters &= last_bit | (last_bit - 1);
-  capitals &= letters;
+  const uint64_t capitals = letters & ~case_bits;
   uint64_t starts = letters & ~(letters << 1);
   // The last letter of each run, except a run that reaches the end and may go on after it.
   uint64_t ends = letters & ~(letters >> 1) & ~last_bit;
@@ -227,7 +233,8 @@ size_t WordStreamCounter::PlainBlock(const unsigned char* block) {
       NoteCapital();
       word_length_ = 0;
     } else {
-      if (word_length_ == 1) open_capitals_ |= (capitals & 1) << 1;
+      open_capitals_ |=
+          static_cast<unsigned char>(((capitals & 1) << 1) & -uint64_t{word_length_ == 1});
       starts &= starts - 1;  // the run at the block's start is the open word's
       if (ends == 0) {
         word_length_ += taken;
@@ -242,6 +249,7 @@ size_t WordStreamCounter::PlainBlock(const unsigned char* block) {
     }
   }
   const uint64_t block_starts = starts;
+  const size_t first_word = spans.size();
   while (ends != 0) {
     const size_t start = static_cast<size_t>(__builtin_ctzll(starts));
     const size_t end = static_cast<size_t>(__builtin_ctzll(ends));
@@ -258,16 +266,21 @@ size_t WordStreamCounter::PlainBlock(const unsigned char* block) {
   } else if (word_length_ == 0) {
     word_start_ = at + taken;
   }
-  // Few words begin with a capital.
-  if ((block_starts & capitals) != 0) {
-    BlockCapitals(block, at, letters, block_starts, capitals, block_starts & capitals, starts,
+  // Capitals are few; in prose most blocks hold one all the same.
+  const uint64_t capital_starts = block_starts & capitals;
+  if (capital_starts != 0) {
+    BlockCapitals(block, first_word, letters, block_starts, capitals, capital_starts, starts,
                   open_before);
   }
-  const UnitClass last_class = ClassInBlock(block, letters, block_starts, taken - 1, open_before);
-  before_last_ =
-      taken > 1 ? ClassInBlock(block, letters, block_starts, taken - 2, open_before) : last_;
-  last_ = last_class;
+  // What the block's last bytes say to a capital after them.
   const unsigned char last = block[taken - 1];
+  const bool word_before_last = taken >= 2 ? ((letters >> (taken - 2)) & 1) != 0 : after_word_;
+  shown_next_ = last == ' ' && word_before_last;
+  if (taken >= 2 && last == ' ' && block[taken - 2] == '.') {
+    shown_next_ = TitleStopInBlock(letters, block_starts, taken - 2, open_before);
+  }
+  after_word_ = ((letters >> (taken - 1)) & 1) != 0;
+  if (last == '.') after_word_ = TitleStopInBlock(letters, block_starts, taken - 1, open_before);
   previous_alnum_ = kUnitKinds[kLowered[last]] == kLetter || kUnitKinds[last] == kDigit;
   if (spans.size() >= batch_words_) FlushWords();
   return taken;
@@ -277,56 +290,47 @@ size_t WordStreamCounter::PlainBlock(const unsigned char* block) {
 #endif
 }
 
-void WordStreamCounter::BlockCapitals(const unsigned char* block, size_t at, uint64_t letters,
-                                      uint64_t starts, uint64_t capitals, uint64_t capital_starts,
-                                      uint64_t open_start, WordSpan open_before) {
+inline void WordStreamCounter::BlockCapitals(const unsigned char* block, size_t first_word,
+                                             uint64_t letters, uint64_t starts, uint64_t capitals,
+                                             uint64_t capital_starts, uint64_t open_start,
+                                             WordSpan open_before) {
+  // Bit i: a letter, or a title's full stop, stands two bytes before byte i (bit 1 from before
+  // the block).
+  const uint64_t word_two_before = (letters << 2) | (uint64_t{after_word_} << 1);
   for (; capital_starts != 0; capital_starts &= capital_starts - 1) {
     const size_t start = static_cast<size_t>(__builtin_ctzll(capital_starts));
-    // The classes of the two units before the word, from before the block where it reaches.
-    const UnitClass last =
-        start > 0 ? ClassInBlock(block, letters, starts, start - 1, open_before) : last_;
-    bool shown = false;
-    if (last == kSpaceClass) {
-      const UnitClass before_last =
-          start > 1   ? ClassInBlock(block, letters, starts, start - 2, open_before)
-          : start > 0 ? last_
-                      : before_last_;
-      shown = before_last == kLetterClass || before_last == kTitleStopClass;
+    // Shown straight after a space that follows a word; the first byte's capital is told by
+    // the units before the block. (For the first byte the read is of the byte itself, no
+    // space, which spares a branch.)
+    const bool space_before = block[start - (start > 0)] == ' ';
+    bool word_before = ((word_two_before >> start) & 1) != 0;
+    if (space_before && !word_before && start >= 2 && block[start - 2] == '.') {
+      word_before = TitleStopInBlock(letters, starts, start - 2, open_before);
     }
-    if (open_start == uint64_t{1} << start) {
+    const bool shown = start == 0 ? shown_next_ : space_before && word_before;
+    if (((open_start >> start) & 1) != 0) {
       open_shown_ = shown;  // its second letter may be still to come
     } else {
       // A second capital: a word in capitals.
-      shown = shown && ((capitals >> (start + 1)) & 1) == 0;
-      // The byte after the word, a separator that nothing reads, tells the counter.
-      const auto length = static_cast<size_t>(__builtin_ctzll(~(letters >> start)));
-      batch_.bytes[at + start + length] = shown ? kShownCapital : kHiddenCapital;
+      const bool second = ((capitals >> 1 >> start) & 1) != 0;
+      const size_t word = first_word + BitCount(starts & BitsBelow(start));
+      batch_.capitals.push_back(CapitalNote{static_cast<uint32_t>(word), shown && !second});
     }
   }
 }
 
-inline WordStreamCounter::UnitClass WordStreamCounter::ClassInBlock(const unsigned char* block,
-                                                                    uint64_t letters,
-                                                                    uint64_t starts, size_t i,
-                                                                    WordSpan open_before) const {
-  if (((letters >> i) & 1) != 0) return kLetterClass;
-  const unsigned char b = block[i];
-  if (b == ' ') return kSpaceClass;
-  if (b != '.') return kOtherClass;
-  // A full stop straight after a word of the block, or after the word open before it.
+inline bool WordStreamCounter::TitleStopInBlock(uint64_t letters, uint64_t starts, size_t i,
+                                                WordSpan open_before) const {
+  // Straight after a word of the block, or after the word open before it.
   if (i > 0 && ((letters >> (i - 1)) & 1) != 0) {
     const uint64_t run = starts & BitsBelow(i);
     if (run != 0) {
       const size_t start = 63 - static_cast<size_t>(__builtin_clzll(run));
-      return TitleStop(open_before.offset + open_before.length + start, i - start) ? kTitleStopClass
-                                                                                   : kOtherClass;
+      return TitleStop(open_before.offset + open_before.length + start, i - start);
     }
-    return TitleStop(open_before.offset, open_before.length + i) ? kTitleStopClass : kOtherClass;
+    return TitleStop(open_before.offset, open_before.length + i);
   }
-  if (i == 0 && open_before.length > 0 && (letters & 1) == 0) {
-    return TitleStop(open_before.offset, open_before.length) ? kTitleStopClass : kOtherClass;
-  }
-  return kOtherClass;
+  return i == 0 && open_before.length > 0 && TitleStop(open_before.offset, open_before.length);
 }
 
 bool WordStreamCounter::TitleStop(size_t word, size_t length) const {
@@ -445,8 +449,7 @@ inline void WordStreamCounter::AppendLetter(unsigned char letter) {
 
 inline void WordStreamCounter::NoteLetters(const unsigned char* letters, size_t count) {
   if (word_length_ == 0) {
-    open_shown_ =
-        last_ == kSpaceClass && (before_last_ == kLetterClass || before_last_ == kTitleStopClass);
+    open_shown_ = shown_next_;
     open_capitals_ = IsCapital(letters[0]) | ((count > 1 ? IsCapital(letters[1]) : 0) << 1);
   } else if (word_length_ == 1) {
     open_capitals_ |= IsCapital(letters[0]) << 1;
@@ -456,17 +459,15 @@ inline void WordStreamCounter::NoteLetters(const unsigned char* letters, size_t 
 inline void WordStreamCounter::NoteCapital() {
   if ((open_capitals_ & 1) == 0) return;
   // A second capital: a word in capitals.
-  batch_.bytes[word_start_ + word_length_] =
-      open_shown_ && open_capitals_ != 3 ? kShownCapital : kHiddenCapital;
+  batch_.capitals.push_back(CapitalNote{static_cast<uint32_t>(batch_.spans.size() - 1),
+                                        open_shown_ && open_capitals_ != 3});
 }
 
 inline void WordStreamCounter::EndWord() {
   if (word_length_ == 0) return;
   batch_.spans.push_back(WordSpan{word_start_, word_length_});
-  // The byte after the word tells its capital; a space tells of none.
-  batch_.bytes[word_start_ + word_length_] = ' ';
   NoteCapital();
-  word_start_ += word_length_ + 1;
+  word_start_ += word_length_;
   word_length_ = 0;
   if (batch_.spans.size() >= batch_words_) FlushWords();
 }
@@ -486,8 +487,10 @@ void WordStreamCounter::FlushWords() {
   open_word_.assign(batch_.bytes.data() + word_start_, word_length_);
   if (!pipe_ && spans.size() < batch_words_) {
     // The whole text fitted in one batch: a second thread would not pay for itself.
-    words_.AddKeyed(batch_.bytes.data(), spans.data(), batch_.keys.data(), spans.size());
+    words_.AddKeyed(batch_.bytes.data(), spans.data(), batch_.keys.data(), spans.size(),
+                    batch_.capitals.data(), batch_.capitals.size());
     batch_.spans.clear();
+    batch_.capitals.clear();
     batch_.keys.clear();
   } else {
     if (!pipe_) pipe_ = std::make_unique<CountingPipe>(words_);

@@ -27,7 +27,7 @@ class THashTable;
 // long they are.
 //
 // Beside the counts it keeps, for NameEvidence, what the first letter of each occurrence says
-// about a name (kShownCapital, kHiddenCapital or lower case), from the text as written before
+// about a name (a shown or a hidden capital, or lower case), from the text as written before
 // lower-casing.
 class WordStreamCounter {
  public:
@@ -73,23 +73,22 @@ class WordStreamCounter {
   // ASCII, all at once; returns how many it took.
   size_t PlainBlock(const unsigned char* block);
   // Tells the counter what the capitals of the words ended in a plain block say
-  // (`capital_starts`, bit i for byte i, among `starts`, the words that began in the block;
-  // the block's bytes stand at `at` in the batch), and works out the same for the word open at
+  // (`capital_starts`, bit i for byte i, among `starts`, the words that began in the block, the
+  // first of them the batch's word `first_word`), and works out the same for the word open at
   // the block's end (`open_start`, its first letter's bit, or 0). `open_before` is the word
   // open as the block began.
-  [[gnu::noinline]] void BlockCapitals(const unsigned char* block, size_t at, uint64_t letters,
-                                       uint64_t starts, uint64_t capitals, uint64_t capital_starts,
-                                       uint64_t open_start, WordSpan open_before);
-  // The class of the plain block's byte `i` (`letters` its letters), the word that began at
-  // the run before it at `starts`, else `open_before`.
-  UnitClass ClassInBlock(const unsigned char* block, uint64_t letters, uint64_t starts, size_t i,
-                         WordSpan open_before) const;
+  void BlockCapitals(const unsigned char* block, size_t first_word, uint64_t letters,
+                     uint64_t starts, uint64_t capitals, uint64_t capital_starts,
+                     uint64_t open_start, WordSpan open_before);
+  // Whether the full stop that is the plain block's byte `i` follows a title (`letters` its
+  // letters, `starts` the words that began in it, `open_before` the word open before it).
+  bool TitleStopInBlock(uint64_t letters, uint64_t starts, size_t i, WordSpan open_before) const;
   // Whether a full stop straight after the word at `word` of `length` letters follows a title.
   bool TitleStop(size_t word, size_t length) const;
   // Records the class of one more unit of the text.
   void NoteClass(UnitClass unit_class) {
-    before_last_ = last_;
-    last_ = unit_class;
+    shown_next_ = unit_class == kSpaceClass && after_word_;
+    after_word_ = unit_class == kLetterClass || unit_class == kTitleStopClass;
   }
   void Unit(unsigned char unit);
   void RuleUnit(unsigned char unit);
@@ -97,8 +96,7 @@ class WordStreamCounter {
   // Notes the case of the open word's first two letters from `count` letters, as written,
   // about to be appended to it.
   void NoteLetters(const unsigned char* letters, size_t count);
-  // Tells the counter, in the byte after the open word, what its capital says, if it begins
-  // with one.
+  // Tells the counter what the capital of the word just ended says, if it begins with one.
   void NoteCapital();
   void EndWord();
 
@@ -115,16 +113,16 @@ class WordStreamCounter {
   bool apostrophe_ = false;      // an apostrophe waits for the unit after it
   int kill_ = 0;                 // units still to drop after the "l" rule
   bool previous_alnum_ = false;  // the previous unit, before any rule, was a-z or 0-9
-  // The classes of the last two units, as far as a capital after them can tell (a run of
-  // letters is one), and what they made of the open word's first letter.
-  UnitClass last_ = kOtherClass;
-  UnitClass before_last_ = kOtherClass;
+  // What the units so far say to a capital after them: whether the last one is a letter or a
+  // title's full stop, and whether a capital now would be shown (the last unit is a space and
+  // the one before it a letter or a title's full stop). Then what they made of the open word's
+  // first letter.
+  bool after_word_ = false;
+  bool shown_next_ = false;
   bool open_shown_ = false;          // a capital there would be evidence
   unsigned char open_capitals_ = 0;  // bit 0: its first letter is a capital; bit 1: its second
   // Finished words wait in the batch's bytes before `word_start_` until the batch is full; the
-  // current word follows them. Between words lies whatever the text had there, at least one
-  // byte: the one after a word is kShownCapital or kHiddenCapital for a capital, and some
-  // separator otherwise.
+  // current word follows them. Between words lies whatever the text had there.
   void FlushWords();
   WordBatch batch_;
   std::string open_word_;

@@ -184,6 +184,8 @@ TEST(WordStreamCounterTest, NameEvidenceOfCapitals) {
                    block_before + "abc Holmes and Mr. Holmes" + tail,
                    "holmes",
                    {2, 2, 2}});
+  // A capital on a block's last byte, the space and the letter before it in the block.
+  cases.push_back({"a block's last byte", block_before + "ab Holmes" + tail, "holmes", {1, 1, 1}});
   for (const char* title : {"a Mrs. Holmes", "a Mr. Holmes"}) {
     cases.push_back({"a title at a block's end", block_before + title + tail, "holmes", {1, 1, 1}});
   }
