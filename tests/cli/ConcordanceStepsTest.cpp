@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/CliRun.h"
+#include "cli/DictSteps.h"
 #include "morphology/DictFixture.h"
 #include "support/TempFolder.h"
 
@@ -16,28 +16,12 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 
-std::vector<std::string> LinesOf(const std::string& out) {
-  std::vector<std::string> lines;
-  std::istringstream in(out);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
-
-class ConcordanceStepsTest : public ::testing::Test {
+class ConcordanceStepsTest : public DictStepsTest {
  protected:
   void SetUp() override {
     dict_ = testing::WriteDict(folder_, {{"house"}, {"went", "go"}, {}, {}, {}, {"the"}});
     text_ = folder_.Write("doc.txt", "We go.\r\nThey went\r\nhome; she goes, Go!\r\n");
   }
-
-  CliRun Steps(std::vector<std::string> steps) {
-    steps.insert(steps.begin(), {"--dict", dict_});
-    return RunWith(steps);
-  }
-
-  testing::TempFolder folder_;
-  std::string dict_;
-  std::string text_;
 };
 
 TEST_F(ConcordanceStepsTest, TheWordStandsForWhatTheListingShows) {

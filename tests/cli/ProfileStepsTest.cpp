@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/CliRun.h"
+#include "cli/DictSteps.h"
 #include "morphology/DictFixture.h"
 #include "support/TempFolder.h"
 #include "text/Lines.h"
@@ -27,10 +27,7 @@ std::string ProgramFolder() {
 
 // The lines of `text` (LF line ends) after the first empty line, where the text view starts.
 std::vector<std::string> ViewLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text.substr(text.find("\n\n") + 2));
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
+  return LinesOf(text.substr(text.find("\n\n") + 2));
 }
 
 // The fields of a line, split at TAB.
@@ -88,7 +85,7 @@ TEST(ProfileStepsTest, TheSampleProfileAddsUpAndTheWordsBeyondALevelAreNewToIt) 
   EXPECT_THAT(beyond.out, HasSubstr("超出四级的生词总数："));
 }
 
-class ProfileStepsDictTest : public ::testing::Test {
+class ProfileStepsDictTest : public DictStepsTest {
  protected:
   void SetUp() override {
     dict_ = testing::WriteDict(folder_, {{}, {}, {}, {}, {}, {"the"}});
@@ -97,15 +94,6 @@ class ProfileStepsDictTest : public ::testing::Test {
     WriteTextLines(dict_ + "/levels/exam-3-cet4.txt", {"cat", "castle"});
     text_ = folder_.Write("doc.txt", "the cat castle dragon\r\n");
   }
-
-  CliRun Steps(std::vector<std::string> steps) {
-    steps.insert(steps.begin(), {"--dict", dict_});
-    return RunWith(steps);
-  }
-
-  testing::TempFolder folder_;
-  std::string dict_;
-  std::string text_;
 };
 
 TEST_F(ProfileStepsDictTest, MissingListsAreNamedAndTheOtherLevelsStillWork) {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cli/CliPort.h"
-#include "cli/CliRun.h"
+#include "cli/DictSteps.h"
 #include "morphology/DictFixture.h"
 #include "support/TempFolder.h"
 
@@ -48,19 +48,11 @@ std::string Listed(const std::string& word, int count) {
   return word + std::string(20 - word.size(), ' ') + '\t' + std::to_string(count);
 }
 
-class SessionStepsTest : public ::testing::Test {
+class SessionStepsTest : public DictStepsTest {
  protected:
   void SetUp() override {
     dict_ = testing::WriteDict(folder_, {{"house"}, {"went", "go"}, {}, {}, {}, {"the"}});
   }
-
-  CliRun Steps(std::vector<std::string> steps) {
-    steps.insert(steps.begin(), {"--dict", dict_});
-    return RunWith(steps);
-  }
-
-  testing::TempFolder folder_;
-  std::string dict_;
 };
 
 TEST_F(SessionStepsTest, OpenAndPastePrintTheSummaryAndTheListing) {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/CliRun.h"
+#include "cli/DictSteps.h"
 #include "concordance/StudyFixture.h"
 #include "support/TempFolder.h"
 
@@ -15,28 +15,12 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
-std::vector<std::string> LinesOf(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
-
-class StudyStepsTest : public ::testing::Test {
+class StudyStepsTest : public DictStepsTest {
  protected:
   void SetUp() override {
     dict_ = testing::WriteStudyDict(folder_);
     text_ = folder_.Write("doc.txt", testing::kStudyDocument);
   }
-
-  CliRun Steps(std::vector<std::string> steps) {
-    steps.insert(steps.begin(), {"--dict", dict_});
-    return RunWith(steps);
-  }
-
-  testing::TempFolder folder_;
-  std::string dict_;
-  std::string text_;
 };
 
 TEST_F(StudyStepsTest, OneNotePerListedWordInTheCurrentViewsScope) {
