@@ -7,6 +7,7 @@
 #include <emmintrin.h>
 #endif
 
+#include "analysis/WordUnits.h"
 #include "text/CodePage936.h"
 #include "wordtable/Hashtable.h"
 
@@ -16,8 +17,6 @@ namespace {
 
 // What a byte of the document is to the line splitter and the code page.
 enum ByteKind : unsigned char { kLetterByte, kAscii, kCr, kLf, kNul, kLead, kHighSingle };
-// What a unit of the working text is to the rules.
-enum UnitKind : unsigned char { kLetter, kDigit, kApostrophe, kSeparator };
 
 constexpr std::array<unsigned char, 256> MakeByteKinds() {
   std::array<unsigned char, 256> kinds{};
@@ -47,22 +46,6 @@ constexpr std::array<unsigned char, 256> MakeLowered() {
   return lowered;
 }
 
-constexpr std::array<unsigned char, 256> MakeUnitKinds() {
-  std::array<unsigned char, 256> kinds{};
-  for (int u = 0; u < 256; ++u) {
-    if ((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z')) {
-      kinds[u] = kLetter;
-    } else if (u >= '0' && u <= '9') {
-      kinds[u] = kDigit;
-    } else if (u == '\'') {
-      kinds[u] = kApostrophe;
-    } else {
-      kinds[u] = kSeparator;
-    }
-  }
-  return kinds;
-}
-
 // Bytes looked at together by the block path, and the room kept after the last word, which
 // key reading looks into.
 constexpr size_t kBlock = 64;
@@ -70,7 +53,6 @@ constexpr size_t kBlockSlack = 16;
 
 constexpr std::array<unsigned char, 256> kByteKinds = MakeByteKinds();
 constexpr std::array<unsigned char, 256> kLowered = MakeLowered();
-constexpr std::array<unsigned char, 256> kUnitKinds = MakeUnitKinds();
 
 constexpr unsigned char IsCapital(unsigned char letter) { return letter >= 'A' && letter <= 'Z'; }
 

@@ -6,6 +6,7 @@
 #include <emmintrin.h>
 #endif
 
+#include "analysis/WordUnits.h"
 #include "text/CodePage936.h"
 
 namespace tarn {
@@ -14,26 +15,6 @@ namespace {
 
 // Any unit above U+007F: no letter, no digit, no apostrophe.
 constexpr unsigned char kOtherUnit = 0x80;
-
-enum UnitKind : unsigned char { kLetter, kDigit, kApostrophe, kSeparator };
-
-constexpr std::array<unsigned char, 256> MakeUnitKinds() {
-  std::array<unsigned char, 256> kinds{};
-  for (int u = 0; u < 256; ++u) {
-    if ((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z')) {
-      kinds[u] = kLetter;
-    } else if (u >= '0' && u <= '9') {
-      kinds[u] = kDigit;
-    } else if (u == '\'') {
-      kinds[u] = kApostrophe;
-    } else {
-      kinds[u] = kSeparator;
-    }
-  }
-  return kinds;
-}
-
-constexpr std::array<unsigned char, 256> kUnitKinds = MakeUnitKinds();
 
 constexpr unsigned char Lowered(unsigned char b) {
   return (b >= 'A' && b <= 'Z') ? static_cast<unsigned char>(b + ('a' - 'A')) : b;
