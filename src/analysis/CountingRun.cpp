@@ -6,8 +6,8 @@
 #include <string_view>
 
 #include "analysis/FileWordCount.h"
+#include "analysis/ViewOutput.h"
 #include "analysis/WordStreamCounter.h"
-#include "text/CodePage936.h"
 #include "text/Lines.h"
 #include "wordlists/UserPort.h"
 #include "wordtable/Hashtable.h"
@@ -135,7 +135,7 @@ void CountingRun::FinishFileRun(WordStreamCounter& counter, int64_t start) {
   // The snapshot and the listing only read the table: one is made while the other is written.
   std::future<std::unique_ptr<THashTable>> snapshot =
       std::async(std::launch::async, [&words] { return words.Clone(); });
-  state_.text_view = Utf16ToCp936(words.ListText(20));
+  state_.text_view = ListingOf(words);
   state_.DocumentLoaded = true;
   state_.name_evidence = counter.TakeEvidence();
   state_.SnapshotTable = snapshot.get();
@@ -157,7 +157,7 @@ void CountingRun::RunClipboard(const std::vector<std::string>& lines) {
                          Line(kDistinctLine, state_.DistinctWords) + '\r' +
                          Line(kLeftLine, table->ItemCount()) + '\r' +
                          Line(kStoppedLine, state_.StoppedDistinct);
-  state_.text_view = Utf16ToCp936(table->ListText(20));
+  state_.text_view = ListingOf(*table);
   state_.DocumentLoaded = true;
   state_.name_evidence = counter.TakeEvidence();
   state_.WordTable = table->Clone();

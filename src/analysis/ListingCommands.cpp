@@ -5,8 +5,8 @@
 
 #include "analysis/DocumentGuard.h"
 #include "analysis/ExportText.h"
+#include "analysis/ViewOutput.h"
 #include "analysis/WordOrder.h"
-#include "text/CodePage936.h"
 #include "wordlists/FileBytes.h"
 #include "wordlists/SaveWordList.h"
 #include "wordlists/UserPort.h"
@@ -20,8 +20,6 @@ constexpr char kXlsFilter[] = "XLS文件(*.Xls)|*.Xls";
 constexpr char kTextFilter[] =
     "普通文本文件(*.txt)|*.TXT|金山词霸生词本导入格式,只有一列单词(*.txt)|*.txt";
 constexpr char kWordListFilter[] = "文本文件(*.Txt)|*.txt|Dat文件(*.Dat)|*.dat";
-
-constexpr int32_t kListingWidth = 20;
 
 std::optional<DialogChoice> AskSave(UserPort& port, const char* filter) {
   return port.AskSaveFile(FileDialogRequest{filter, {}});
@@ -39,7 +37,7 @@ void ListingCommands::SortByCount(bool descending) {
     BusyCursor busy(port_);
     state_.SnapshotTable->Sort(descending ? 2 : 1);
   }
-  state_.text_view = Utf16ToCp936(state_.SnapshotTable->ListText(kListingWidth));
+  state_.text_view = ListingOf(*state_.SnapshotTable);
 }
 
 void ListingCommands::SortByWord(bool descending) {

@@ -34,18 +34,24 @@ def translation_lines(translation):
     return [line.strip() for line in re.split(r"\\r\\n|\\n|\\r|\n", translation) if line.strip()]
 
 
-def strip_remarks(text):
-    """`text` without its bracketed remarks ("(网球等)救球" -> "救球"), nested ones included."""
-    out = []
+def with_depth(text):
+    """Each character of `text` with how deep it stands inside brackets; a bracket counts as
+    inside the pair it belongs to, and a closing bracket without its opening as outside."""
     depth = 0
     for ch in text:
         if ch in OPENING:
             depth += 1
+            yield ch, depth
         elif ch in CLOSING and depth > 0:
+            yield ch, depth
             depth -= 1
-        elif depth == 0:
-            out.append(ch)
-    return "".join(out).strip()
+        else:
+            yield ch, depth
+
+
+def strip_remarks(text):
+    """`text` without its bracketed remarks ("(网球等)救球" -> "救球"), nested ones included."""
+    return "".join(ch for ch, depth in with_depth(text) if depth == 0).strip()
 
 
 def pos_label(label):
@@ -60,17 +66,7 @@ def pos_label(label):
 def hide_inner_separators(text):
     """`text` with the separators inside brackets hidden, so that "使(马,鹰等)戴头罩" stays one
     sense until its remark is removed."""
-    out = []
-    depth = 0
-    for ch in text:
-        if ch in OPENING:
-            depth += 1
-        elif ch in CLOSING and depth > 0:
-            depth -= 1
-        elif depth > 0 and ch in ",，;；":
-            ch = "、"
-        out.append(ch)
-    return "".join(out)
+    return "".join("、" if depth > 0 and ch in ",，;；" else ch for ch, depth in with_depth(text))
 
 
 def senses_of(text):
