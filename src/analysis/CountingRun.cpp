@@ -92,7 +92,7 @@ bool CountingRun::RunFile(const std::string& path) {
     CounterSink sink(counter, kept_text_);
     const ConversionResult result = ConvertDocument(path, kind, sink, conversion_);
     if (result != ConversionResult::kDone) {
-      port_.ShowMessage(ConversionMessage(result, path));
+      port_.ShowMessage(ConversionMessage(result, path, kind));
       return false;
     }
     counter.Finish();

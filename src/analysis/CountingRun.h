@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "analysis/StatisticsState.h"
-#include "wordlists/DocumentText.h"
+#include "documents/DocumentConversion.h"
 
 namespace tarn {
 

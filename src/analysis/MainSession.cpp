@@ -21,7 +21,7 @@ void MainSession::LoadLexicon(const std::string& dict_folder) {
 CountingRun MainSession::Run() { return CountingRun(state_, *lexicon_.StopWords, port_, clock_); }
 
 bool MainSession::OpenAndCount() {
-  const auto choice = port_.AskOpenFile({std::string(kDocumentFilter), std::string()});
+  const auto choice = port_.AskOpenFile({DocumentFilter(), std::string()});
   if (!choice) return false;
   return CountFile(choice->file_name);
 }

@@ -13,10 +13,10 @@
 #include "support/TempFolder.h"
 #include "text/CodePage936.h"
 #include "text/Utf8.h"
-#include "wordlists/DocumentSink.h"
-#include "wordlists/DocumentText.h"
+#include "documents/DocumentSink.h"
+#include "documents/DocumentConversion.h"
 #include "wordlists/IntakeFixture.h"
-#include "wordlists/OfficeFixture.h"
+#include "documents/OfficeFixture.h"
 #include "wordtable/Hashtable.h"
 
 namespace tarn {
@@ -216,7 +216,7 @@ TEST_F(DocumentIntakeTest, FailedConversionNamesTheFileAndTheFailureAndChangesNo
     run_.SetConversion(settings);
     port_.messages.clear();
     EXPECT_FALSE(run_.RunFile(c.path)) << c.name;
-    EXPECT_EQ(port_.messages, std::vector<std::string>{ConversionMessage(c.result, c.path)})
+    EXPECT_EQ(port_.messages, std::vector<std::string>{ConversionMessage(c.result, c.path, KindOfDocument(c.path))})
         << c.name;
     EXPECT_EQ(Take(), before) << c.name;
     EXPECT_EQ(port_.busy_depth, 0) << c.name;

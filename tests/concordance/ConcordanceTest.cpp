@@ -13,7 +13,7 @@
 #include "support/FakeUserPort.h"
 #include "support/TempFolder.h"
 #include "text/AsciiCase.h"
-#include "wordlists/OfficeFixture.h"
+#include "documents/OfficeFixture.h"
 #include "wordlists/TextFileStream.h"
 
 namespace tarn {

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "wordlists/OfficeText.h"
+#include "documents/OfficeText.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-#include "wordlists/DocumentSink.h"
+#include "documents/DocumentSink.h"
 
 namespace tarn {
 

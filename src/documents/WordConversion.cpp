@@ -1,10 +1,10 @@
-#include "wordlists/WordConversion.h"
+#include "documents/WordConversion.h"
 
 #include <algorithm>
 #include <string_view>
 
 #include "text/Utf8.h"
-#include "wordlists/ChildProcess.h"
+#include "documents/ChildProcess.h"
 
 namespace tarn {
 

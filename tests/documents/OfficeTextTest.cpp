@@ -8,8 +8,8 @@
 #include "support/TempFolder.h"
 #include "text/CodePage936.h"
 #include "text/Utf8.h"
-#include "wordlists/OfficeFixture.h"
-#include "wordlists/OfficeText.h"
+#include "documents/OfficeFixture.h"
+#include "documents/OfficeText.h"
 
 namespace tarn {
 namespace {

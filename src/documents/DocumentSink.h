@@ -13,12 +13,14 @@ inline constexpr size_t kMaxDocumentTextBytes = size_t{256} << 20;
 enum class ConversionResult {
   kDone,               // the whole text was handed over
   kCannotOpen,         // the file could not be opened or read
-  kNotDocument,        // not a zip archive, so no .docx or .odt
+  kNotDocument,        // not of the kind its name or content says (no zip archive for .docx)
   kDamaged,            // a damaged or cut archive, a bad checksum, malformed XML, no text part
   kTooLarge,           // the text, its XML, its lines or its spaces went past their caps
   kConverterMissing,   // the converter program could not be started
   kConverterTimedOut,  // the converter did not finish within its time limit
   kConverterFailed,    // the converter rejected the document (its exit status was not 0)
+  kEncrypted,          // the document is locked by a password
+  kNoTextLayer,        // the pages are images only (scanned, without recognised text)
 };
 
 // Takes a document's text as a reader produces it, in code page 936: each line in one or more

@@ -1,4 +1,4 @@
-#include "wordlists/OfficeText.h"
+#include "documents/OfficeText.h"
 
 #include <expat.h>
 #include <zip.h>

@@ -1,4 +1,4 @@
-#include "wordlists/ChildProcess.h"
+#include "documents/ChildProcess.h"
 
 #include <fcntl.h>
 #include <poll.h>

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "wordlists/DocumentSink.h"
+#include "documents/DocumentSink.h"
 
 namespace tarn::testing {
 

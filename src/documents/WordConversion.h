@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string>
 
-#include "wordlists/DocumentSink.h"
+#include "documents/DocumentSink.h"
 
 namespace tarn {
 

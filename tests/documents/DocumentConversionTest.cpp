@@ -10,10 +10,10 @@
 #include "support/ErrorText.h"
 #include "support/TempFolder.h"
 #include "text/CodePage936.h"
-#include "wordlists/DocumentText.h"
+#include "documents/DocumentConversion.h"
 #include "wordlists/IntakeFixture.h"
-#include "wordlists/OfficeFixture.h"
-#include "wordlists/WordConversion.h"
+#include "documents/OfficeFixture.h"
+#include "documents/WordConversion.h"
 
 namespace tarn {
 namespace {
@@ -120,19 +120,20 @@ TEST(ConvertDocumentTest, GivesTheFileOpenErrorForAMissingDocument) {
 TEST(ConvertDocumentTest, EachFailureHasASentenceOfItsOwnAfterThePath) {
   const std::string path = "/home/王/报告.docx";
   // The message the program has always shown for a document it cannot open.
-  EXPECT_EQ(ConversionMessage(ConversionResult::kCannotOpen, path),
+  EXPECT_EQ(ConversionMessage(ConversionResult::kCannotOpen, path, DocumentKind::kDocx),
             path + " 可能已被打开!请关闭程序重新打开该文件");
   std::set<std::string> messages;
   for (ConversionResult result :
        {ConversionResult::kCannotOpen, ConversionResult::kNotDocument, ConversionResult::kDamaged,
         ConversionResult::kTooLarge, ConversionResult::kConverterMissing,
-        ConversionResult::kConverterTimedOut, ConversionResult::kConverterFailed}) {
-    const std::string message = ConversionMessage(result, path);
+        ConversionResult::kConverterTimedOut, ConversionResult::kConverterFailed,
+        ConversionResult::kEncrypted, ConversionResult::kNoTextLayer}) {
+    const std::string message = ConversionMessage(result, path, DocumentKind::kDocx);
     EXPECT_TRUE(message.starts_with(path + " ")) << message;
     EXPECT_GT(message.size(), path.size() + 10) << message;
     messages.insert(message);
   }
-  EXPECT_EQ(messages.size(), 7u);
+  EXPECT_EQ(messages.size(), 9u);
 }
 
 }  // namespace
