@@ -7,7 +7,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <string_view>
 #include <thread>
 #include <utility>
 
@@ -82,10 +84,25 @@ ProgramOutput::Status WaitForExit(pid_t child, Clock::time_point deadline) {
   }
 }
 
+// The program's environment with `settings` in place of its own values of their names.
+std::vector<std::string> ChildEnvironment(const std::vector<std::string>& settings) {
+  std::vector<std::string> environment(settings);
+  for (char** entry = environ; *entry != nullptr; ++entry) {
+    const std::string_view current(*entry);
+    const std::string_view name = current.substr(0, current.find('=') + 1);
+    const bool replaced = std::any_of(settings.begin(), settings.end(), [name](const auto& s) {
+      return std::string_view(s).starts_with(name);
+    });
+    if (!replaced) environment.emplace_back(current);
+  }
+  return environment;
+}
+
 }  // namespace
 
 ProgramOutput RunProgramOutput(const std::vector<std::string>& arguments,
-                               std::chrono::milliseconds time_limit, size_t max_output) {
+                               std::chrono::milliseconds time_limit, size_t max_output,
+                               const std::vector<std::string>& settings) {
   using Status = ProgramOutput::Status;
   if (arguments.empty()) return {Status::kCannotStart, {}};
   const Clock::time_point deadline = Clock::now() + time_limit;
@@ -97,10 +114,14 @@ ProgramOutput RunProgramOutput(const std::vector<std::string>& arguments,
   std::vector<char*> argv;
   for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
   argv.push_back(nullptr);
+  std::vector<std::string> environment = ChildEnvironment(settings);
+  std::vector<char*> envp;
+  for (std::string& entry : environment) envp.push_back(entry.data());
+  envp.push_back(nullptr);
   pid_t child = 0;
   {
     SpawnSetup setup(write_end.fd);
-    if (::posix_spawnp(&child, argv[0], &setup.actions, &setup.attributes, argv.data(), environ) !=
+    if (::posix_spawnp(&child, argv[0], &setup.actions, &setup.attributes, argv.data(), envp.data()) !=
         0) {
       return {Status::kCannotStart, {}};
     }

@@ -24,8 +24,10 @@ struct ProgramOutput {
 // child process without a shell, with no input and its errors discarded, and collects its
 // standard output through a pipe. The output counts only when the program exits with status 0
 // within `time_limit` having written at most `max_output` bytes; when it runs out of time or
-// writes more, it and every process it started are killed.
+// writes more, it and every process it started are killed. `settings` ("NAME=value") are put
+// into the child's environment in place of the program's own values of those names.
 ProgramOutput RunProgramOutput(const std::vector<std::string>& arguments,
-                               std::chrono::milliseconds time_limit, size_t max_output);
+                               std::chrono::milliseconds time_limit, size_t max_output,
+                               const std::vector<std::string>& settings = {});
 
 }  // namespace tarn

@@ -12,10 +12,12 @@ ConversionResult ConvertWordDocument(const std::string& path, DocumentSink& sink
                                      const WordConversionSettings& settings) {
   // A name that starts with "-" would read as a switch.
   const std::string document = path.starts_with("-") ? "./" + path : path;
-  // UTF-8 so that every character arrives; no wrapping, so a paragraph is one line.
+  // UTF-8 so that every character arrives; no wrapping, so a paragraph is one line. The
+  // converter writes nothing, and still exits with 0, when the user's locale is not installed:
+  // C.UTF-8 is always there.
   const ProgramOutput run =
       RunProgramOutput({settings.program, "-m", "UTF-8.txt", "-w", "0", document},
-                       settings.time_limit, settings.max_text_bytes);
+                       settings.time_limit, settings.max_text_bytes, {"LC_ALL=C.UTF-8"});
   switch (run.status) {
     case ProgramOutput::Status::kDone:
       break;
