@@ -5,7 +5,7 @@
 #include <future>
 #include <string_view>
 
-#include "analysis/FileWordCount.h"
+#include "analysis/DocumentWords.h"
 #include "analysis/ViewOutput.h"
 #include "analysis/WordStreamCounter.h"
 #include "text/Lines.h"
@@ -43,28 +43,6 @@ void FeedLines(const std::vector<std::string>& lines, WordStreamCounter& counter
   counter.Finish();
 }
 
-// Feeds a converted document's lines to the counter as they come, each followed by CR LF,
-// and to `kept` when there is one.
-class CounterSink : public DocumentSink {
- public:
-  CounterSink(WordStreamCounter& counter, std::string* kept) : counter_(counter), kept_(kept) {}
-  void Text(std::string_view piece) override {
-    counter_.Feed(piece);
-    if (kept_ != nullptr) kept_->append(piece);
-  }
-  void EndLine() override {
-    counter_.Feed("\r\n");
-    if (kept_ != nullptr) kept_->append("\r\n");
-    ++lines_;
-  }
-  size_t Lines() const { return lines_; }
-
- private:
-  WordStreamCounter& counter_;
-  std::string* kept_;
-  size_t lines_ = 0;
-};
-
 }  // namespace
 
 int64_t SteadyMilliseconds() {
@@ -84,22 +62,14 @@ bool CountingRun::RunFile(const std::string& path) {
   // The counter is the run's own until the end: a read error or a failed conversion, however
   // far it got, leaves the statistics untouched.
   WordStreamCounter counter(true);
-  if (kind == DocumentKind::kText) {
-    CountFileWords(path, counter);
-    state_.text_view.clear();
-    if (!counter.HasText()) return false;
-  } else {
-    CounterSink sink(counter, kept_text_);
-    const ConversionResult result = ConvertDocument(path, kind, sink, conversion_);
-    if (result != ConversionResult::kDone) {
-      port_.ShowMessage(ConversionMessage(result, path, kind));
-      return false;
-    }
-    counter.Finish();
-    state_.text_view.clear();
-    if (sink.Lines() == 0) return false;
+  const DocumentReading reading = CountDocument(path, kind, counter, conversion_, kept_text_);
+  if (reading.result != ConversionResult::kDone) {
+    port_.ShowMessage(ConversionMessage(reading.result, path, kind));
+    return false;
   }
-  FinishFileRun(counter, start);
+  state_.text_view.clear();
+  if (!reading.has_text) return false;
+  ShowCounted(std::make_shared<const FirstSeenCounter>(counter.TakeWords()), start);
   return true;
 }
 
@@ -110,21 +80,23 @@ bool CountingRun::RunLines(const std::vector<std::string>& lines) {
   const int64_t start = clock_();
   WordStreamCounter counter(true);
   FeedLines(lines, counter);
-  FinishFileRun(counter, start);
+  ShowCounted(std::make_shared<const FirstSeenCounter>(counter.TakeWords()), start);
   return true;
 }
 
-void CountingRun::FinishFileRun(WordStreamCounter& counter, int64_t start) {
+void CountingRun::ShowCounted(std::shared_ptr<const FirstSeenCounter> counted, int64_t start,
+                              const std::string& summary_tail) {
   THashTable& words = *state_.WordTable;
   words.Clear();
-  counter.FillTable(words);
-  state_.TotalWords = counter.Words().TotalCount();  // what TotalCount gives, without a traversal
+  FillWordTable(*counted, words);
+  state_.TotalWords = counted->TotalCount();  // what TotalCount gives, without a traversal
   state_.DistinctWords = words.ItemCount();
   words.Subtract(stop_words_);
   state_.StoppedDistinct = state_.DistinctWords - words.ItemCount();
-  state_.summary_label =
-      Line(kTotalLine, state_.TotalWords) + '\r' + Line(kDistinctLine, state_.DistinctWords) +
-      '\r' + Line(kStoppedLine, state_.StoppedDistinct) + '\r' + Line(kLeftLine, words.ItemCount());
+  state_.summary_label = Line(kTotalLine, state_.TotalWords) + '\r' +
+                         Line(kDistinctLine, state_.DistinctWords) + '\r' +
+                         Line(kStoppedLine, state_.StoppedDistinct) + '\r' +
+                         Line(kLeftLine, words.ItemCount()) + summary_tail;
   state_.text_view.clear();
   int64_t elapsed = (clock_() - start) % kMillisecondsPerDay;
   if (elapsed < 0) elapsed += kMillisecondsPerDay;
@@ -137,8 +109,9 @@ void CountingRun::FinishFileRun(WordStreamCounter& counter, int64_t start) {
       std::async(std::launch::async, [&words] { return words.Clone(); });
   state_.text_view = ListingOf(words);
   state_.DocumentLoaded = true;
-  state_.name_evidence = counter.TakeEvidence();
+  state_.name_evidence = NameEvidence(std::move(counted));
   state_.SnapshotTable = snapshot.get();
+  ++state_.completed_runs;
 }
 
 void CountingRun::RunClipboard(const std::vector<std::string>& lines) {
@@ -162,6 +135,7 @@ void CountingRun::RunClipboard(const std::vector<std::string>& lines) {
   state_.name_evidence = counter.TakeEvidence();
   state_.WordTable = table->Clone();
   state_.SnapshotTable = table->Clone();
+  ++state_.completed_runs;
 }
 
 }  // namespace tarn

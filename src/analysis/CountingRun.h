@@ -2,9 +2,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "analysis/FirstSeenCounter.h"
 #include "analysis/StatisticsState.h"
 #include "documents/DocumentConversion.h"
 
@@ -12,7 +14,6 @@ namespace tarn {
 
 class THashTable;
 class UserPort;
-class WordStreamCounter;
 
 // Milliseconds on a clock that only moves forward; runs read it to time themselves.
 using MillisecondClock = std::function<int64_t()>;
@@ -43,13 +44,19 @@ class CountingRun {
 
   // Replaces the converter program, its time limit and the size caps of the conversions.
   void SetConversion(const ConversionSettings& settings) { conversion_ = settings; }
+  // Ends a file run over `counted`, which began at `start` on the run's clock: the tables, the
+  // counters, the summary label (its four lines followed by `summary_tail`), the listing and
+  // the name evidence, as RunFile leaves them.
+  void ShowCounted(std::shared_ptr<const FirstSeenCounter> counted, int64_t start,
+                   const std::string& summary_tail = {});
+  // The time on the run's clock.
+  int64_t Now() const { return clock_(); }
+
   // Makes RunFile also write a converted document's text, as it was counted (each line followed
   // by CR LF), to `text`; what it holds after a failed run is no whole text.
   void KeepConvertedText(std::string* text) { kept_text_ = text; }
 
  private:
-  void FinishFileRun(WordStreamCounter& counter, int64_t start);
-
   StatisticsState& state_;
   const THashTable& stop_words_;
   UserPort& port_;

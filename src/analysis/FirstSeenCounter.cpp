@@ -84,6 +84,10 @@ WordKey KeyOf(std::string_view word, uint64_t prefix, uint64_t second) {
   return WordKey{prefix, second, Hash(prefix, second, word)};
 }
 
+WordKey KeyOf(std::string_view word) {
+  return KeyOf(word, Prefix(word.data(), word.size()), Second(word.data(), word.size()));
+}
+
 // The number of leading non-zero bytes of a zero-padded word part.
 size_t BytesIn(uint64_t part) { return (64 - static_cast<size_t>(__builtin_clzll(part)) + 7) / 8; }
 
@@ -94,21 +98,54 @@ FirstSeenCounter::FirstSeenCounter()
 
 void FirstSeenCounter::Add(std::string_view word) {
   ++total_;
-  Insert(word, KeyOf(word, Prefix(word.data(), word.size()), Second(word.data(), word.size())));
+  Insert(word, KeyOf(word));
+}
+
+size_t FirstSeenCounter::SlotIndexOf(std::string_view word, const WordKey& key) const {
+  for (size_t at = static_cast<size_t>(key.hash >> 32) & mask_;; at = (at + 1) & mask_) {
+    const Slot& slot = slots_[at];
+    if (slot.entry == 0) return slots_.size();
+    if (slot.prefix == key.prefix && slot.second == key.second &&
+        (word.size() < 16 || SameTail(entries_[slot.entry - 1], word))) {
+      return at;
+    }
+  }
 }
 
 WordTally FirstSeenCounter::Find(std::string_view word) const {
   if (word.empty()) return {};
-  const WordKey key =
-      KeyOf(word, Prefix(word.data(), word.size()), Second(word.data(), word.size()));
-  for (size_t at = static_cast<size_t>(key.hash >> 32) & mask_;; at = (at + 1) & mask_) {
-    const Slot& slot = slots_[at];
-    if (slot.entry == 0) return {};
-    if (slot.prefix == key.prefix && slot.second == key.second &&
-        (word.size() < 16 || SameTail(entries_[slot.entry - 1], word))) {
-      return TallyOf(slot);
+  const size_t at = SlotIndexOf(word, KeyOf(word));
+  return at < slots_.size() ? TallyOf(slots_[at]) : WordTally{};
+}
+
+std::optional<size_t> FirstSeenCounter::IndexOf(std::string_view word) const {
+  if (word.empty()) return std::nullopt;
+  const size_t at = SlotIndexOf(word, KeyOf(word));
+  if (at == slots_.size()) return std::nullopt;
+  return slots_[at].entry - 1;
+}
+
+size_t FirstSeenCounter::AddTally(std::string_view word, const WordTally& tally) {
+  total_ += tally.count;
+  const WordKey key = KeyOf(word);
+  const size_t entry = Insert(word, key);
+  // Insert counted one occurrence; what the slot cannot hold of the rest is spilled.
+  if (tally.count > 1) {
+    Slot& slot = slots_[SlotIndexOf(word, key)];
+    const int64_t rest = tally.count - 1;
+    if (rest < int64_t{UINT32_MAX} - slot.count) {
+      slot.count += static_cast<uint32_t>(rest);
+    } else {
+      AddSpilled(entry, rest);
     }
   }
+  const int64_t hidden = tally.count - tally.eligible;
+  if (hidden != 0 || tally.capitalised != 0) {
+    if (capitals_.size() < 2 * entries_.size()) capitals_.resize(2 * entries_.capacity());
+    capitals_[2 * entry] += hidden;
+    capitals_[2 * entry + 1] += tally.capitalised;
+  }
+  return entry;
 }
 
 WordTally FirstSeenCounter::TallyOf(const Slot& slot) const {
@@ -216,12 +253,15 @@ inline size_t FirstSeenCounter::Insert(std::string_view word, const WordKey& key
 }
 
 void FirstSeenCounter::Spill(Slot& slot) {
-  const size_t entry = slot.entry - 1;
+  AddSpilled(slot.entry - 1, slot.count);
+  slot.count = 0;
+}
+
+void FirstSeenCounter::AddSpilled(size_t entry, int64_t count) {
   auto spill = std::find_if(spilled_.begin(), spilled_.end(),
                             [entry](const Spilled& item) { return item.entry == entry; });
   if (spill == spilled_.end()) spill = spilled_.insert(spilled_.end(), Spilled{entry, 0});
-  spill->count += slot.count;
-  slot.count = 0;
+  spill->count += count;
 }
 
 size_t FirstSeenCounter::AddEntry(std::string_view word, const WordKey& key, size_t at) {

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -65,12 +66,18 @@ class FirstSeenCounter {
   void AddPadded(const char* base, const WordSpan* spans, size_t count,
                  const CapitalNote* notes = nullptr, size_t note_count = 0);
 
+  // Counts `word` (as Add takes it) `tally.count` more times, with the capitals of the tally, as
+  // if the occurrences it sums had been counted here; returns the word's first-seen index.
+  size_t AddTally(std::string_view word, const WordTally& tally);
+
   // Number of distinct words.
   size_t DistinctCount() const { return entries_.size(); }
   // Sum of all counts.
   int64_t TotalCount() const { return total_; }
   // The tally of `word`; all zeros for a word never counted.
   WordTally Find(std::string_view word) const;
+  // The first-seen index of `word` (0 for the first word counted), or nothing.
+  std::optional<size_t> IndexOf(std::string_view word) const;
 
   // Calls `visit(std::string_view word, int64_t count)` for every distinct word, first seen first.
   template <typename Visit>
@@ -120,6 +127,8 @@ class FirstSeenCounter {
     int64_t count;
   };
 
+  // The index of the slot of `word` under `key`, or slots_.size() for a word never counted.
+  size_t SlotIndexOf(std::string_view word, const WordKey& key) const;
   // Counts `word` under its key, all but in TotalCount; returns its entry's index.
   size_t Insert(std::string_view word, const WordKey& key);
   // Adds `word`, met for the first time, in the empty slot at `at`; returns its entry's index.
@@ -134,6 +143,8 @@ class FirstSeenCounter {
   WordTally TallyOf(const Slot& slot) const;
   // Moves a slot's count to `spilled_` once it is full.
   [[gnu::noinline]] void Spill(Slot& slot);
+  // Adds `count` to the spilled count of `entry`.
+  void AddSpilled(size_t entry, int64_t count);
   // Asks for the slot of `key` to be brought into cache.
   void PrefetchSlot(const WordKey& key) const;
   // Whether the stored word of `entry` equals `word` (at least sixteen bytes, same first sixteen).

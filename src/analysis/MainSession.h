@@ -40,6 +40,9 @@ class MainSession {
   bool OpenAndCount();
   // The file run over `path`, as if it had been chosen in the dialog.
   bool CountFile(const std::string& path);
+  // Forgets the text of the last counted document, after a run that keeps none (many files at
+  // once): the commands that read the text again find none.
+  void ForgetSource() { source_ = DocumentSource(); }
   // "统计剪贴板文字": the clipboard's text replaces the text view and is counted; a clipboard
   // without text counts an empty text.
   void CountClipboard();

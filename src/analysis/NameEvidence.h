@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string_view>
+#include <utility>
 
 #include "analysis/FirstSeenCounter.h"
 
@@ -21,6 +22,8 @@ class NameEvidence {
   NameEvidence() = default;
   // The evidence that a counting run gathered with its words.
   explicit NameEvidence(FirstSeenCounter words);
+  // The evidence of counted words that others share; null is no document.
+  explicit NameEvidence(std::shared_ptr<const FirstSeenCounter> words) : words_(std::move(words)) {}
 
   // The tally of `word`; zeros for a word that was not counted.
   WordTally Of(std::u16string_view word) const;

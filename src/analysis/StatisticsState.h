@@ -26,6 +26,9 @@ struct StatisticsState {
   int64_t DistinctWords = 0;
   // Distinct words that the stop-word removal took out.
   int64_t StoppedDistinct = 0;
+  // The counting runs completed so far: what is worked out beside a run can tell by it whether
+  // that run is still the last.
+  uint64_t completed_runs = 0;
   // False until the first completed run; the views and sort commands refuse to run before.
   bool DocumentLoaded = false;
   // How the last run's words were written, for telling names apart; each run replaces it with

@@ -339,19 +339,21 @@ void WordStreamCounter::Finish() {
   stopped_ = true;
 }
 
-NameEvidence WordStreamCounter::TakeEvidence() {
-  NameEvidence evidence(std::move(words_));
+FirstSeenCounter WordStreamCounter::TakeWords() {
+  FirstSeenCounter words = std::move(words_);
   words_ = FirstSeenCounter();
-  return evidence;
+  return words;
 }
 
-void WordStreamCounter::FillTable(THashTable& table) const {
+void WordStreamCounter::FillTable(THashTable& table) const { FillWordTable(words_, table); }
+
+void FillWordTable(const FirstSeenCounter& words, THashTable& table) {
   // The words are distinct, so an empty table takes them without a lookup each: what AddCount
   // would insert.
   const bool fresh = table.ItemCount() == 0;
-  if (fresh) table.Reserve(static_cast<int32_t>(words_.DistinctCount()));
+  if (fresh) table.Reserve(static_cast<int32_t>(words.DistinctCount()));
   std::u16string key;
-  words_.ForEach([&](std::string_view word, int64_t count) {
+  words.ForEach([&](std::string_view word, int64_t count) {
     key.assign(word.begin(), word.end());
     if (fresh) {
       table.AddItem(key, {}, count, 1, 1);

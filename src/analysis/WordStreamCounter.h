@@ -54,12 +54,12 @@ class WordStreamCounter {
   bool Ended() const { return stopped_; }
   // The counted words, first seen first; complete once Finish has returned.
   const FirstSeenCounter& Words() const { return words_; }
-  // Adds every counted word with its count to `table` in first-seen order, which gives the
-  // chains that one AddCount per running word would give an empty table.
+  // Adds every counted word with its count to `table` as FillWordTable does.
   void FillTable(THashTable& table) const;
-  // Hands over the counted words as name evidence, once Finish has returned; Words() is empty
-  // afterwards.
-  NameEvidence TakeEvidence();
+  // Hands over the counted words, once Finish has returned; Words() is empty afterwards.
+  FirstSeenCounter TakeWords();
+  // Hands over the counted words as name evidence, as TakeWords does.
+  NameEvidence TakeEvidence() { return NameEvidence(TakeWords()); }
 
  private:
   // A UTF-16 unit of the working text, reduced to what the rules can tell apart: the ASCII
@@ -135,5 +135,9 @@ class WordStreamCounter {
   // so that its thread ends before `words_` goes.
   std::unique_ptr<CountingPipe> pipe_;
 };
+
+// Adds every word of `words` with its count to `table` in first-seen order, which gives the
+// chains that one AddCount per running word would give an empty table.
+void FillWordTable(const FirstSeenCounter& words, THashTable& table);
 
 }  // namespace tarn

@@ -62,20 +62,11 @@ constexpr std::array kKinds = {
 constexpr size_t kHeadBytes = 1024;
 
 std::string HeadOf(const std::string& path) {
-  std::string head(kHeadBytes, '\0');
   try {
-    ReadableFile file(path);
-    size_t filled = 0;
-    while (filled < head.size()) {
-      const size_t got = file.Read(head.data() + filled, head.size() - filled);
-      if (got == 0) break;
-      filled += got;
-    }
-    head.resize(filled);
+    return ReadFileHead(path, kHeadBytes);
   } catch (const Error&) {
-    head.clear();
+    return {};
   }
-  return head;
 }
 
 }  // namespace
@@ -89,18 +80,21 @@ const DocumentKindInfo& InfoOf(DocumentKind kind) {
   return kKinds.front();
 }
 
-DocumentKind KindOfName(std::string_view path) {
+std::optional<DocumentKind> KindClaimingName(std::string_view path) {
   for (const DocumentKindInfo& info : kKinds) {
     for (std::string_view ending : info.endings) {
       if (EndsWithFolded(path, ending)) return info.kind;
     }
   }
-  return DocumentKind::kText;
+  return std::nullopt;
+}
+
+DocumentKind KindOfName(std::string_view path) {
+  return KindClaimingName(path).value_or(DocumentKind::kText);
 }
 
 DocumentKind KindOfDocument(const std::string& path) {
-  const DocumentKind by_name = KindOfName(path);
-  if (by_name != DocumentKind::kText || EndsWithFolded(path, kTextEndings[0])) return by_name;
+  if (const std::optional<DocumentKind> claimed = KindClaimingName(path)) return *claimed;
   const std::string head = HeadOf(path);
   for (const DocumentKindInfo& info : kKinds) {
     if (info.recognises != nullptr && info.recognises(head)) return info.kind;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -56,6 +57,9 @@ const DocumentKindInfo& InfoOf(DocumentKind kind);
 // The kind of the document at `path`, by its name, and for a name no kind claims by its first
 // bytes; a file that cannot be read counts as text (whose reading then reports the error).
 DocumentKind KindOfDocument(const std::string& path);
+
+// The kind whose ending ends `path`, or nothing for a name no kind claims.
+std::optional<DocumentKind> KindClaimingName(std::string_view path);
 
 // The kind a name alone gives: plain text for a name no kind claims.
 DocumentKind KindOfName(std::string_view path);

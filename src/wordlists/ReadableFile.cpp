@@ -50,4 +50,17 @@ Error RefusedFile(std::string_view path, std::string_view reason) {
                std::string(path));
 }
 
+std::string ReadFileHead(const std::string& path, size_t bytes) {
+  std::string head(bytes, '\0');
+  ReadableFile file(path);
+  size_t filled = 0;
+  while (filled < head.size()) {
+    const size_t got = file.Read(head.data() + filled, head.size() - filled);
+    if (got == 0) break;
+    filled += got;
+  }
+  head.resize(filled);
+  return head;
+}
+
 }  // namespace tarn

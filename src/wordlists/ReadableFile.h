@@ -33,6 +33,10 @@ class ReadableFile {
   uint64_t size_ = 0;
 };
 
+// The first `bytes` bytes of the file at `path`, or all of a shorter one. Throws as ReadableFile
+// does.
+std::string ReadFileHead(const std::string& path, size_t bytes);
+
 // "Cannot open file "path". reason", for files refused for a reason of the program's own.
 Error RefusedFile(std::string_view path, std::string_view reason);
 

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+
+#include "documents/DocumentKinds.h"
+
+namespace tarn {
+
+class WordStreamCounter;
+
+// How reading a document for its words went.
+struct DocumentReading {
+  // kDone, or why the reader of a converted document stopped (the words are then no whole
+  // document's).
+  ConversionResult result = ConversionResult::kDone;
+  // Whether the document gave at least one line.
+  bool has_text = false;
+};
+
+// Counts the words of the document at `path`, of `kind`, into the fresh `counter` by the file
+// run's rules and finishes it: a text file through the text decoding, block by block, any other
+// kind through its reader with every line followed by CR LF (and appended to `kept` when there
+// is one). Throws the file-open or read error.
+DocumentReading CountDocument(const std::string& path, DocumentKind kind,
+                              WordStreamCounter& counter, const ConversionSettings& settings,
+                              std::string* kept = nullptr);
+
+}  // namespace tarn
