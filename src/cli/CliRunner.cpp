@@ -5,6 +5,8 @@
 #include <cstring>
 #include <exception>
 #include <new>
+#include <optional>
+#include <thread>
 #include <ostream>
 
 #include "cli/CliCommand.h"
@@ -30,7 +32,7 @@ std::vector<CliCommand> AllCommands() {
 
 void PrintHelp(const std::vector<CliCommand>& commands, std::ostream& out) {
   out << "usage: tarn-cli [--dict DIR] COMMAND [ARGUMENTS]\n"
-         "       tarn-cli [--dict DIR] STEP [ARGUMENT] [STEP [ARGUMENT]]...\n"
+         "       tarn-cli [--dict DIR] [--jobs N] STEP [ARGUMENT] [STEP [ARGUMENT]]...\n"
          "       tarn-cli COMMAND --help\n\ncommands:\n";
   for (const CliCommand& command : commands) {
     out << "  " << command.name << ' ' << command.usage << "\n      " << command.summary << '\n';
@@ -38,22 +40,60 @@ void PrintHelp(const std::vector<CliCommand>& commands, std::ostream& out) {
   PrintStepsHelp(out);
 }
 
+// The options before the command or the steps.
+struct LeadingOptions {
+  std::optional<std::string> dict_folder;
+  std::optional<size_t> jobs;
+};
+
+// More threads than this would only queue for the same cores.
+constexpr size_t kMaxJobs = 256;
+
+size_t DefaultJobs() { return std::max(1u, std::thread::hardware_concurrency()); }
+
+size_t ParseJobs(const std::string& value) {
+  if (!value.empty() && value.size() <= 3 &&
+      value.find_first_not_of("0123456789") == std::string::npos) {
+    const size_t jobs = std::stoul(value);
+    if (jobs >= 1 && jobs <= kMaxJobs) return jobs;
+  }
+  throw Error("option \"--jobs\" needs a whole number from 1 to " + std::to_string(kMaxJobs));
+}
+
+// Takes --dict DIR and --jobs N, in either order, each at most once, off the front of `args`.
+LeadingOptions TakeLeadingOptions(std::vector<std::string>& args) {
+  LeadingOptions options;
+  size_t at = 0;
+  while (at < args.size() && (args[at] == "--dict" || args[at] == "--jobs")) {
+    const std::string& option = args[at];
+    if (at + 1 == args.size()) throw Error("option \"" + option + "\" needs a value");
+    const bool given =
+        option == "--dict" ? options.dict_folder.has_value() : options.jobs.has_value();
+    if (given) throw Error("option \"" + option + "\" is given twice");
+    if (option == "--dict") {
+      options.dict_folder = args[at + 1];
+    } else {
+      options.jobs = ParseJobs(args[at + 1]);
+    }
+    at += 2;
+  }
+  args.erase(args.begin(), args.begin() + static_cast<std::ptrdiff_t>(at));
+  return options;
+}
+
 bool IsHelp(const std::string& arg) { return arg == "--help" || arg == "-h" || arg == "help"; }
 
 int RunCommand(const std::vector<CliCommand>& commands, const std::vector<std::string>& all_args,
                std::istream& in, std::ostream& out, std::ostream& err) {
   std::vector<std::string> args = all_args;
-  std::optional<std::string> dict_folder;
-  if (!args.empty() && args[0] == "--dict") {
-    if (args.size() < 2) throw Error("option \"--dict\" needs a value");
-    dict_folder = args[1];
-    args.erase(args.begin(), args.begin() + 2);
-  }
+  const LeadingOptions options = TakeLeadingOptions(args);
   if (args.empty()) throw Error("no command given; see tarn-cli --help");
   if (IsStepName(args[0])) {
-    RunSteps(args, dict_folder, out, err);
+    RunSteps(args, options.dict_folder, options.jobs.value_or(DefaultJobs()), out, err);
     return 0;
   }
+  if (options.jobs) throw Error("option \"--jobs\" applies to steps only");
+  const std::optional<std::string>& dict_folder = options.dict_folder;
   if (IsHelp(args[0])) {
     PrintHelp(commands, out);
     return 0;

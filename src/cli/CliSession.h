@@ -7,6 +7,7 @@
 #include "analysis/MainSession.h"
 #include "cli/CliPort.h"
 #include "concordance/ViewForms.h"
+#include "corpus/CorpusStatistics.h"
 
 namespace tarn::cli {
 
@@ -22,11 +23,14 @@ class CliSession {
   CliPort& Port() { return port_; }
   // What a word of the text view's listing stands for, as the last listing step left it.
   FormScope& Forms() { return forms_; }
+  // The range and DP of the last corpus step's words.
+  CorpusStatistics& Corpus() { return corpus_; }
 
  private:
   CliPort port_;
   MainSession session_;
   FormScope forms_ = FormScope::kWordAlone;
+  CorpusStatistics corpus_;
 };
 
 }  // namespace tarn::cli

@@ -2,8 +2,10 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tarn {
+class CorpusStatistics;
 class MainSession;
 enum class FormScope;
 }  // namespace tarn
@@ -13,15 +15,19 @@ namespace tarn::cli {
 class CliPort;
 
 // What a step runs with: the session all steps share, the port that answers its dialogs, the
-// step's own argument (empty for a step without one), the optional number after a required
-// argument (empty when not given), and what a word of the text view's listing stands for,
-// which the listing steps set.
+// step's own argument (empty for a step without one, the first of a list), the optional number
+// after a required argument (empty when not given), what a word of the text view's listing
+// stands for, which the listing steps set, every argument of a step that takes a list, the
+// corpus of the last corpus step and the number of threads a corpus is counted on.
 struct StepCall {
   MainSession& session;
   CliPort& port;
   const std::string& argument;
   const std::string& number;
   FormScope& forms;
+  const std::vector<std::string>& arguments;
+  CorpusStatistics& corpus;
+  size_t jobs;
 };
 
 // One tarn-cli step: a window command run on the shared session, its argument standing in for
@@ -29,7 +35,8 @@ struct StepCall {
 struct SessionStep {
   std::string_view name;
   // The argument's name ("FILE", "NAME"), empty for none; "[a|b]" for an optional argument
-  // that is one of the words listed; "NAME [NUMBER]" for an argument and an optional number.
+  // that is one of the words listed; "NAME [NUMBER]" for an argument and an optional number;
+  // "NAME..." for one or more arguments, up to the next step name.
   std::string_view usage;
   std::string_view summary;  // one line for --help
   int filter_index;          // the 1-based filter the dialog answers with (save and export)
@@ -37,6 +44,8 @@ struct SessionStep {
 
   // Whether the step must have an argument.
   bool TakesArgument() const { return !usage.empty() && !usage.starts_with('['); }
+  // Whether the step takes every argument up to the next step name.
+  bool TakesList() const { return usage.ends_with("..."); }
   // Whether `word` is one of the words an optional argument may be.
   bool AcceptsOptional(std::string_view word) const {
     if (!usage.starts_with('[') || word.empty()) return false;

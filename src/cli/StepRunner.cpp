@@ -15,6 +15,7 @@ struct PlannedStep {
   const SessionStep& step;
   std::string argument;
   std::string number;
+  std::vector<std::string> arguments;
 };
 
 std::vector<PlannedStep> PlanSteps(const std::vector<std::string>& args) {
@@ -24,7 +25,15 @@ std::vector<PlannedStep> PlanSteps(const std::vector<std::string>& args) {
     if (step == nullptr) throw Error("unknown step \"" + args[i] + "\"; see tarn-cli --help");
     std::string argument;
     std::string number;
-    if (step->TakesArgument()) {
+    std::vector<std::string> arguments;
+    if (step->TakesList()) {
+      // A path that is also a step's name is written with its folder: ./all.
+      while (i + 1 < args.size() && !IsStepName(args[i + 1])) arguments.push_back(args[++i]);
+      if (arguments.empty()) {
+        throw Error("step \"" + std::string(step->name) + "\" needs " + std::string(step->usage));
+      }
+      argument = arguments.front();
+    } else if (step->TakesArgument()) {
       if (i + 1 == args.size()) {
         throw Error("step \"" + args[i] + "\" needs " + std::string(step->usage));
       }
@@ -33,7 +42,7 @@ std::vector<PlannedStep> PlanSteps(const std::vector<std::string>& args) {
     } else if (i + 1 < args.size() && step->AcceptsOptional(args[i + 1])) {
       argument = args[++i];
     }
-    plan.push_back({*step, std::move(argument), std::move(number)});
+    plan.push_back({*step, std::move(argument), std::move(number), std::move(arguments)});
   }
   return plan;
 }
@@ -43,7 +52,7 @@ std::vector<PlannedStep> PlanSteps(const std::vector<std::string>& args) {
 bool IsStepName(const std::string& arg) { return FindStep(arg) != nullptr; }
 
 void RunSteps(const std::vector<std::string>& args, const std::optional<std::string>& dict_folder,
-              std::ostream& out, std::ostream& err) {
+              size_t jobs, std::ostream& out, std::ostream& err) {
   const std::vector<PlannedStep> plan = PlanSteps(args);
   CliSession cli(dict_folder, err);
   for (const PlannedStep& planned : plan) {
@@ -53,8 +62,8 @@ void RunSteps(const std::vector<std::string>& args, const std::optional<std::str
     } else {
       cli.Port().SetDialogAnswer(std::nullopt);
     }
-    planned.step.run(
-        StepCall{cli.Session(), cli.Port(), planned.argument, planned.number, cli.Forms()});
+    planned.step.run(StepCall{cli.Session(), cli.Port(), planned.argument, planned.number,
+                              cli.Forms(), planned.arguments, cli.Corpus(), jobs});
   }
   const StatisticsState& state = cli.Session().State();
   if (!state.summary_label.empty()) out << WithLfLineEnds(state.summary_label) << '\n';
@@ -62,7 +71,7 @@ void RunSteps(const std::vector<std::string>& args, const std::optional<std::str
 }
 
 void PrintStepsHelp(std::ostream& out) {
-  out << "\nsteps (tarn-cli [--dict DIR] STEP [ARGUMENT] [STEP [ARGUMENT]]...):\n";
+  out << "\nsteps (tarn-cli [--dict DIR] [--jobs N] STEP [ARGUMENT] [STEP [ARGUMENT]]...):\n";
   for (const SessionStep& step : AllSteps()) {
     out << "  " << step.name;
     if (!step.usage.empty()) out << ' ' << step.usage;
@@ -72,8 +81,12 @@ void PrintStepsHelp(std::ostream& out) {
          "  step's argument answers the command's file dialog. Afterwards tarn-cli prints the\n"
          "  summary's lines, an empty line and the text view (UTF-8, LF line ends). Messages go\n"
          "  to standard error as \"message: TEXT\"; an error as \"error: TEXT\" with status 1.\n"
+         "  A step that takes PATH... takes every argument up to the next step's name; write a\n"
+         "  path that is also a step's name with its folder (./all).\n"
          "\n  --dict DIR  the dict folder (default: dict beside tarn-cli, else the installed "
          "one).\n"
+         "  --jobs N    the number of files a corpus step counts at once (default: one for each\n"
+         "              core); the result is the same for any N.\n"
          "  A dict file that cannot be read is reported as \"error: TEXT\", but the steps still\n"
          "  run with the tables loaded before it, the later ones empty, and the status stays 0.\n";
 }

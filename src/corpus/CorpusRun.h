@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "analysis/CountingRun.h"
+#include "analysis/StatisticsState.h"
+#include "corpus/CorpusStatistics.h"
+#include "documents/DocumentKinds.h"
+
+namespace tarn {
+
+class THashTable;
+class UserPort;
+
+// The corpus run: many documents counted as one, each by the file run's rules, several at a
+// time, into the word statistics of `state` as if one stream of all their text had been counted.
+class CorpusRun {
+ public:
+  // `stop_words` is read, never changed; the run talks to the user through `port`.
+  CorpusRun(StatisticsState& state, const THashTable& stop_words, UserPort& port,
+            MillisecondClock clock = SteadyMilliseconds);
+
+  // Replaces the converter program, its time limit and the size caps of the conversions.
+  void SetConversion(const ConversionSettings& settings) { conversion_ = settings; }
+
+  // Counts the documents that `paths` stand for (ListCorpusFiles) on `threads` threads and
+  // merges them in that order, so that the statistics are the same for any number of threads:
+  // the tables, counters, listing and name evidence as the file run leaves them, the summary
+  // label's four lines followed by the texts counted and skipped. The skipped files and folders
+  // are shown in one message at the end, each with its reason. Returns the range and DP of the
+  // words. Throws Error, leaving the state as it was, when no text could be counted.
+  CorpusStatistics Run(const std::vector<std::string>& paths, size_t threads);
+
+ private:
+  StatisticsState& state_;
+  UserPort& port_;
+  // Counts nothing itself: it turns the merged words into the statistics as a file run would.
+  CountingRun run_;
+  ConversionSettings conversion_;
+};
+
+}  // namespace tarn

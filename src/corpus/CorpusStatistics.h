@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "analysis/FirstSeenCounter.h"
+#include "analysis/StatisticsState.h"
+#include "corpus/CorpusFiles.h"
+#include "corpus/CorpusTally.h"
+
+namespace tarn {
+
+// What a corpus run leaves beside the statistics of one document: how many texts were counted,
+// which were skipped, and how each word spreads over the texts.
+class CorpusStatistics {
+ public:
+  // No corpus.
+  CorpusStatistics() = default;
+  // The corpus counted as the state's run number `run`: its words in first-seen order (shared
+  // with the name evidence) and their spread in the same order.
+  CorpusStatistics(uint64_t run, std::shared_ptr<const FirstSeenCounter> words,
+                   std::vector<WordSpread> spread, size_t texts, std::vector<SkippedText> skipped)
+      : run_(run),
+        words_(std::move(words)),
+        spread_(std::move(spread)),
+        texts_(texts),
+        skipped_(std::move(skipped)) {}
+
+  // Whether these are the statistics of the last run of `state`.
+  bool DescribesLastRun(const StatisticsState& state) const {
+    return words_ != nullptr && state.completed_runs == run_;
+  }
+  // The spread of the counted `word` (lower case, code page 936), or nothing for a word the
+  // corpus does not have.
+  std::optional<WordSpread> SpreadOf(std::string_view word) const {
+    const std::optional<size_t> index = words_ ? words_->IndexOf(word) : std::nullopt;
+    if (!index) return std::nullopt;
+    return spread_[*index];
+  }
+  // Number of texts counted.
+  size_t Texts() const { return texts_; }
+  // The files and folders skipped, in the order met.
+  const std::vector<SkippedText>& Skipped() const { return skipped_; }
+
+ private:
+  uint64_t run_ = 0;
+  std::shared_ptr<const FirstSeenCounter> words_;
+  std::vector<WordSpread> spread_;
+  size_t texts_ = 0;
+  std::vector<SkippedText> skipped_;
+};
+
+}  // namespace tarn

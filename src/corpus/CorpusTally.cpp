@@ -1,0 +1,60 @@
+#include "corpus/CorpusTally.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace tarn {
+
+void CorpusTally::AddText(const FirstSeenCounter& text) {
+  text.ForEachTally([this](std::string_view word, const WordTally& tally) {
+    const auto index = static_cast<uint32_t>(words_.AddTally(word, tally));
+    for (int64_t left = tally.count; left > 0; left -= UINT32_MAX) {
+      occurrences_.push_back({index, static_cast<uint32_t>(std::min<int64_t>(left, UINT32_MAX))});
+    }
+  });
+  text_words_.push_back(text.TotalCount());
+  text_ends_.push_back(occurrences_.size());
+}
+
+FirstSeenCounter CorpusTally::TakeWords() {
+  FirstSeenCounter words = std::move(words_);
+  words_ = FirstSeenCounter();
+  return words;
+}
+
+std::vector<WordSpread> CorpusTally::Spread() const {
+  std::vector<int64_t> totals;
+  totals.reserve(words_.DistinctCount());
+  words_.ForEach([&totals](std::string_view, int64_t count) { totals.push_back(count); });
+  const __int128 corpus_words = words_.TotalCount();
+  // With C a word's count, N the corpus's running words and c_i, n_i those of text i,
+  // DP = Σ |c_i·N − C·n_i| / (2·C·N); the texts without the word add C·n_i each, which is
+  // C·N less C·n_i over the texts with it. The sums are exact, so the figures do not depend on
+  // how the texts were grouped.
+  std::vector<__int128> deviation(totals.size());
+  for (size_t i = 0; i < totals.size(); ++i) deviation[i] = totals[i] * corpus_words;
+  std::vector<WordSpread> spread(totals.size());
+  size_t at = 0;
+  for (size_t text = 0; text < text_words_.size(); ++text) {
+    const __int128 text_words = text_words_[text];
+    while (at < text_ends_[text]) {
+      const uint32_t word = occurrences_[at].word;
+      __int128 count = 0;
+      for (; at < text_ends_[text] && occurrences_[at].word == word; ++at) {
+        count += occurrences_[at].count;
+      }
+      const __int128 expected = totals[word] * text_words;
+      const __int128 observed = count * corpus_words;
+      deviation[word] += (observed > expected ? observed - expected : expected - observed) -
+                         expected;
+      ++spread[word].range;
+    }
+  }
+  for (size_t i = 0; i < totals.size(); ++i) {
+    spread[i].dp = static_cast<double>(deviation[i]) /
+                   (2.0 * static_cast<double>(totals[i]) * static_cast<double>(corpus_words));
+  }
+  return spread;
+}
+
+}  // namespace tarn

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "analysis/FirstSeenCounter.h"
+
+namespace tarn {
+
+// How one word spreads over the texts of a corpus: the number of texts it occurs in, and the
+// deviation of proportions, from 0 (its occurrences share out over the texts as the texts'
+// running words do) to nearly 1 (all of them in one small text).
+struct WordSpread {
+  uint32_t range = 0;
+  double dp = 0;
+
+  bool operator==(const WordSpread&) const = default;
+};
+
+// The words of a corpus, text after text: their counts summed in one table that holds them in
+// the order one stream of all the texts would have met them, and what each text had of each,
+// for the spread.
+class CorpusTally {
+ public:
+  // Adds the words of the next text, as if they had been counted after those of the texts
+  // before it; `text` may be released afterwards.
+  void AddText(const FirstSeenCounter& text);
+
+  // Number of texts added.
+  size_t Texts() const { return text_words_.size(); }
+  // The corpus's words, first seen first.
+  const FirstSeenCounter& Words() const { return words_; }
+  // Hands over the corpus's words; Words() is empty afterwards.
+  FirstSeenCounter TakeWords();
+  // The spread of every word, in the order of Words(): DP = 0.5 · Σ |v_i − s_i| over the texts,
+  // v_i the share of the word's occurrences in text i and s_i the share of the corpus's running
+  // words in it. Call before TakeWords.
+  std::vector<WordSpread> Spread() const;
+
+ private:
+  // A word's count in one text, by its index in `words_`. A count beyond 32 bits is split over
+  // records of the same word side by side.
+  struct Occurrence {
+    uint32_t word;
+    uint32_t count;
+  };
+
+  FirstSeenCounter words_;
+  std::vector<int64_t> text_words_;       // each text's running words
+  std::vector<Occurrence> occurrences_;   // text after text, each in its first-seen order
+  std::vector<size_t> text_ends_;         // where each text's occurrences end
+};
+
+}  // namespace tarn

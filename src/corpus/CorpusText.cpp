@@ -1,0 +1,59 @@
+#include "corpus/CorpusText.h"
+
+#include <string_view>
+
+#include "analysis/DocumentWords.h"
+#include "analysis/WordStreamCounter.h"
+#include "documents/DocumentConversion.h"
+#include "text/Error.h"
+#include "wordlists/ReadableFile.h"
+
+namespace tarn {
+
+namespace {
+
+// How far into a file a NUL byte marks it as data rather than text.
+constexpr size_t kBinaryProbeBytes = 8192;
+
+// Whether the first bytes of the file at `path` hold a NUL where no text has one: anywhere
+// after no byte-order mark or a UTF-8 one, as a whole NUL unit after a UTF-16 one.
+bool LooksBinary(const std::string& path) {
+  const std::string head = ReadFileHead(path, kBinaryProbeBytes);
+  const bool utf16 = head.starts_with("\xFF\xFE") || head.starts_with("\xFE\xFF");
+  if (!utf16) return head.find('\0') != std::string::npos;
+  for (size_t at = 2; at + 1 < head.size(); at += 2) {
+    if (head[at] == '\0' && head[at + 1] == '\0') return true;
+  }
+  return false;
+}
+
+std::string Quoted(const std::string& path) { return "“" + path + "”"; }
+
+}  // namespace
+
+CountedText CountCorpusText(const std::string& path, const ConversionSettings& settings) {
+  CountedText text;
+  try {
+    const DocumentKind kind = KindOfDocument(path);
+    if (kind == DocumentKind::kText && LooksBinary(path)) {
+      text.failure = Quoted(path) + "不是文本文件（含有零字节）";
+      return text;
+    }
+    WordStreamCounter counter(true);
+    const DocumentReading reading = CountDocument(path, kind, counter, settings);
+    if (reading.result != ConversionResult::kDone) {
+      text.failure = ConversionMessage(reading.result, path, kind);
+    } else if (!reading.has_text) {
+      text.failure = Quoted(path) + "中没有文字";
+    } else {
+      text.words = counter.TakeWords();
+    }
+  } catch (const Error& error) {
+    // Every failure names the file, whether the error's message does or not.
+    const std::string message = error.what();
+    text.failure = message.find(path) != std::string::npos ? message : path + ": " + message;
+  }
+  return text;
+}
+
+}  // namespace tarn

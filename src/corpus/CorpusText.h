@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+#include "analysis/FirstSeenCounter.h"
+#include "documents/DocumentKinds.h"
+
+namespace tarn {
+
+// One text of a corpus, counted: its words, or why it was not counted.
+struct CountedText {
+  FirstSeenCounter words;
+  // A sentence naming the file when the text was skipped; empty when it was counted.
+  std::string failure;
+};
+
+// Counts the document at `path` by the file run's rules. A file that cannot be opened or read,
+// a document its reader cannot read, a file without a line and a file of binary data (a NUL
+// among its first bytes, outside UTF-16) come back as failures; other exceptions are thrown.
+CountedText CountCorpusText(const std::string& path, const ConversionSettings& settings);
+
+}  // namespace tarn
