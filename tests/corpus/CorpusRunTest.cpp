@@ -1,0 +1,119 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "corpus/CorpusFiles.h"
+#include "corpus/CorpusListing.h"
+#include "corpus/CorpusRun.h"
+#include "corpus/CorpusText.h"
+#include "support/FakeUserPort.h"
+#include "support/TempFolder.h"
+#include "wordtable/Hashtable.h"
+
+namespace tarn {
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+// A word of letters for the number `n`: words hold no digits.
+std::string WordFor(const char* stem, int n) {
+  std::string word = stem;
+  do {
+    word += static_cast<char>('a' + n % 26);
+    n /= 26;
+  } while (n > 0);
+  return word;
+}
+
+class CorpusRunTest : public ::testing::Test {
+ protected:
+  CorpusRunTest() { stop_words_.AddCount(u"the", 1); }
+
+  // Runs the corpus on `threads` threads with the stop word "the".
+  CorpusStatistics Run(const std::vector<std::string>& paths, size_t threads) {
+    CorpusRun run(state_, stop_words_, port_);
+    run.SetConversion(settings_);
+    return run.Run(paths, threads);
+  }
+
+  testing::TempFolder folder_;
+  THashTable stop_words_{256};
+  StatisticsState state_;
+  testing::FakeUserPort port_;
+  ConversionSettings settings_;
+};
+
+// Texts of many batches, counted on one thread or several, merge into the same listing, and
+// the corpus listing carries range and DP beside the counts.
+TEST_F(CorpusRunTest, TheSameStatisticsOnAnyNumberOfThreads) {
+  std::vector<std::string> paths;
+  for (int i = 0; i < 9; ++i) {
+    std::string text;
+    for (int line = 0; line < 3000 * (i % 3 + 1); ++line) {
+      text += WordFor("word", line % (50 + i)) + " " + WordFor("Text", i) + " the\n";
+    }
+    paths.push_back(folder_.Write("t" + std::to_string(i) + ".txt", text));
+  }
+  std::vector<std::string> outputs;
+  for (size_t threads : {1u, 2u, 5u}) {
+    const CorpusStatistics corpus = Run(paths, threads);
+    EXPECT_EQ(corpus.Texts(), 9u);
+    outputs.push_back(state_.summary_label + state_.text_view +
+                      CorpusListingText(*state_.WordTable, corpus));
+  }
+  EXPECT_EQ(outputs[1], outputs[0]);
+  EXPECT_EQ(outputs[2], outputs[0]);
+  // Only in a ninth of the running words: DP = 1 - 1/9.
+  EXPECT_THAT(outputs[0], HasSubstr("texte\t6000\t1\t0.889"));
+  EXPECT_THAT(outputs[0], Not(HasSubstr("the\t")));
+  EXPECT_THAT(outputs[0], HasSubstr("该语料共有文本数：9\r未能统计的文件数：0"));
+}
+
+// Each bad text is named with its reason at the end, the others still count; with nothing left
+// to count the run fails and the statistics stay as they were.
+TEST_F(CorpusRunTest, BadTextsAreSkippedByNameAndListedAtTheEnd) {
+  const std::string good = folder_.Write("good.txt", "apple pear apple\n");
+  const std::string empty = folder_.Write("empty.txt", "");
+  const std::string binary = folder_.Write("data.txt", std::string("PK\0\3 binary", 11));
+  fs::copy_file(std::string(std::getenv("TARN_TEST_DATA")) + "/documents/real.doc",
+                folder_ / "large.doc");
+  settings_.word.max_text_bytes = 16;
+  const CorpusStatistics corpus =
+      Run({good, empty, binary, folder_ / "large.doc", folder_ / "gone.txt"}, 2);
+  EXPECT_EQ(corpus.Texts(), 1u);
+  EXPECT_EQ(state_.TotalWords, 3);
+  ASSERT_EQ(port_.messages.size(), 1u);
+  EXPECT_THAT(port_.messages[0], HasSubstr("以下 4 项没有统计"));
+  for (const std::string& named : {empty, binary, folder_ / "large.doc", folder_ / "gone.txt"}) {
+    EXPECT_THAT(port_.messages[0], HasSubstr(named));
+  }
+
+  const std::string before = state_.text_view;
+  port_.messages.clear();
+  EXPECT_THROW(Run({empty, folder_ / "gone.txt"}, 2), Error);
+  EXPECT_EQ(state_.text_view, before);
+  EXPECT_TRUE(corpus.DescribesLastRun(state_));
+  EXPECT_THAT(port_.messages, ElementsAre(HasSubstr("以下 2 项没有统计")));
+}
+
+// A file listed with its folder and gone before it is counted is a failure that names it.
+TEST_F(CorpusRunTest, AFileThatDisappearsIsNamed) {
+  folder_.Write("books/a.txt", "");
+  fs::create_directories(folder_ / "books");
+  const std::string path = folder_.Write("books/a.txt", "apple\n");
+  const CorpusFiles files = ListCorpusFiles({folder_ / "books"});
+  ASSERT_THAT(files.files, ElementsAre(path));
+  fs::remove(path);
+  const CountedText text = CountCorpusText(path, settings_);
+  EXPECT_THAT(text.failure, HasSubstr("Cannot open file \"" + path + "\". No such file"));
+}
+
+}  // namespace
+}  // namespace tarn
