@@ -29,7 +29,7 @@ class CountingRun {
               MillisecondClock clock = SteadyMilliseconds);
 
   // The file run over the document at `path`: a text file in any common encoding, read once in
-  // blocks, or a Word, .docx or .odt document, whose text is counted as it is converted
+  // blocks, or a Word, .docx, .odt or PDF document, whose text is counted as it is converted
   // (DocumentKind). The text view is emptied only once the text is in hand; returns false, with
   // nothing else changed, when the document gives no line. A failed conversion shows its
   // ConversionMessage and returns false with nothing changed. Throws the file-open or read
@@ -41,7 +41,8 @@ class CountingRun {
   // The clipboard run over the clipboard's lines (code page 936), possibly none.
   void RunClipboard(const std::vector<std::string>& lines);
 
-  // Replaces the converter program, its time limit and the size caps of the conversions.
+  // Replaces the converter program, its time limit, the size caps of the conversions and the
+  // words the PDF reader's hyphen joining knows.
   void SetConversion(const ConversionSettings& settings) { conversion_ = settings; }
   // Makes RunFile also write a converted document's text, as it was counted (each line followed
   // by CR LF), to `text`; what it holds after a failed run is no whole text.
