@@ -14,7 +14,7 @@ namespace tarn {
 struct PdfSettings {
   // The words a line-end hyphen may join; null joins none.
   std::shared_ptr<const KnownWords> known_words;
-  size_t max_text_bytes = kMaxDocumentTextBytes;  // UTF-8, one byte per line break
+  size_t max_text_bytes = kMaxDocumentTextBytes;  // code page 936, one byte per line break
 };
 
 // Whether `head`, a file's first 1024 bytes, holds a PDF header (which may follow a few bytes
