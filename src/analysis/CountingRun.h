@@ -30,7 +30,7 @@ class CountingRun {
               MillisecondClock clock = SteadyMilliseconds);
 
   // The file run over the document at `path`: a text file in any common encoding, read once in
-  // blocks, or a Word, .docx or .odt document, whose text is counted as it is converted
+  // blocks, or a Word, .docx, .odt or PDF document, whose text is counted as it is converted
   // (DocumentKind). The text view is emptied only once the text is in hand; returns false, with
   // nothing else changed, when the document gives no line. A failed conversion shows its
   // ConversionMessage and returns false with nothing changed. Throws the file-open or read
@@ -42,7 +42,8 @@ class CountingRun {
   // The clipboard run over the clipboard's lines (code page 936), possibly none.
   void RunClipboard(const std::vector<std::string>& lines);
 
-  // Replaces the converter program, its time limit and the size caps of the conversions.
+  // Replaces the converter program, its time limit, the size caps of the conversions and the
+  // words the PDF reader's hyphen joining knows.
   void SetConversion(const ConversionSettings& settings) { conversion_ = settings; }
   // Ends a file run over `counted`, which began at `start` on the run's clock: the tables, the
   // counters, the summary label (its four lines followed by `summary_tail`), the listing and

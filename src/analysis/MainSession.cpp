@@ -1,5 +1,6 @@
 #include "analysis/MainSession.h"
 
+#include <memory>
 #include <utility>
 
 #include "morphology/BaseForm.h"
@@ -14,11 +15,16 @@ MainSession::MainSession(UserPort& port, MillisecondClock clock)
     : port_(port), clock_(std::move(clock)) {}
 
 void MainSession::LoadLexicon(const std::string& dict_folder) {
+  conversion_.pdf.known_words = std::make_shared<const KnownWords>(dict_folder);
   tarn::LoadLexicon(dict_folder, lexicon_);
 }
 
 // The stop list can be replaced between commands, so each command takes it afresh.
-CountingRun MainSession::Run() { return CountingRun(state_, *lexicon_.StopWords, port_, clock_); }
+CountingRun MainSession::Run() {
+  CountingRun run(state_, *lexicon_.StopWords, port_, clock_);
+  run.SetConversion(conversion_);
+  return run;
+}
 
 bool MainSession::OpenAndCount() {
   const auto choice = port_.AskOpenFile({DocumentFilter(), std::string()});

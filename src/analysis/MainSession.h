@@ -21,7 +21,8 @@ class MainSession {
   explicit MainSession(UserPort& port, MillisecondClock clock = SteadyMilliseconds);
 
   // Loads the six tables of `dict_folder` (LoadLexicon); throws the first file's error, keeping
-  // the tables loaded before it and leaving the rest empty.
+  // the tables loaded before it and leaving the rest empty. The folder's word lists also serve
+  // the PDF reader's hyphen joining, read when a PDF first needs them.
   void LoadLexicon(const std::string& dict_folder);
 
   // The statistics, the text view and the summary label.
@@ -66,6 +67,7 @@ class MainSession {
   Lexicon lexicon_;
   StatisticsState state_;
   DocumentSource source_;
+  ConversionSettings conversion_;
 };
 
 }  // namespace tarn

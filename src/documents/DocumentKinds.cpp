@@ -30,6 +30,11 @@ ConversionResult ReadOdt(const std::string& path, DocumentSink& sink,
   return ReadOfficeText(path, OfficeFormat::kOdt, sink, settings.office);
 }
 
+ConversionResult ReadPdf(const std::string& path, DocumentSink& sink,
+                         const ConversionSettings& settings) {
+  return ReadPdfText(path, sink, settings.pdf);
+}
+
 ConversionResult ReadWord(const std::string& path, DocumentSink& sink,
                           const ConversionSettings& settings) {
   return ConvertWordDocument(path, sink, settings.word);
@@ -39,6 +44,7 @@ constexpr std::string_view kTextEndings[] = {".txt"};
 constexpr std::string_view kWordEndings[] = {"doc"};
 constexpr std::string_view kDocxEndings[] = {".docx"};
 constexpr std::string_view kOdtEndings[] = {".odt"};
+constexpr std::string_view kPdfEndings[] = {".pdf"};
 
 constexpr std::string_view kOfficeFilter =
     "Word 2007+ and OpenDocument (*.docx;*.odt)|*.docx;*.odt";
@@ -54,8 +60,9 @@ constexpr std::array kKinds = {
                      ReadWord, ""},
     DocumentKindInfo{DocumentKind::kDocx, kDocxEndings, nullptr, kOfficeFilter, ReadDocx,
                      kNotOffice},
-    DocumentKindInfo{DocumentKind::kOdt, kOdtEndings, nullptr, kOfficeFilter, ReadOdt,
-                     kNotOffice},
+    DocumentKindInfo{DocumentKind::kOdt, kOdtEndings, nullptr, kOfficeFilter, ReadOdt, kNotOffice},
+    DocumentKindInfo{DocumentKind::kPdf, kPdfEndings, HasPdfHeader, "PDF 文档 (*.pdf)|*.pdf;*.PDF",
+                     ReadPdf, " 不是 PDF 文档，无法读取其中的文字"},
 };
 
 // How many bytes of a file the content tests look at.

@@ -7,6 +7,7 @@
 
 #include "documents/DocumentSink.h"
 #include "documents/OfficeText.h"
+#include "documents/PdfText.h"
 #include "documents/WordConversion.h"
 
 namespace tarn {
@@ -17,12 +18,14 @@ enum class DocumentKind {
   kWord,  // the last three characters are "doc" in any case: legacy Word, converted
   kDocx,  // extension .docx in any case
   kOdt,   // extension .odt in any case
+  kPdf,   // extension .pdf in any case, or a PDF header near the start
 };
 
 // What the readers need besides the document; tests replace the program and the limits.
 struct ConversionSettings {
   WordConversionSettings word;
   OfficeLimits office;
+  PdfSettings pdf;
 };
 
 // Hands the text of one kind of document to `sink` as code page 936 lines, as it is read.

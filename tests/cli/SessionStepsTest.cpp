@@ -11,6 +11,7 @@
 #include "cli/DictSteps.h"
 #include "morphology/DictFixture.h"
 #include "support/TempFolder.h"
+#include "support/TestData.h"
 
 namespace tarn::cli {
 namespace {
@@ -116,6 +117,27 @@ TEST_F(SessionStepsTest, ErrorsStopTheStepsWithStatusOne) {
   }
 }
 
+TEST_F(SessionStepsTest, OpenReadsAPdfJoiningTheSplitWordsTheDictFolderKnows) {
+  std::filesystem::create_directories(dict_ + "/levels");
+  folder_.Write("dict/levels/exam-8-gre.txt", "representatives\r\n");
+  folder_.Write("dict/glosses.txt", "information\tn. 信息\n");
+  const CliRun run = Steps({"open", testing::TestDataPath("documents/hyphens.pdf")});
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_THAT(run.err, IsEmpty());
+  // "inter-" / "national" and "well-" / "known" make no word the folder knows.
+  EXPECT_EQ(Split(run.out).listing,
+            (std::vector<std::string>{
+                Listed("about", 1), Listed("first", 1), Listed("hall", 1), Listed("in", 1),
+                Listed("information", 1), Listed("inter", 1), Listed("known", 1), Listed("met", 1),
+                Listed("names", 1), Listed("national", 1), Listed("page", 1),
+                Listed("representatives", 1), Listed("shared", 1), Listed("trade", 1),
+                Listed("was", 1), Listed("well", 1), Listed("who", 1)}));
+
+  const std::string locked = testing::TestDataPath("documents/encrypted.pdf");
+  const CliRun refused = Steps({"open", locked});
+  EXPECT_EQ(refused.err, "message: " + locked + " 已加密（有密码保护），无法读取其中的文字\n");
+}
+
 TEST_F(SessionStepsTest, ADictLoadingFailureIsReportedButTheStepsStillRun) {
   std::filesystem::remove(dict_ + "/2.dat");
   const std::string text = folder_.Write("doc.txt", "the cat\r\n");
@@ -129,7 +151,9 @@ TEST_F(SessionStepsTest, ADictLoadingFailureIsReportedButTheStepsStillRun) {
 }
 
 TEST_F(SessionStepsTest, ABrokenDictTableIsNamedInItsError) {
-  folder_.Write("dict/3.dat", "\x02\x02\x01\x06\x01" "a");  // two entries promised, one cut off
+  folder_.Write("dict/3.dat",
+                "\x02\x02\x01\x06\x01"
+                "a");  // two entries promised, one cut off
   const CliRun run = Steps({"show-irregular"});
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "error: " + dict_ + "/3.dat: Stream read error.\n");

@@ -7,13 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "support/ErrorText.h"
-#include "support/TempFolder.h"
-#include "text/CodePage936.h"
 #include "documents/DocumentConversion.h"
-#include "wordlists/IntakeFixture.h"
 #include "documents/OfficeFixture.h"
 #include "documents/WordConversion.h"
+#include "support/ErrorText.h"
+#include "support/TempFolder.h"
+#include "support/TestData.h"
+#include "text/CodePage936.h"
+#include "wordlists/FileBytes.h"
+#include "wordlists/IntakeFixture.h"
 
 namespace tarn {
 namespace {
@@ -27,7 +29,7 @@ TEST(DocumentKindTest, JudgesByTheEndOfTheName) {
       {"report.docx", DocumentKind::kDocx},    {"REPORT.DocX", DocumentKind::kDocx},
       {"notes.ODT", DocumentKind::kOdt},       {"notes.txt", DocumentKind::kText},
       {"report.doc.txt", DocumentKind::kText}, {"docx", DocumentKind::kText},
-      {"文档.DOC", DocumentKind::kWord},
+      {"文档.DOC", DocumentKind::kWord},       {"paper.PDF", DocumentKind::kPdf},
   };
   for (const auto& [name, kind] : cases) EXPECT_EQ(KindOfDocument(name), kind) << name;
 }
@@ -107,9 +109,22 @@ TEST_F(WordConversionTest, TellsWhyTheConverterFailed) {
   }
 }
 
+TEST(DocumentKindTest, KnowsAPdfWithoutItsEndingByItsHeader) {
+  testing::TempFolder folder;
+  const std::string download = folder.Write(
+      "download", "\x1b%-12345X" + ReadFileBytes(testing::TestDataPath("documents/columns.pdf")));
+  // Past the first 1024 bytes, the header is text like any other.
+  const std::string text = folder.Write("notes", std::string(1024, ' ') + "%PDF-1.4\n");
+  EXPECT_EQ(KindOfDocument(download), DocumentKind::kPdf);
+  EXPECT_EQ(KindOfDocument(text), DocumentKind::kText);
+  testing::LineCollector sink;
+  EXPECT_EQ(ConvertDocument(download, DocumentKind::kPdf, sink), ConversionResult::kDone);
+  EXPECT_EQ(sink.lines.front(), "The first column opens the book");
+}
+
 TEST(ConvertDocumentTest, GivesTheFileOpenErrorForAMissingDocument) {
   testing::TempFolder folder;
-  for (const char* name : {"gone.doc", "gone.docx", "gone.odt"}) {
+  for (const char* name : {"gone.doc", "gone.docx", "gone.odt", "gone.pdf"}) {
     const std::string path = folder / name;
     testing::LineCollector sink;
     EXPECT_EQ(testing::ErrorText([&] { ConvertDocument(path, KindOfDocument(path), sink); }),
