@@ -9,6 +9,7 @@
 #include <fstream>
 #include <mutex>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "documents/LineEndHyphens.h"
@@ -80,9 +81,16 @@ bool SameLine(const poppler::text_box& previous, const poppler::text_box& next) 
   return start_step >= 0 && gap <= kMaxWordGap * std::max(a_to - a_from, b_to - b_from);
 }
 
+// The letters of the typographic ligatures U+FB00 to U+FB06, which typeset PDFs draw as one glyph
+// and code page 936 lacks.
+constexpr std::u16string_view kLigatures[] = {u"ff", u"fi", u"fl", u"ffi", u"ffl", u"st", u"st"};
+
 // Appends the text of a word to `line`: control characters become spaces (the sink takes no
 // line breaks or NULs), and the hyphens a line may end in become "-", which is how the hyphen
-// joiner and the word counter know them.
+// joiner and the word counter know them. A font's encoding commonly draws the typewriter
+// apostrophe as a right single quote, and typeset text uses that quote for the apostrophe, so in
+// a PDF it is taken for the apostrophe: "it's" and "don't" count as in a text file. Ligatures
+// become their letters.
 bool AppendWord(const poppler::ustring& word, std::u16string& line) {
   bool visible = false;
   for (const unsigned short unit : word) {
@@ -91,6 +99,12 @@ bool AppendWord(const poppler::ustring& word, std::u16string& line) {
       c = u' ';
     } else if (c == u'\u00AD' || c == u'\u2010' || c == u'\u2011') {
       c = u'-';
+    } else if (c == u'\u2019') {
+      c = u'\'';
+    } else if (c >= u'\uFB00' && c <= u'\uFB06') {
+      line += kLigatures[c - u'\uFB00'];
+      visible = true;
+      continue;
     }
     visible = visible || c != u' ';
     line += c;
