@@ -11,49 +11,37 @@
 
 namespace tarn {
 
-namespace {
-
-// Whether `word` or its base form is listed at `level` or below.
-bool KnownBy(const WordPlacement& placement, const std::u16string& word,
-             const std::u16string& base, int level) {
-  const int own = placement.LevelOf(word, base);
-  return own >= 0 && own <= level;
-}
-
-}  // namespace
-
 void ShowBeyondView(StatisticsState& state, const Lexicon& lexicon, UserPort& port,
                     const WordPlacement& placement, const NonWordTest& is_non_word, int level) {
   if (!RequireDocument(state, port)) return;
   // What the learner is taken to know, and what is no vocabulary, goes before the merge...
   placement.base().PrepareConcurrentUse();
   const std::vector<const THashItem*> items = state.WordTable->Items();
-  std::vector<char> dropped(items.size());
+  std::vector<char> kept(items.size());
   OnTwoHalves(items.size(), [&](size_t, size_t begin, size_t end) {
+    std::u16string base;
+    uint64_t base_hash = 0;
     for (size_t i = begin; i < end; ++i) {
       const std::u16string& word = items[i]->Key;
-      dropped[i] = placement.IsName(*items[i]) || is_non_word(word) ||
-                   KnownBy(placement, word, placement.base().Of(word), level);
+      if (placement.IsName(*items[i]) || is_non_word(word)) continue;
+      const int own = placement.PlaceWord(word, WordHash(word), base, base_hash);
+      kept[i] = own < 0 || own > level;
     }
   });
-  THashTable known(256);
-  for (size_t i = 0; i < items.size(); ++i) {
-    if (dropped[i]) known.AddCount(items[i]->Key, 1);
-  }
-  std::unique_ptr<THashTable> table = state.WordTable->Clone();
-  table->Subtract(known);
+  std::unique_ptr<THashTable> table = state.WordTable->CloneKept(kept);
   table->MergePairs(lexicon.IrregularPairs);
   const ReducerTables tables = lexicon.Reducers();
   FoldTable(*table, [&tables](std::string_view word) { return StemWord(word, tables); });
   // ...and base forms that the fold made and that a list holds or that are names of the
   // document themselves (americans folds into the name american) go after it.
-  THashTable known_bases(256);
+  std::vector<std::u16string> known_bases;
   table->ForEach([&](const THashItem& item) {
-    if (KnownBy(placement, item.Key, item.Key, level) || placement.is_name()(item.Key)) {
-      known_bases.AddCount(item.Key, 1);
+    const int own = placement.lists().LevelOf(item.Key);
+    if ((own >= 0 && own <= level) || placement.is_name()(item.Key)) {
+      known_bases.push_back(item.Key);
     }
   });
-  table->Subtract(known_bases);
+  for (const std::u16string& base : known_bases) table->Delete(base);
   const std::string label(placement.lists().Levels()[static_cast<size_t>(level)].definition->label);
   ShowSortedView(state, port, *table, "超出" + label + "的生词总数：",
                  "超出" + label + "的不同生词数：");

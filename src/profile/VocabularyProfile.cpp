@@ -5,8 +5,8 @@
 
 #include "analysis/StatisticsState.h"
 #include "profile/BaseFormRows.h"
-#include "profile/TwoHalves.h"
 #include "profile/MergedBase.h"
+#include "profile/TwoHalves.h"
 #include "wordtable/Hashtable.h"
 
 namespace tarn {
@@ -28,8 +28,8 @@ class RowLayout {
     for (size_t i = 0; i < levels.size(); ++i) {
       if (!levels[i].read) continue;  // a list that could not be read leaves its level out
       row_of_level_[i] = static_cast<int>(rows_.size());
-      ProfileRow& row = rows_.emplace_back(ProfileRow{ProfileRow::Kind::kLevel,
-                                                      std::string(levels[i].definition->label)});
+      ProfileRow& row = rows_.emplace_back(
+          ProfileRow{ProfileRow::Kind::kLevel, std::string(levels[i].definition->label)});
       row.level = static_cast<int>(i);
     }
     rows_.push_back({ProfileRow::Kind::kBeyond, kBeyondLabel});
@@ -48,8 +48,7 @@ class RowLayout {
       base_hash = hash;
       return 1;
     }
-    placement_.base().Of(word, hash, base, base_hash);
-    const int level = placement_.LevelOf(word, hash, base, base_hash);
+    const int level = placement_.PlaceWord(word, hash, base, base_hash);
     return level < 0 ? rows_.size() - 1 : static_cast<size_t>(row_of_level_[level]);
   }
 
@@ -137,6 +136,12 @@ int WordPlacement::LevelOf(const std::u16string& word, uint64_t hash, const std:
   return std::min(own, of_base);
 }
 
+int WordPlacement::PlaceWord(const std::u16string& word, uint64_t hash, std::u16string& base,
+                             uint64_t& base_hash) const {
+  base_.Of(word, hash, base, base_hash);
+  return LevelOf(word, hash, base, base_hash);
+}
+
 VocabularyProfile ComputeProfile(const StatisticsState& state, const WordPlacement& placement) {
   RowLayout layout(placement);
   std::vector<ProfileRow>& rows = layout.Rows();
@@ -144,9 +149,11 @@ VocabularyProfile ComputeProfile(const StatisticsState& state, const WordPlaceme
   // The two halves of the table's chains are placed side by side; the rows only add up.
   const THashTable& table = *state.WordTable;
   PlacedPart parts[2];
-  OnTwoHalves(static_cast<size_t>(table.BucketCount()), [&](size_t part, size_t first, size_t last) {
-    parts[part] = PlaceChains(layout, table, static_cast<int32_t>(first), static_cast<int32_t>(last));
-  });
+  OnTwoHalves(
+      static_cast<size_t>(table.BucketCount()), [&](size_t part, size_t first, size_t last) {
+        parts[part] =
+            PlaceChains(layout, table, static_cast<int32_t>(first), static_cast<int32_t>(last));
+      });
   PlacedPart& all = parts[0];
   all.Add(std::move(parts[1]));
   int64_t counted = 0;
@@ -174,8 +181,8 @@ VocabularyProfile ComputeProfile(const StatisticsState& state, const WordPlaceme
   return profile;
 }
 
-std::unique_ptr<THashTable> WordsOfRow(const StatisticsState& state,
-                                       const WordPlacement& placement, const ProfileRow& row) {
+std::unique_ptr<THashTable> WordsOfRow(const StatisticsState& state, const WordPlacement& placement,
+                                       const ProfileRow& row) {
   RowLayout layout(placement);
   const std::vector<ProfileRow>& rows = layout.Rows();
   auto words = std::make_unique<THashTable>(256);

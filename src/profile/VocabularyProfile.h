@@ -20,11 +20,11 @@ struct ProfileRow {
   enum class Kind { kStopWords, kNames, kLevel, kBeyond };
   Kind kind;
   std::string label;
-  int level = -1;              // the index in LevelLists::Levels() of a level row
-  int64_t types = 0;           // distinct base forms (distinct words for stop words and names)
-  int64_t tokens = 0;          // running words
-  int share_tenths = 0;        // share of all running words, in tenths of a percent
-  int cumulative_tenths = 0;   // this row's and the rows' before it
+  int level = -1;             // the index in LevelLists::Levels() of a level row
+  int64_t types = 0;          // distinct base forms (distinct words for stop words and names)
+  int64_t tokens = 0;         // running words
+  int share_tenths = 0;       // share of all running words, in tenths of a percent
+  int cumulative_tenths = 0;  // this row's and the rows' before it
 };
 
 // How the running words of the counted document spread over a ladder's levels.
@@ -53,6 +53,11 @@ class WordPlacement {
   int LevelOf(const std::u16string& word, uint64_t hash, const std::u16string& base,
               uint64_t base_hash) const;
 
+  // The base form of the counted `word` (whose WordHash is `hash`) into `base` and its hash
+  // into `base_hash`, and LevelOf the two.
+  int PlaceWord(const std::u16string& word, uint64_t hash, std::u16string& base,
+                uint64_t& base_hash) const;
+
   // Whether the counted `item` is a name. A name occurs at least twice, so a word counted once
   // is settled without asking the evidence.
   bool IsName(const THashItem& item) const { return item.Count >= 2 && is_name_(item.Key); }
@@ -72,8 +77,8 @@ class WordPlacement {
 VocabularyProfile ComputeProfile(const StatisticsState& state, const WordPlacement& placement);
 
 // The words of `state`'s word table that fall into `row` of `profile`, with their counts.
-std::unique_ptr<THashTable> WordsOfRow(const StatisticsState& state,
-                                       const WordPlacement& placement, const ProfileRow& row);
+std::unique_ptr<THashTable> WordsOfRow(const StatisticsState& state, const WordPlacement& placement,
+                                       const ProfileRow& row);
 
 // The profile as text, LF after every line: a header, one line per row
 // (LABEL TAB TYPES TAB TOKENS TAB PERCENT TAB CUMULATIVE, percentages with one decimal and "%"),

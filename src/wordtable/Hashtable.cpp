@@ -348,13 +348,24 @@ void THashTable::MergePairs(const std::vector<std::string>& lines) {
   }
 }
 
-std::unique_ptr<THashTable> THashTable::Clone() const {
+std::unique_ptr<THashTable> THashTable::Clone() const { return CloneOf(Traversal(), nullptr); }
+
+std::unique_ptr<THashTable> THashTable::CloneKept(const std::vector<char>& kept) const {
+  return CloneOf(Traversal(), &kept);
+}
+
+std::unique_ptr<THashTable> THashTable::CloneOf(const std::vector<WordNode*>& items,
+                                                const std::vector<char>* kept) const {
   auto copy = std::make_unique<THashTable>(256);
-  const std::vector<WordNode*> items = Traversal();
-  copy->pool_->Reserve(items.size());
   const size_t n = items.size();
+  copy->pool_->Reserve(kept == nullptr
+                           ? n
+                           : static_cast<size_t>(std::count_if(kept->begin(), kept->end(),
+                                                               [](char k) { return k; })));
+  int32_t copied = 0;
   for (size_t i = 0; i < n; ++i) {
     PrefetchAhead(items, i);
+    if (kept != nullptr && !(*kept)[i]) continue;
     const WordNode& item = *items[i];
     WordNode* node = copy->pool_->New();
     node->Key = item.Key;
@@ -364,8 +375,9 @@ std::unique_ptr<THashTable> THashTable::Clone() const {
     node->Mark2 = item.Mark2;
     node->Hash = item.Hash;
     copy->Link(node, copy->BucketOf(node->Key));
+    ++copied;
   }
-  copy->item_count_ = item_count_;
+  copy->item_count_ = copied;
   return copy;
 }
 

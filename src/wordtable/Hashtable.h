@@ -100,6 +100,9 @@ class THashTable {
   // A 256-bucket copy with every key in its proper chain; within a chain the items stand in
   // the reverse of the order in which they were met.
   std::unique_ptr<THashTable> Clone() const;
+  // The same copy of only the items whose place in traversal order (as Items() lists them) is
+  // set in `kept`, which holds one flag per item: what Clone and then deleting the others leave.
+  std::unique_ptr<THashTable> CloneKept(const std::vector<char>& kept) const;
 
   int32_t BucketCount() const { return static_cast<int32_t>(buckets_.size()); }
   // The head of chain `bucket`, for traversals.
@@ -130,6 +133,9 @@ class THashTable {
   void Release(WordNode* node, uint32_t bucket);
   // Every item in traversal order, gathered several chains at a time.
   std::vector<WordNode*> Traversal() const;
+  // A 256-bucket copy of the items of `items` for which `kept` holds (all when it is null).
+  std::unique_ptr<THashTable> CloneOf(const std::vector<WordNode*>& items,
+                                      const std::vector<char>* kept) const;
 
   std::vector<THashItem*> buckets_;
   std::vector<WordNode*> tails_;

@@ -221,6 +221,26 @@ TEST(HashtableTest, CloneRebuildsIn256BucketsReversingEachChain) {
   EXPECT_EQ(narrow.ItemCount(), 3);
 }
 
+TEST(HashtableTest, CloneKeptIsCloneWithoutTheItemsLeftOut) {
+  // Keys sharing chains, some left out, so that the kept ones must keep their places.
+  THashTable table;
+  std::vector<char> kept;
+  for (int i = 0; i < 600; ++i) {
+    const char16_t key[] = {u'w', static_cast<char16_t>(u'a' + i % 26),
+                            static_cast<char16_t>(u'a' + i / 26)};
+    table.AddCount(std::u16string_view(key, 3), i + 1);
+  }
+  for (const THashItem* item : table.Items()) kept.push_back(item->Count % 3 != 0);
+  auto expected = table.Clone();
+  for (const THashItem* item : table.Items()) {
+    if (item->Count % 3 == 0) expected->Delete(item->Key);
+  }
+  auto copy = table.CloneKept(kept);
+  EXPECT_EQ(TraversalOf(*copy), TraversalOf(*expected));
+  EXPECT_EQ(copy->ItemCount(), 400);
+  EXPECT_EQ(copy->Find(u"wba")->Count, 2);
+}
+
 // The chains exactly as defined (head insertion, lookups walk a chain), to check that the index
 // beside the chains never disagrees with them after any mix of inserts and deletes.
 class ChainModel {
