@@ -16,19 +16,27 @@ void ShowBeyondView(StatisticsState& state, const Lexicon& lexicon, UserPort& po
   if (!RequireDocument(state, port)) return;
   // What the learner is taken to know, and what is no vocabulary, goes before the merge...
   placement.base().PrepareConcurrentUse();
-  const std::vector<const THashItem*> items = state.WordTable->Items();
-  std::vector<char> kept(items.size());
-  OnTwoHalves(items.size(), [&](size_t, size_t begin, size_t end) {
-    std::u16string base;
-    uint64_t base_hash = 0;
-    for (size_t i = begin; i < end; ++i) {
-      const std::u16string& word = items[i]->Key;
-      if (placement.IsName(*items[i]) || is_non_word(word)) continue;
-      const int own = placement.PlaceWord(word, WordHash(word), base, base_hash);
-      kept[i] = own < 0 || own > level;
-    }
-  });
-  std::unique_ptr<THashTable> table = state.WordTable->CloneKept(kept);
+  // Each half of the chains is gathered and placed on a thread of its own.
+  const THashTable& words = *state.WordTable;
+  std::vector<char> kept_parts[2];
+  OnTwoHalves(static_cast<size_t>(words.BucketCount()),
+              [&](size_t part, size_t first, size_t last) {
+                const std::vector<const THashItem*> items =
+                    words.ItemsOfChains(static_cast<int32_t>(first), static_cast<int32_t>(last));
+                std::vector<char>& kept = kept_parts[part];
+                kept.assign(items.size(), 0);
+                std::u16string base;
+                uint64_t base_hash = 0;
+                placement.ForEachAhead(items, 0, items.size(), [&](size_t i, uint64_t hash) {
+                  const std::u16string& word = items[i]->Key;
+                  if (placement.IsName(*items[i]) || is_non_word(word)) return;
+                  const int own = placement.PlaceWord(word, hash, base, base_hash);
+                  kept[i] = own < 0 || own > level;
+                });
+              });
+  std::vector<char>& kept = kept_parts[0];
+  kept.insert(kept.end(), kept_parts[1].begin(), kept_parts[1].end());
+  std::unique_ptr<THashTable> table = words.CloneKept(kept);
   table->MergePairs(lexicon.IrregularPairs);
   const ReducerTables tables = lexicon.Reducers();
   FoldTable(*table, [&tables](std::string_view word) { return StemWord(word, tables); });

@@ -38,11 +38,11 @@ class RowLayout {
   std::vector<ProfileRow>& Rows() { return rows_; }
   size_t RowCount() const { return rows_.size(); }
 
-  // The row of the counted `item`, and in `base` what it is counted as: the word itself for a
-  // name, its base form otherwise.
-  size_t RowOf(const THashItem& item, std::u16string& base, uint64_t& base_hash) const {
+  // The row of the counted `item`, whose key's WordHash is `hash`, and in `base` what it is
+  // counted as: the word itself for a name, its base form otherwise.
+  size_t RowOf(const THashItem& item, uint64_t hash, std::u16string& base,
+               uint64_t& base_hash) const {
     const std::u16string& word = item.Key;
-    const uint64_t hash = WordHash(word);
     if (placement_.IsName(item)) {
       base = word;
       base_hash = hash;
@@ -69,20 +69,19 @@ struct PlacedPart {
   }
 };
 
-// Places the items of the chains [first, last) of `table`.
-PlacedPart PlaceChains(const RowLayout& layout, const THashTable& table, int32_t first,
-                       int32_t last) {
-  PlacedPart part{std::vector<int64_t>(layout.RowCount(), 0), BaseFormRows(0)};
+// Places the items [first, last) of `items`.
+PlacedPart PlaceItems(const RowLayout& layout, const WordPlacement& placement,
+                      const std::vector<const THashItem*>& items, size_t first, size_t last) {
+  PlacedPart part{std::vector<int64_t>(layout.RowCount(), 0), BaseFormRows(last - first)};
   std::u16string base;
   uint64_t base_hash = 0;
-  for (int32_t chain = first; chain < last; ++chain) {
-    for (const THashItem* item = table.Bucket(chain); item != nullptr; item = item->Next) {
-      if (item->Count == 0) continue;
-      const size_t row = layout.RowOf(*item, base, base_hash);
-      part.tokens[row] += item->Count;
-      part.bases.Add(base_hash, static_cast<int>(row));
-    }
-  }
+  placement.ForEachAhead(items, first, last, [&](size_t i, uint64_t hash) {
+    const THashItem& item = *items[i];
+    if (item.Count == 0) return;
+    const size_t row = layout.RowOf(item, hash, base, base_hash);
+    part.tokens[row] += item.Count;
+    part.bases.Add(base_hash, static_cast<int>(row));
+  });
   return part;
 }
 
@@ -146,14 +145,16 @@ VocabularyProfile ComputeProfile(const StatisticsState& state, const WordPlaceme
   RowLayout layout(placement);
   std::vector<ProfileRow>& rows = layout.Rows();
   placement.base().PrepareConcurrentUse();
-  // The two halves of the table's chains are placed side by side; the rows only add up.
+  // The two halves of the table's chains are gathered and placed side by side; the rows only
+  // add up.
   const THashTable& table = *state.WordTable;
   PlacedPart parts[2];
-  OnTwoHalves(
-      static_cast<size_t>(table.BucketCount()), [&](size_t part, size_t first, size_t last) {
-        parts[part] =
-            PlaceChains(layout, table, static_cast<int32_t>(first), static_cast<int32_t>(last));
-      });
+  OnTwoHalves(static_cast<size_t>(table.BucketCount()),
+              [&](size_t part, size_t first, size_t last) {
+                const std::vector<const THashItem*> items =
+                    table.ItemsOfChains(static_cast<int32_t>(first), static_cast<int32_t>(last));
+                parts[part] = PlaceItems(layout, placement, items, 0, items.size());
+              });
   PlacedPart& all = parts[0];
   all.Add(std::move(parts[1]));
   int64_t counted = 0;
@@ -190,7 +191,7 @@ std::unique_ptr<THashTable> WordsOfRow(const StatisticsState& state, const WordP
   uint64_t base_hash;
   state.WordTable->ForEach([&](const THashItem& item) {
     if (item.Count == 0) return;
-    const ProfileRow& own = rows[layout.RowOf(item, base, base_hash)];
+    const ProfileRow& own = rows[layout.RowOf(item, WordHash(item.Key), base, base_hash)];
     if (own.kind == row.kind && own.level == row.level) words->AddCount(item.Key, item.Count);
   });
   return words;

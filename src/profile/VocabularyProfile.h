@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -7,12 +8,12 @@
 #include <vector>
 
 #include "profile/LevelLists.h"
+#include "profile/MergedBase.h"
 #include "profile/Names.h"
 #include "wordtable/Hashtable.h"
 
 namespace tarn {
 
-class MergedBase;
 struct StatisticsState;
 
 // One row of the profile.
@@ -57,6 +58,36 @@ class WordPlacement {
   // into `base_hash`, and LevelOf the two.
   int PlaceWord(const std::u16string& word, uint64_t hash, std::u16string& base,
                 uint64_t& base_hash) const;
+
+  // Calls `place(i, hash)` for every i in [first, last), `hash` being the WordHash of
+  // items[i]->Key, while what placing the items a few places ahead reads is brought into cache:
+  // the word table, the lists and the reducers are far larger than the cache, and a word at a
+  // time would wait for each of them in turn. Needs base().PrepareConcurrentUse().
+  template <typename Place>
+  void ForEachAhead(const std::vector<const THashItem*>& items, size_t first, size_t last,
+                    Place&& place) const {
+    constexpr size_t kNodeAhead = 16;
+    constexpr size_t kKeyAhead = 8;
+    constexpr size_t kHashAhead = 4;
+    uint64_t hashes[8];  // a ring, longer than kHashAhead
+    const auto hash_ahead = [&](size_t j) {
+      const std::u16string& word = items[j]->Key;
+      const uint64_t hash = WordHash(word);
+      lists_.Prefetch(hash);
+      base_.Prefetch(word, hash);
+      hashes[j % 8] = hash;
+    };
+    for (size_t j = first; j < std::min(first + kHashAhead, last); ++j) hash_ahead(j);
+    for (size_t i = first; i < last; ++i) {
+      if (i + kNodeAhead < last) {
+        __builtin_prefetch(items[i + kNodeAhead]);
+        __builtin_prefetch(&items[i + kNodeAhead]->Count);
+      }
+      if (i + kKeyAhead < last) __builtin_prefetch(items[i + kKeyAhead]->Key.data());
+      if (i + kHashAhead < last) hash_ahead(i + kHashAhead);
+      place(i, hashes[i % 8]);
+    }
+  }
 
   // Whether the counted `item` is a name. A name occurs at least twice, so a word counted once
   // is settled without asking the evidence.

@@ -85,9 +85,16 @@ class THashTable {
   // Builds the lookup index now, so that later lookups only read and several threads may look
   // up keys at once, as long as nothing changes the table (and it has not been sorted).
   void PrepareConcurrentLookups() const;
+  // Asks for the memory that a lookup of `key` reads first to be brought into cache, so that a
+  // caller that knows its next keys ahead waits less for them; a hint only, once the index is
+  // built (PrepareConcurrentLookups), and nothing otherwise.
+  void PrefetchLookup(std::u16string_view key) const;
   // Every item in traversal order, gathered with the chains walked side by side, which is far
   // quicker than following them one by one in a large table; valid until the table changes.
   std::vector<const THashItem*> Items() const;
+  // The same for the chains [first, last) alone, so that two threads may gather a large table
+  // half each; valid until the table changes.
+  std::vector<const THashItem*> ItemsOfChains(int32_t first, int32_t last) const;
   // The newest item with `key`, or nullptr; valid until the table changes.
   const THashItem* Find(std::u16string_view key) const;
   // Sum of the counts the listing shows.
