@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -97,6 +98,17 @@ class FirstSeenCounter {
     for (size_t i = 0; i < entries_.size(); ++i) {
       const Entry& entry = entries_[i];
       visit(std::string_view(arena_.data() + entry.offset, entry.length), tallies[i]);
+    }
+  }
+  // The same for the words with at least one capitalised occurrence alone. Those are few, so
+  // each is looked up rather than every slot read.
+  template <typename Visit>
+  void ForEachCapitalised(Visit&& visit) const {
+    const size_t noted = std::min(entries_.size(), capitals_.size() / 2);
+    for (size_t i = 0; i < noted; ++i) {
+      if (capitals_[2 * i + 1] == 0) continue;
+      const std::string_view word(arena_.data() + entries_[i].offset, entries_[i].length);
+      visit(word, Find(word));
     }
   }
 

@@ -31,6 +31,12 @@ class NameEvidence {
   void ForEach(Visit&& visit) const {
     if (words_) words_->ForEachTally(visit);
   }
+  // The same for the words with a capitalised occurrence (a tally whose `capitalised` is not 0),
+  // first seen first.
+  template <typename Visit>
+  void ForEachCapitalised(Visit&& visit) const {
+    if (words_) words_->ForEachCapitalised(visit);
+  }
 
  private:
   std::shared_ptr<const FirstSeenCounter> words_;

@@ -89,8 +89,8 @@ NameTest NamesOfDocument(const StatisticsState& state) {
   // The evidence is read once, in the order it was gathered, into the few names it shows; a
   // lookup then touches a small table instead of the evidence of every word.
   auto names = std::make_shared<WordMap<bool>>();
-  state.name_evidence.ForEach([&names](std::string_view word, const WordTally& tally) {
-    if (tally.capitalised == 0 || tally.count < 2) return;
+  state.name_evidence.ForEachCapitalised([&names](std::string_view word, const WordTally& tally) {
+    if (tally.count < 2) return;
     const std::u16string wide(word.begin(), word.end());
     if (IsName(wide, tally)) names->Add(wide, true);
   });

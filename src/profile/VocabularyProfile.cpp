@@ -65,7 +65,7 @@ struct PlacedPart {
 
   void Add(PlacedPart&& other) {
     for (size_t row = 0; row < tokens.size(); ++row) tokens[row] += other.tokens[row];
-    bases.Add(std::move(other.bases));
+    bases.Merge(std::move(other.bases));
   }
 };
 
@@ -82,6 +82,7 @@ PlacedPart PlaceItems(const RowLayout& layout, const WordPlacement& placement,
     part.tokens[row] += item.Count;
     part.bases.Add(base_hash, static_cast<int>(row));
   });
+  part.bases.Sort();
   return part;
 }
 
