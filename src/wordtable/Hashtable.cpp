@@ -294,6 +294,13 @@ void THashTable::Delete(std::u16string_view key) {
 
 void THashTable::Remove(std::u16string_view key) { Delete(key); }
 
+void THashTable::MoveCount(std::u16string_view from, std::u16string_view to) {
+  // Nothing that AddCount does to `to` moves or frees the item of `from`.
+  WordNode* node = FindNewest(from);
+  AddCount(to, node != nullptr ? node->Count : 0);
+  if (node != nullptr) Release(node, BucketOf(from));
+}
+
 void THashTable::GetItem(std::u16string_view key, THashItem& record) const {
   if (const WordNode* node = FindNewest(key)) record = static_cast<const THashItem&>(*node);
 }

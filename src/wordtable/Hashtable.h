@@ -61,6 +61,9 @@ class THashTable {
   void ResetCounts();
   // Unlinks and releases the newest item with `key`, if any.
   void Delete(std::u16string_view key);
+  // AddCount(to, the count of the newest item with `from`, or 0 without one), then that item
+  // deleted: what the two calls do, with one lookup of `from`. `from` and `to` must differ.
+  void MoveCount(std::u16string_view from, std::u16string_view to);
   // The same as Delete; absent keys are ignored.
   void Remove(std::u16string_view key);
   // Copies the newest item with `key` into `record`; leaves it untouched when the key is absent.

@@ -126,6 +126,18 @@ TEST(HashtableTest, DuplicatesAreFoundNewestFirstAndDeletedOneByOne) {
   EXPECT_EQ(TraversalOf(table), (std::vector<KeyCount>{{u"v", 5}}));
 }
 
+TEST(HashtableTest, MoveCountIsAddCountThenDeleteOfTheNewest) {
+  THashTable table(1);
+  table.AddItem(u"w", u"old", 1, 0, 0);
+  table.AddItem(u"v", u"", 5, 0, 0);
+  table.AddItem(u"w", u"new", 2, 0, 0);
+  table.MoveCount(u"w", u"v");
+  EXPECT_EQ(TraversalOf(table), (std::vector<KeyCount>{{u"v", 7}, {u"w", 1}}));
+  table.MoveCount(u"w", u"u");       // a new key goes to the head of its chain
+  table.MoveCount(u"absent", u"t");  // adds nothing, but like AddCount makes the key
+  EXPECT_EQ(TraversalOf(table), (std::vector<KeyCount>{{u"t", 0}, {u"u", 1}, {u"v", 7}}));
+}
+
 TEST(HashtableTest, FindSlotPointsAtTheLinkToTheItemOrTheChainEnd) {
   THashTable table(1);
   table.AddCount(u"x", 1);
