@@ -56,6 +56,9 @@ class FirstSeenCounter {
   // The key of the non-empty `word`, reading sixteen bytes from its start whatever its length:
   // the caller's buffer must hold them. Gives what Add computes without reading on.
   static WordKey PaddedKeyOf(std::string_view word);
+  // PaddedKeyOf of each of the `count` words at `spans` in `base` into `keys`, in one loop that
+  // the key's few instructions are inlined into.
+  static void PaddedKeysOf(const char* base, const WordSpan* spans, size_t count, WordKey* keys);
   // Counts the words at `spans` in `base` whose keys are given, in order, with the capitals of
   // `notes` (every other word in lower case); with the keys known ahead, the slots of the words
   // to come load from memory while earlier ones are counted.
