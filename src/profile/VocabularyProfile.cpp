@@ -123,10 +123,6 @@ std::string Coverage(const std::vector<ProfileRow>& rows, int64_t total, int per
 
 }  // namespace
 
-int WordPlacement::LevelOf(const std::u16string& word, const std::u16string& base) const {
-  return LevelOf(word, WordHash(word), base, WordHash(base));
-}
-
 int WordPlacement::LevelOf(const std::u16string& word, uint64_t hash, const std::u16string& base,
                            uint64_t base_hash) const {
   const int own = lists_.LevelOf(word, hash);

@@ -48,9 +48,8 @@ class WordPlacement {
       : lists_(lists), base_(base), is_name_(is_name) {}
 
   // The level index (in LevelLists::Levels()) of `word` or of its base form, whichever is
-  // lower; -1 when neither is listed. Names are not asked about.
-  int LevelOf(const std::u16string& word, const std::u16string& base) const;
-  // The same with the words' WordHash values at hand.
+  // lower, with the words' WordHash values at hand; -1 when neither is listed. Names are not
+  // asked about.
   int LevelOf(const std::u16string& word, uint64_t hash, const std::u16string& base,
               uint64_t base_hash) const;
 
@@ -62,7 +61,8 @@ class WordPlacement {
   // Calls `place(i, hash)` for every i in [first, last), `hash` being the WordHash of
   // items[i]->Key, while what placing the items a few places ahead reads is brought into cache:
   // the word table, the lists and the reducers are far larger than the cache, and a word at a
-  // time would wait for each of them in turn. Needs base().PrepareConcurrentUse().
+  // time would wait for each of them in turn. The reducers' part of it works once
+  // base().PrepareConcurrentUse() has indexed them.
   template <typename Place>
   void ForEachAhead(const std::vector<const THashItem*>& items, size_t first, size_t last,
                     Place&& place) const {
