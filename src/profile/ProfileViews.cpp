@@ -11,6 +11,29 @@
 
 namespace tarn {
 
+namespace {
+
+// One flag for each item of the chains [first, last) of `words`, in traversal order: whether it
+// stays for the merge, being no name, no non-word and not listed up to `level`.
+std::vector<char> KeptOfChains(const THashTable& words, size_t first, size_t last,
+                               const WordPlacement& placement, const NonWordTest& is_non_word,
+                               int level) {
+  const std::vector<const THashItem*> items =
+      words.ItemsOfChains(static_cast<int32_t>(first), static_cast<int32_t>(last));
+  std::vector<char> kept(items.size(), 0);
+  std::u16string base;
+  uint64_t base_hash = 0;
+  placement.ForEachAhead(items, 0, items.size(), [&](size_t i, uint64_t hash) {
+    const std::u16string& word = items[i]->Key;
+    if (placement.IsName(*items[i]) || is_non_word(word)) return;
+    const int own = placement.PlaceWord(word, hash, base, base_hash);
+    kept[i] = own < 0 || own > level;
+  });
+  return kept;
+}
+
+}  // namespace
+
 void ShowBeyondView(StatisticsState& state, const Lexicon& lexicon, UserPort& port,
                     const WordPlacement& placement, const NonWordTest& is_non_word, int level) {
   if (!RequireDocument(state, port)) return;
@@ -21,18 +44,7 @@ void ShowBeyondView(StatisticsState& state, const Lexicon& lexicon, UserPort& po
   std::vector<char> kept_parts[2];
   OnTwoHalves(static_cast<size_t>(words.BucketCount()),
               [&](size_t part, size_t first, size_t last) {
-                const std::vector<const THashItem*> items =
-                    words.ItemsOfChains(static_cast<int32_t>(first), static_cast<int32_t>(last));
-                std::vector<char>& kept = kept_parts[part];
-                kept.assign(items.size(), 0);
-                std::u16string base;
-                uint64_t base_hash = 0;
-                placement.ForEachAhead(items, 0, items.size(), [&](size_t i, uint64_t hash) {
-                  const std::u16string& word = items[i]->Key;
-                  if (placement.IsName(*items[i]) || is_non_word(word)) return;
-                  const int own = placement.PlaceWord(word, hash, base, base_hash);
-                  kept[i] = own < 0 || own > level;
-                });
+                kept_parts[part] = KeptOfChains(words, first, last, placement, is_non_word, level);
               });
   std::vector<char>& kept = kept_parts[0];
   kept.insert(kept.end(), kept_parts[1].begin(), kept_parts[1].end());
