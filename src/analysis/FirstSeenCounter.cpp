@@ -88,6 +88,15 @@ WordKey KeyOf(std::string_view word) {
   return KeyOf(word, Prefix(word.data(), word.size()), Second(word.data(), word.size()));
 }
 
+// PaddedKeyOf, for the loops over a batch's words: a call per word would cost a good part of
+// what the key does.
+[[gnu::always_inline]] inline WordKey PaddedKey(std::string_view word) {
+  const size_t first = std::min<size_t>(word.size(), 8);
+  const size_t rest = std::min<size_t>(word.size() - first, 8);
+  return KeyOf(word, Load64(word.data()) & kLowBytes[first],
+               Load64(word.data() + 8) & kLowBytes[rest]);
+}
+
 // The number of leading non-zero bytes of a zero-padded word part.
 size_t BytesIn(uint64_t part) { return (64 - static_cast<size_t>(__builtin_clzll(part)) + 7) / 8; }
 
@@ -160,11 +169,13 @@ WordTally FirstSeenCounter::TallyOf(const Slot& slot) const {
   return WordTally{count, count - hidden, shown};
 }
 
-WordKey FirstSeenCounter::PaddedKeyOf(std::string_view word) {
-  const size_t first = std::min<size_t>(word.size(), 8);
-  const size_t rest = std::min<size_t>(word.size() - first, 8);
-  return KeyOf(word, Load64(word.data()) & kLowBytes[first],
-               Load64(word.data() + 8) & kLowBytes[rest]);
+WordKey FirstSeenCounter::PaddedKeyOf(std::string_view word) { return PaddedKey(word); }
+
+void FirstSeenCounter::PaddedKeysOf(const char* base, const WordSpan* spans, size_t count,
+                                    WordKey* keys) {
+  for (size_t i = 0; i < count; ++i) {
+    keys[i] = PaddedKey(std::string_view(base + spans[i].offset, spans[i].length));
+  }
 }
 
 void FirstSeenCounter::AddKeyed(const char* base, const WordSpan* spans, const WordKey* keys,
@@ -205,7 +216,7 @@ void FirstSeenCounter::CountWords(const char* base, const WordSpan* spans, const
   }
   WordKey ready[kAhead];
   const auto prepare = [&](size_t i) {
-    ready[i % kAhead] = PaddedKeyOf(std::string_view(base + spans[i].offset, spans[i].length));
+    ready[i % kAhead] = PaddedKey(std::string_view(base + spans[i].offset, spans[i].length));
     PrefetchSlot(ready[i % kAhead]);
   };
   for (size_t i = 0; i < std::min(kAhead, count); ++i) prepare(i);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -56,6 +57,9 @@ class FirstSeenCounter {
   // The key of the non-empty `word`, reading sixteen bytes from its start whatever its length:
   // the caller's buffer must hold them. Gives what Add computes without reading on.
   static WordKey PaddedKeyOf(std::string_view word);
+  // PaddedKeyOf of each of the `count` words at `spans` in `base` into `keys`, in one loop that
+  // the key's few instructions are inlined into.
+  static void PaddedKeysOf(const char* base, const WordSpan* spans, size_t count, WordKey* keys);
   // Counts the words at `spans` in `base` whose keys are given, in order, with the capitals of
   // `notes` (every other word in lower case); with the keys known ahead, the slots of the words
   // to come load from memory while earlier ones are counted.
@@ -104,6 +108,17 @@ class FirstSeenCounter {
     for (size_t i = 0; i < entries_.size(); ++i) {
       const Entry& entry = entries_[i];
       visit(std::string_view(arena_.data() + entry.offset, entry.length), tallies[i]);
+    }
+  }
+  // The same for the words with at least one capitalised occurrence alone. Those are few, so
+  // each is looked up rather than every slot read.
+  template <typename Visit>
+  void ForEachCapitalised(Visit&& visit) const {
+    const size_t noted = std::min(entries_.size(), capitals_.size() / 2);
+    for (size_t i = 0; i < noted; ++i) {
+      if (capitals_[2 * i + 1] == 0) continue;
+      const std::string_view word(arena_.data() + entries_[i].offset, entries_[i].length);
+      visit(word, Find(word));
     }
   }
 

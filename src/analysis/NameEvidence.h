@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string_view>
 #include <utility>
@@ -33,6 +34,12 @@ class NameEvidence {
   void ForEach(Visit&& visit) const {
     if (words_) words_->ForEachTally(visit);
   }
+  // The same for the words with a capitalised occurrence (a tally whose `capitalised` is not 0),
+  // first seen first.
+  template <typename Visit>
+  void ForEachCapitalised(Visit&& visit) const {
+    if (words_) words_->ForEachCapitalised(visit);
+  }
 
  private:
   std::shared_ptr<const FirstSeenCounter> words_;
@@ -41,11 +48,14 @@ class NameEvidence {
 // Whether the lower-case `word` is one of the abbreviated titles of IsTitleBeforeName.
 bool IsListedTitle(std::string_view word);
 
+// The length of the longest abbreviated title of IsTitleBeforeName (messrs).
+inline constexpr size_t kLongestTitleBeforeName = 6;
+
 // Whether the lower-case `word` is an abbreviated title written before a name with a full stop
 // (mr, mrs, dr, st ...), after which a capital is still evidence. Most words are turned away by
 // their length and first letter.
 inline bool IsTitleBeforeName(std::string_view word) {
-  if (word.size() < 2 || word.size() > 6) return false;
+  if (word.size() < 2 || word.size() > kLongestTitleBeforeName) return false;
   switch (word[0]) {
     case 'c':
     case 'd':

@@ -462,10 +462,8 @@ void WordStreamCounter::FlushWords() {
   // thread is waiting for work anyway.
   if (!pipe_ || pipe_->Behind()) {
     batch_.keys.resize(spans.size());
-    for (size_t i = 0; i < spans.size(); ++i) {
-      batch_.keys[i] = FirstSeenCounter::PaddedKeyOf(
-          std::string_view(batch_.bytes.data() + spans[i].offset, spans[i].length));
-    }
+    FirstSeenCounter::PaddedKeysOf(batch_.bytes.data(), spans.data(), spans.size(),
+                                   batch_.keys.data());
   }
   // A word still open moves to the front of the next batch.
   open_word_.assign(batch_.bytes.data() + word_start_, word_length_);

@@ -1,6 +1,6 @@
 #include "profile/BaseFormRows.h"
 
-#include <array>
+#include <algorithm>
 
 namespace tarn {
 
@@ -20,8 +20,16 @@ void RadixSort(std::vector<uint64_t>& values) {
 
 }  // namespace
 
-std::vector<int64_t> BaseFormRows::CountPerRow(size_t rows) {
-  RadixSort(pairs_);
+void BaseFormRows::Sort() { RadixSort(pairs_); }
+
+void BaseFormRows::Merge(BaseFormRows&& other) {
+  std::vector<uint64_t> merged(pairs_.size() + other.pairs_.size());
+  std::merge(pairs_.begin(), pairs_.end(), other.pairs_.begin(), other.pairs_.end(),
+             merged.begin());
+  pairs_.swap(merged);
+}
+
+std::vector<int64_t> BaseFormRows::CountPerRow(size_t rows) const {
   std::vector<int64_t> counts(rows, 0);
   for (size_t i = 0; i < pairs_.size(); ++i) {
     if (i > 0 && pairs_[i] == pairs_[i - 1]) continue;

@@ -17,12 +17,13 @@ class BaseFormRows {
 
   // Notes that the base form whose WordHash is `hash` was met in `row` (0 to 15).
   void Add(uint64_t hash, int row) { pairs_.push_back(hash << 4 | static_cast<uint64_t>(row)); }
-  // Takes over the pairs noted in `other`.
-  void Add(BaseFormRows&& other) {
-    pairs_.insert(pairs_.end(), other.pairs_.begin(), other.pairs_.end());
-  }
-  // How many distinct base forms were met in each of the first `rows` rows.
-  std::vector<int64_t> CountPerRow(size_t rows);
+  // Sorts the pairs noted so far, as Merge and CountPerRow need them; the parts of a table
+  // placed on two threads are sorted on each.
+  void Sort();
+  // Takes over the pairs of `other`; both must be sorted, and the pairs stay so.
+  void Merge(BaseFormRows&& other);
+  // How many distinct base forms were met in each of the first `rows` rows; after Sort.
+  std::vector<int64_t> CountPerRow(size_t rows) const;
 
  private:
   std::vector<uint64_t> pairs_;  // the hash's low 60 bits, then the row in 4 bits

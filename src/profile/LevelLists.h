@@ -34,6 +34,8 @@ class LevelLists {
     const int* level = lowest_.Find(word, hash);
     return level == nullptr ? -1 : *level;
   }
+  // Asks for what LevelOf a word whose WordHash is `hash` reads first to be brought into cache.
+  void Prefetch(uint64_t hash) const { lowest_.Prefetch(hash); }
 
  private:
   Ladder ladder_;

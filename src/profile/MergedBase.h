@@ -24,6 +24,12 @@ class MergedBase {
   // `base_hash`, without new text when the word is its own base form.
   void Of(const std::u16string& word, uint64_t hash, std::u16string& base,
           uint64_t& base_hash) const;
+  // Asks for what Of `word` (whose WordHash is `hash`) reads first to be brought into cache;
+  // after PrepareConcurrentUse.
+  void Prefetch(const std::u16string& word, uint64_t hash) const {
+    pairs_.Prefetch(hash);
+    tables_.RecallWords.PrefetchLookup(word);
+  }
 
  private:
   // Irregular form -> base form, the first pair of each form as the fold meets it.

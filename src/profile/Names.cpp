@@ -44,7 +44,10 @@ bool IsRomanNumeral(std::u16string_view word) {
       {u"x", u"xx", u"xxx", u"xl", u"l", u"lx", u"lxx", u"lxxx", u"xc"},
       {u"i", u"ii", u"iii", u"iv", u"v", u"vi", u"vii", u"viii", u"ix"},
   }};
-  if (word.empty()) return false;
+  // Most words hold a letter that no numeral has, and are turned away without the places.
+  if (word.empty() || word.find_first_not_of(u"mdclxvi") != std::u16string_view::npos) {
+    return false;
+  }
   std::u16string_view rest = word;
   for (const auto& place : kPlaces) {
     size_t longest = 0;
@@ -71,7 +74,9 @@ std::string Narrow(std::u16string_view word) {
 bool IsNonWord(std::u16string_view word) {
   if (word.size() == 1) return true;
   if (IsRomanNumeral(word)) return word != u"mi" && word != u"mix";
-  return IsTitleBeforeName(Narrow(word)) || Contains(kTitlesAfterNames, word);
+  // Titles are short: a longer word is never narrowed.
+  return (word.size() <= kLongestTitleBeforeName && IsTitleBeforeName(Narrow(word))) ||
+         Contains(kTitlesAfterNames, word);
 }
 
 bool IsName(std::u16string_view word, const WordTally& evidence) {
@@ -84,8 +89,8 @@ NameTest NamesOfDocument(const StatisticsState& state) {
   // The evidence is read once, in the order it was gathered, into the few names it shows; a
   // lookup then touches a small table instead of the evidence of every word.
   auto names = std::make_shared<WordMap<bool>>();
-  state.name_evidence.ForEach([&names](std::string_view word, const WordTally& tally) {
-    if (tally.capitalised == 0 || tally.count < 2) return;
+  state.name_evidence.ForEachCapitalised([&names](std::string_view word, const WordTally& tally) {
+    if (tally.count < 2) return;
     const std::u16string wide(word.begin(), word.end());
     if (IsName(wide, tally)) names->Add(wide, true);
   });

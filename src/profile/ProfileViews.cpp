@@ -13,11 +13,23 @@ namespace tarn {
 
 namespace {
 
-// Whether `word` or its base form is listed at `level` or below.
-bool KnownBy(const WordPlacement& placement, const std::u16string& word,
-             const std::u16string& base, int level) {
-  const int own = placement.LevelOf(word, base);
-  return own >= 0 && own <= level;
+// One flag for each item of the chains [first, last) of `words`, in traversal order: whether it
+// stays for the merge, being no name, no non-word and not listed up to `level`.
+std::vector<char> KeptOfChains(const THashTable& words, size_t first, size_t last,
+                               const WordPlacement& placement, const NonWordTest& is_non_word,
+                               int level) {
+  const std::vector<const THashItem*> items =
+      words.ItemsOfChains(static_cast<int32_t>(first), static_cast<int32_t>(last));
+  std::vector<char> kept(items.size(), 0);
+  std::u16string base;
+  uint64_t base_hash = 0;
+  placement.ForEachAhead(items, 0, items.size(), [&](size_t i, uint64_t hash) {
+    const std::u16string& word = items[i]->Key;
+    if (placement.IsName(*items[i]) || is_non_word(word)) return;
+    const int own = placement.PlaceWord(word, hash, base, base_hash);
+    kept[i] = own < 0 || own > level;
+  });
+  return kept;
 }
 
 }  // namespace
@@ -27,33 +39,29 @@ void ShowBeyondView(StatisticsState& state, const Lexicon& lexicon, UserPort& po
   if (!RequireDocument(state, port)) return;
   // What the learner is taken to know, and what is no vocabulary, goes before the merge...
   placement.base().PrepareConcurrentUse();
-  const std::vector<const THashItem*> items = state.WordTable->Items();
-  std::vector<char> dropped(items.size());
-  OnTwoHalves(items.size(), [&](size_t, size_t begin, size_t end) {
-    for (size_t i = begin; i < end; ++i) {
-      const std::u16string& word = items[i]->Key;
-      dropped[i] = placement.IsName(*items[i]) || is_non_word(word) ||
-                   KnownBy(placement, word, placement.base().Of(word), level);
-    }
-  });
-  THashTable known(256);
-  for (size_t i = 0; i < items.size(); ++i) {
-    if (dropped[i]) known.AddCount(items[i]->Key, 1);
-  }
-  std::unique_ptr<THashTable> table = state.WordTable->Clone();
-  table->Subtract(known);
+  // Each half of the chains is gathered and placed on a thread of its own.
+  const THashTable& words = *state.WordTable;
+  std::vector<char> kept_parts[2];
+  OnTwoHalves(static_cast<size_t>(words.BucketCount()),
+              [&](size_t part, size_t first, size_t last) {
+                kept_parts[part] = KeptOfChains(words, first, last, placement, is_non_word, level);
+              });
+  std::vector<char>& kept = kept_parts[0];
+  kept.insert(kept.end(), kept_parts[1].begin(), kept_parts[1].end());
+  std::unique_ptr<THashTable> table = words.CloneKept(kept);
   table->MergePairs(lexicon.IrregularPairs);
   const ReducerTables tables = lexicon.Reducers();
   FoldTable(*table, [&tables](std::string_view word) { return StemWord(word, tables); });
   // ...and base forms that the fold made and that a list holds or that are names of the
   // document themselves (americans folds into the name american) go after it.
-  THashTable known_bases(256);
+  std::vector<std::u16string> known_bases;
   table->ForEach([&](const THashItem& item) {
-    if (KnownBy(placement, item.Key, item.Key, level) || placement.is_name()(item.Key)) {
-      known_bases.AddCount(item.Key, 1);
+    const int own = placement.lists().LevelOf(item.Key);
+    if ((own >= 0 && own <= level) || placement.is_name()(item.Key)) {
+      known_bases.push_back(item.Key);
     }
   });
-  table->Subtract(known_bases);
+  for (const std::u16string& base : known_bases) table->Delete(base);
   const std::string label(placement.lists().Levels()[static_cast<size_t>(level)].definition->label);
   ShowSortedView(state, port, *table, "超出" + label + "的生词总数：",
                  "超出" + label + "的不同生词数：");

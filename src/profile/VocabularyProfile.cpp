@@ -5,8 +5,8 @@
 
 #include "analysis/StatisticsState.h"
 #include "profile/BaseFormRows.h"
-#include "profile/TwoHalves.h"
 #include "profile/MergedBase.h"
+#include "profile/TwoHalves.h"
 #include "wordtable/Hashtable.h"
 
 namespace tarn {
@@ -28,8 +28,8 @@ class RowLayout {
     for (size_t i = 0; i < levels.size(); ++i) {
       if (!levels[i].read) continue;  // a list that could not be read leaves its level out
       row_of_level_[i] = static_cast<int>(rows_.size());
-      ProfileRow& row = rows_.emplace_back(ProfileRow{ProfileRow::Kind::kLevel,
-                                                      std::string(levels[i].definition->label)});
+      ProfileRow& row = rows_.emplace_back(
+          ProfileRow{ProfileRow::Kind::kLevel, std::string(levels[i].definition->label)});
       row.level = static_cast<int>(i);
     }
     rows_.push_back({ProfileRow::Kind::kBeyond, kBeyondLabel});
@@ -38,18 +38,17 @@ class RowLayout {
   std::vector<ProfileRow>& Rows() { return rows_; }
   size_t RowCount() const { return rows_.size(); }
 
-  // The row of the counted `item`, and in `base` what it is counted as: the word itself for a
-  // name, its base form otherwise.
-  size_t RowOf(const THashItem& item, std::u16string& base, uint64_t& base_hash) const {
+  // The row of the counted `item`, whose key's WordHash is `hash`, and in `base` what it is
+  // counted as: the word itself for a name, its base form otherwise.
+  size_t RowOf(const THashItem& item, uint64_t hash, std::u16string& base,
+               uint64_t& base_hash) const {
     const std::u16string& word = item.Key;
-    const uint64_t hash = WordHash(word);
     if (placement_.IsName(item)) {
       base = word;
       base_hash = hash;
       return 1;
     }
-    placement_.base().Of(word, hash, base, base_hash);
-    const int level = placement_.LevelOf(word, hash, base, base_hash);
+    const int level = placement_.PlaceWord(word, hash, base, base_hash);
     return level < 0 ? rows_.size() - 1 : static_cast<size_t>(row_of_level_[level]);
   }
 
@@ -66,24 +65,24 @@ struct PlacedPart {
 
   void Add(PlacedPart&& other) {
     for (size_t row = 0; row < tokens.size(); ++row) tokens[row] += other.tokens[row];
-    bases.Add(std::move(other.bases));
+    bases.Merge(std::move(other.bases));
   }
 };
 
-// Places the items of the chains [first, last) of `table`.
-PlacedPart PlaceChains(const RowLayout& layout, const THashTable& table, int32_t first,
-                       int32_t last) {
-  PlacedPart part{std::vector<int64_t>(layout.RowCount(), 0), BaseFormRows(0)};
+// Places the items [first, last) of `items`.
+PlacedPart PlaceItems(const RowLayout& layout, const WordPlacement& placement,
+                      const std::vector<const THashItem*>& items, size_t first, size_t last) {
+  PlacedPart part{std::vector<int64_t>(layout.RowCount(), 0), BaseFormRows(last - first)};
   std::u16string base;
   uint64_t base_hash = 0;
-  for (int32_t chain = first; chain < last; ++chain) {
-    for (const THashItem* item = table.Bucket(chain); item != nullptr; item = item->Next) {
-      if (item->Count == 0) continue;
-      const size_t row = layout.RowOf(*item, base, base_hash);
-      part.tokens[row] += item->Count;
-      part.bases.Add(base_hash, static_cast<int>(row));
-    }
-  }
+  placement.ForEachAhead(items, first, last, [&](size_t i, uint64_t hash) {
+    const THashItem& item = *items[i];
+    if (item.Count == 0) return;
+    const size_t row = layout.RowOf(item, hash, base, base_hash);
+    part.tokens[row] += item.Count;
+    part.bases.Add(base_hash, static_cast<int>(row));
+  });
+  part.bases.Sort();
   return part;
 }
 
@@ -124,10 +123,6 @@ std::string Coverage(const std::vector<ProfileRow>& rows, int64_t total, int per
 
 }  // namespace
 
-int WordPlacement::LevelOf(const std::u16string& word, const std::u16string& base) const {
-  return LevelOf(word, WordHash(word), base, WordHash(base));
-}
-
 int WordPlacement::LevelOf(const std::u16string& word, uint64_t hash, const std::u16string& base,
                            uint64_t base_hash) const {
   const int own = lists_.LevelOf(word, hash);
@@ -137,16 +132,26 @@ int WordPlacement::LevelOf(const std::u16string& word, uint64_t hash, const std:
   return std::min(own, of_base);
 }
 
+int WordPlacement::PlaceWord(const std::u16string& word, uint64_t hash, std::u16string& base,
+                             uint64_t& base_hash) const {
+  base_.Of(word, hash, base, base_hash);
+  return LevelOf(word, hash, base, base_hash);
+}
+
 VocabularyProfile ComputeProfile(const StatisticsState& state, const WordPlacement& placement) {
   RowLayout layout(placement);
   std::vector<ProfileRow>& rows = layout.Rows();
   placement.base().PrepareConcurrentUse();
-  // The two halves of the table's chains are placed side by side; the rows only add up.
+  // The two halves of the table's chains are gathered and placed side by side; the rows only
+  // add up.
   const THashTable& table = *state.WordTable;
   PlacedPart parts[2];
-  OnTwoHalves(static_cast<size_t>(table.BucketCount()), [&](size_t part, size_t first, size_t last) {
-    parts[part] = PlaceChains(layout, table, static_cast<int32_t>(first), static_cast<int32_t>(last));
-  });
+  OnTwoHalves(static_cast<size_t>(table.BucketCount()),
+              [&](size_t part, size_t first, size_t last) {
+                const std::vector<const THashItem*> items =
+                    table.ItemsOfChains(static_cast<int32_t>(first), static_cast<int32_t>(last));
+                parts[part] = PlaceItems(layout, placement, items, 0, items.size());
+              });
   PlacedPart& all = parts[0];
   all.Add(std::move(parts[1]));
   int64_t counted = 0;
@@ -174,8 +179,8 @@ VocabularyProfile ComputeProfile(const StatisticsState& state, const WordPlaceme
   return profile;
 }
 
-std::unique_ptr<THashTable> WordsOfRow(const StatisticsState& state,
-                                       const WordPlacement& placement, const ProfileRow& row) {
+std::unique_ptr<THashTable> WordsOfRow(const StatisticsState& state, const WordPlacement& placement,
+                                       const ProfileRow& row) {
   RowLayout layout(placement);
   const std::vector<ProfileRow>& rows = layout.Rows();
   auto words = std::make_unique<THashTable>(256);
@@ -183,7 +188,7 @@ std::unique_ptr<THashTable> WordsOfRow(const StatisticsState& state,
   uint64_t base_hash;
   state.WordTable->ForEach([&](const THashItem& item) {
     if (item.Count == 0) return;
-    const ProfileRow& own = rows[layout.RowOf(item, base, base_hash)];
+    const ProfileRow& own = rows[layout.RowOf(item, WordHash(item.Key), base, base_hash)];
     if (own.kind == row.kind && own.level == row.level) words->AddCount(item.Key, item.Count);
   });
   return words;

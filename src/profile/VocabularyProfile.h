@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -7,12 +8,12 @@
 #include <vector>
 
 #include "profile/LevelLists.h"
+#include "profile/MergedBase.h"
 #include "profile/Names.h"
 #include "wordtable/Hashtable.h"
 
 namespace tarn {
 
-class MergedBase;
 struct StatisticsState;
 
 // One row of the profile.
@@ -20,11 +21,11 @@ struct ProfileRow {
   enum class Kind { kStopWords, kNames, kLevel, kBeyond };
   Kind kind;
   std::string label;
-  int level = -1;              // the index in LevelLists::Levels() of a level row
-  int64_t types = 0;           // distinct base forms (distinct words for stop words and names)
-  int64_t tokens = 0;          // running words
-  int share_tenths = 0;        // share of all running words, in tenths of a percent
-  int cumulative_tenths = 0;   // this row's and the rows' before it
+  int level = -1;             // the index in LevelLists::Levels() of a level row
+  int64_t types = 0;          // distinct base forms (distinct words for stop words and names)
+  int64_t tokens = 0;         // running words
+  int share_tenths = 0;       // share of all running words, in tenths of a percent
+  int cumulative_tenths = 0;  // this row's and the rows' before it
 };
 
 // How the running words of the counted document spread over a ladder's levels.
@@ -47,11 +48,46 @@ class WordPlacement {
       : lists_(lists), base_(base), is_name_(is_name) {}
 
   // The level index (in LevelLists::Levels()) of `word` or of its base form, whichever is
-  // lower; -1 when neither is listed. Names are not asked about.
-  int LevelOf(const std::u16string& word, const std::u16string& base) const;
-  // The same with the words' WordHash values at hand.
+  // lower, with the words' WordHash values at hand; -1 when neither is listed. Names are not
+  // asked about.
   int LevelOf(const std::u16string& word, uint64_t hash, const std::u16string& base,
               uint64_t base_hash) const;
+
+  // The base form of the counted `word` (whose WordHash is `hash`) into `base` and its hash
+  // into `base_hash`, and LevelOf the two.
+  int PlaceWord(const std::u16string& word, uint64_t hash, std::u16string& base,
+                uint64_t& base_hash) const;
+
+  // Calls `place(i, hash)` for every i in [first, last), `hash` being the WordHash of
+  // items[i]->Key, while what placing the items a few places ahead reads is brought into cache:
+  // the word table, the lists and the reducers are far larger than the cache, and a word at a
+  // time would wait for each of them in turn. The reducers' part of it works once
+  // base().PrepareConcurrentUse() has indexed them.
+  template <typename Place>
+  void ForEachAhead(const std::vector<const THashItem*>& items, size_t first, size_t last,
+                    Place&& place) const {
+    constexpr size_t kNodeAhead = 16;
+    constexpr size_t kKeyAhead = 8;
+    constexpr size_t kHashAhead = 4;
+    uint64_t hashes[8];  // a ring, longer than kHashAhead
+    const auto hash_ahead = [&](size_t j) {
+      const std::u16string& word = items[j]->Key;
+      const uint64_t hash = WordHash(word);
+      lists_.Prefetch(hash);
+      base_.Prefetch(word, hash);
+      hashes[j % 8] = hash;
+    };
+    for (size_t j = first; j < std::min(first + kHashAhead, last); ++j) hash_ahead(j);
+    for (size_t i = first; i < last; ++i) {
+      if (i + kNodeAhead < last) {
+        __builtin_prefetch(items[i + kNodeAhead]);
+        __builtin_prefetch(&items[i + kNodeAhead]->Count);
+      }
+      if (i + kKeyAhead < last) __builtin_prefetch(items[i + kKeyAhead]->Key.data());
+      if (i + kHashAhead < last) hash_ahead(i + kHashAhead);
+      place(i, hashes[i % 8]);
+    }
+  }
 
   // Whether the counted `item` is a name. A name occurs at least twice, so a word counted once
   // is settled without asking the evidence.
@@ -72,8 +108,8 @@ class WordPlacement {
 VocabularyProfile ComputeProfile(const StatisticsState& state, const WordPlacement& placement);
 
 // The words of `state`'s word table that fall into `row` of `profile`, with their counts.
-std::unique_ptr<THashTable> WordsOfRow(const StatisticsState& state,
-                                       const WordPlacement& placement, const ProfileRow& row);
+std::unique_ptr<THashTable> WordsOfRow(const StatisticsState& state, const WordPlacement& placement,
+                                       const ProfileRow& row);
 
 // The profile as text, LF after every line: a header, one line per row
 // (LABEL TAB TYPES TAB TOKENS TAB PERCENT TAB CUMULATIVE, percentages with one decimal and "%"),

@@ -57,6 +57,16 @@ std::u16string Cp936ToUtf16(std::string_view text) {
   return wide;
 }
 
+void Cp936ToUtf16(std::string_view text, std::u16string& wide) {
+  if (IsAscii(text)) {
+    // Unit by unit: assigning the range would build a temporary string first.
+    wide.resize(text.size());
+    for (size_t i = 0; i < text.size(); ++i) wide[i] = static_cast<unsigned char>(text[i]);
+  } else {
+    wide = Cp936ToUtf16(text);
+  }
+}
+
 std::string Utf16ToCp936(std::u16string_view text) {
   if (IsAscii(text)) return std::string(text.begin(), text.end());
   UConverter* converter = detail::Cp936Converter();

@@ -61,18 +61,19 @@ void PrefetchAhead(const std::vector<WordNode*>& items, size_t i) {
   if (i + kAhead < items.size()) __builtin_prefetch(items[i + kAhead]);
 }
 
-// The items of the chains headed by `heads` (with `sizes` items each, `total` in all) in
-// traversal order, calling `visit(const WordNode*)` for each as it is met. The chains are walked
-// kChainGroup at a time in step, so that their next items load side by side.
+// The items of the chains [first_chain, last_chain) of those headed by `heads` (with `sizes`
+// items each, `total` in those chains) in traversal order, calling `visit(const WordNode*)` for
+// each as it is met. The chains are walked kChainGroup at a time in step, so that their next
+// items load side by side.
 template <typename Visit>
 std::vector<WordNode*> GatherChains(const std::vector<THashItem*>& heads,
-                                    const std::vector<int32_t>& sizes, size_t total,
-                                    Visit&& visit) {
+                                    const std::vector<int32_t>& sizes, size_t first_chain,
+                                    size_t last_chain, size_t total, Visit&& visit) {
   std::vector<WordNode*> items;
   FillFresh(items, total, nullptr);
   size_t start = 0;
-  for (size_t first = 0; first < heads.size(); first += kChainGroup) {
-    const size_t group = std::min(kChainGroup, heads.size() - first);
+  for (size_t first = first_chain; first < last_chain; first += kChainGroup) {
+    const size_t group = std::min(kChainGroup, last_chain - first);
     THashItem* at[kChainGroup];
     size_t out[kChainGroup];
     for (size_t k = 0; k < group; ++k) {
@@ -231,7 +232,7 @@ bool THashTable::AddCount(std::u16string_view key, int64_t n) {
 }
 
 std::vector<WordNode*> THashTable::Traversal() const {
-  return GatherChains(buckets_, chain_sizes_, static_cast<size_t>(item_count_),
+  return GatherChains(buckets_, chain_sizes_, 0, buckets_.size(), static_cast<size_t>(item_count_),
                       [](const WordNode*) {});
 }
 
@@ -240,12 +241,13 @@ std::u16string THashTable::ListText(int32_t width) const {
   // counted but not listed), so that the text is allocated once without reading any key text.
   const size_t pad_width = static_cast<size_t>(std::max(width, 0));
   size_t bound = 0;
-  const std::vector<WordNode*> items = GatherChains(
-      buckets_, chain_sizes_, static_cast<size_t>(item_count_), [&](const WordNode* node) {
-        if (node->Count == 0) return;
-        bound += std::max(node->Key.size(), pad_width) + 2 +
-                 static_cast<size_t>(DecimalLength(node->Count));
-      });
+  const std::vector<WordNode*> items =
+      GatherChains(buckets_, chain_sizes_, 0, buckets_.size(), static_cast<size_t>(item_count_),
+                   [&](const WordNode* node) {
+                     if (node->Count == 0) return;
+                     bound += std::max(node->Key.size(), pad_width) + 2 +
+                              static_cast<size_t>(DecimalLength(node->Count));
+                   });
   std::u16string text;
   text.reserve(bound);
   AdviseHugePages(text.data(), bound * sizeof(char16_t));
@@ -292,6 +294,13 @@ void THashTable::Delete(std::u16string_view key) {
 
 void THashTable::Remove(std::u16string_view key) { Delete(key); }
 
+void THashTable::MoveCount(std::u16string_view from, std::u16string_view to) {
+  // Nothing that AddCount does to `to` moves or frees the item of `from`.
+  WordNode* node = FindNewest(from);
+  AddCount(to, node != nullptr ? node->Count : 0);
+  if (node != nullptr) Release(node, BucketOf(from));
+}
+
 void THashTable::GetItem(std::u16string_view key, THashItem& record) const {
   if (const WordNode* node = FindNewest(key)) record = static_cast<const THashItem&>(*node);
 }
@@ -318,8 +327,20 @@ void THashTable::PrepareConcurrentLookups() const {
   if (!indexed_ && !sorted_) BuildIndex();
 }
 
-std::vector<const THashItem*> THashTable::Items() const {
-  const std::vector<WordNode*> nodes = Traversal();
+void THashTable::PrefetchLookup(std::u16string_view key) const {
+  if (indexed_) index_->Prefetch(WordIndex::HashKey(key));
+}
+
+std::vector<const THashItem*> THashTable::Items() const { return ItemsOfChains(0, BucketCount()); }
+
+std::vector<const THashItem*> THashTable::ItemsOfChains(int32_t first, int32_t last) const {
+  const auto begin = static_cast<size_t>(first);
+  const auto end = static_cast<size_t>(last);
+  size_t total = 0;
+  for (size_t chain = begin; chain < end; ++chain)
+    total += static_cast<size_t>(chain_sizes_[chain]);
+  const std::vector<WordNode*> nodes =
+      GatherChains(buckets_, chain_sizes_, begin, end, total, [](const WordNode*) {});
   return std::vector<const THashItem*>(nodes.begin(), nodes.end());
 }
 
@@ -348,13 +369,24 @@ void THashTable::MergePairs(const std::vector<std::string>& lines) {
   }
 }
 
-std::unique_ptr<THashTable> THashTable::Clone() const {
+std::unique_ptr<THashTable> THashTable::Clone() const { return CloneOf(Traversal(), nullptr); }
+
+std::unique_ptr<THashTable> THashTable::CloneKept(const std::vector<char>& kept) const {
+  return CloneOf(Traversal(), &kept);
+}
+
+std::unique_ptr<THashTable> THashTable::CloneOf(const std::vector<WordNode*>& items,
+                                                const std::vector<char>* kept) const {
   auto copy = std::make_unique<THashTable>(256);
-  const std::vector<WordNode*> items = Traversal();
-  copy->pool_->Reserve(items.size());
   const size_t n = items.size();
+  copy->pool_->Reserve(kept == nullptr
+                           ? n
+                           : static_cast<size_t>(std::count_if(kept->begin(), kept->end(),
+                                                               [](char k) { return k; })));
+  int32_t copied = 0;
   for (size_t i = 0; i < n; ++i) {
     PrefetchAhead(items, i);
+    if (kept != nullptr && !(*kept)[i]) continue;
     const WordNode& item = *items[i];
     WordNode* node = copy->pool_->New();
     node->Key = item.Key;
@@ -364,8 +396,9 @@ std::unique_ptr<THashTable> THashTable::Clone() const {
     node->Mark2 = item.Mark2;
     node->Hash = item.Hash;
     copy->Link(node, copy->BucketOf(node->Key));
+    ++copied;
   }
-  copy->item_count_ = item_count_;
+  copy->item_count_ = copied;
   return copy;
 }
 

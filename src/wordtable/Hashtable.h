@@ -61,6 +61,9 @@ class THashTable {
   void ResetCounts();
   // Unlinks and releases the newest item with `key`, if any.
   void Delete(std::u16string_view key);
+  // AddCount(to, the count of the newest item with `from`, or 0 without one), then that item
+  // deleted: what the two calls do, with one lookup of `from`. `from` and `to` must differ.
+  void MoveCount(std::u16string_view from, std::u16string_view to);
   // The same as Delete; absent keys are ignored.
   void Remove(std::u16string_view key);
   // Copies the newest item with `key` into `record`; leaves it untouched when the key is absent.
@@ -85,9 +88,16 @@ class THashTable {
   // Builds the lookup index now, so that later lookups only read and several threads may look
   // up keys at once, as long as nothing changes the table (and it has not been sorted).
   void PrepareConcurrentLookups() const;
+  // Asks for the memory that a lookup of `key` reads first to be brought into cache, so that a
+  // caller that knows its next keys ahead waits less for them; a hint only, once the index is
+  // built (PrepareConcurrentLookups), and nothing otherwise.
+  void PrefetchLookup(std::u16string_view key) const;
   // Every item in traversal order, gathered with the chains walked side by side, which is far
   // quicker than following them one by one in a large table; valid until the table changes.
   std::vector<const THashItem*> Items() const;
+  // The same for the chains [first, last) alone, so that two threads may gather a large table
+  // half each; valid until the table changes.
+  std::vector<const THashItem*> ItemsOfChains(int32_t first, int32_t last) const;
   // The newest item with `key`, or nullptr; valid until the table changes.
   const THashItem* Find(std::u16string_view key) const;
   // Sum of the counts the listing shows.
@@ -100,6 +110,9 @@ class THashTable {
   // A 256-bucket copy with every key in its proper chain; within a chain the items stand in
   // the reverse of the order in which they were met.
   std::unique_ptr<THashTable> Clone() const;
+  // The same copy of only the items whose place in traversal order (as Items() lists them) is
+  // set in `kept`, which holds one flag per item: what Clone and then deleting the others leave.
+  std::unique_ptr<THashTable> CloneKept(const std::vector<char>& kept) const;
 
   int32_t BucketCount() const { return static_cast<int32_t>(buckets_.size()); }
   // The head of chain `bucket`, for traversals.
@@ -130,6 +143,9 @@ class THashTable {
   void Release(WordNode* node, uint32_t bucket);
   // Every item in traversal order, gathered several chains at a time.
   std::vector<WordNode*> Traversal() const;
+  // A 256-bucket copy of the items of `items` for which `kept` holds (all when it is null).
+  std::unique_ptr<THashTable> CloneOf(const std::vector<WordNode*>& items,
+                                      const std::vector<char>* kept) const;
 
   std::vector<THashItem*> buckets_;
   std::vector<WordNode*> tails_;

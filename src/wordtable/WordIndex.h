@@ -30,6 +30,10 @@ class WordIndex {
 
   // The newest item with `key` (whose hash is `hash`), or null.
   WordNode* Find(std::u16string_view key, uint64_t hash) const;
+  // Asks for the slot where a lookup of `hash` starts to be brought into cache.
+  void Prefetch(uint64_t hash) const {
+    if (!slots_.empty()) __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
+  }
   // Makes `node` the newest item with its key; the previous newest becomes `node->Older`.
   void Push(WordNode* node);
   // Pushes `count` (at most kBatch) nodes in order, loading their slots side by side.

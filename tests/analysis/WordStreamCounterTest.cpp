@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <map>
 #include <random>
 #include <string>
@@ -31,6 +33,7 @@ struct Streamed {
   bool has_text = false;
   std::unique_ptr<THashTable> table;
   EvidenceDump evidence;
+  EvidenceDump capitalised;  // the words of `evidence` with a capitalised occurrence
 };
 
 // Feeds `document` cut at the given offsets and returns the counted table and evidence.
@@ -48,8 +51,12 @@ Streamed Stream(std::string_view document, bool l_rule, const std::vector<size_t
   streamed.has_text = counter.HasText();
   streamed.table = std::make_unique<THashTable>(256);
   counter.FillTable(*streamed.table);
-  counter.TakeEvidence().ForEach([&](std::string_view word, const WordTally& tally) {
+  const NameEvidence evidence = counter.TakeEvidence();
+  evidence.ForEach([&](std::string_view word, const WordTally& tally) {
     streamed.evidence.emplace_back(word, tally);
+  });
+  evidence.ForEachCapitalised([&](std::string_view word, const WordTally& tally) {
+    streamed.capitalised.emplace_back(word, tally);
   });
   return streamed;
 }
@@ -86,7 +93,12 @@ void ExpectSameAsDefinition(std::string_view document, bool l_rule, const std::v
   const auto expected = OracleTable(expected_words);
   EXPECT_EQ(TableDump(*streamed.table), TableDump(*expected));
   EXPECT_EQ(streamed.table->TotalCount(), expected->TotalCount());
-  EXPECT_EQ(streamed.evidence, OracleEvidence(expected_words));
+  const EvidenceDump oracle = OracleEvidence(expected_words);
+  EXPECT_EQ(streamed.evidence, oracle);
+  EvidenceDump capitalised;
+  std::copy_if(oracle.begin(), oracle.end(), std::back_inserter(capitalised),
+               [](const auto& word) { return word.second.capitalised > 0; });
+  EXPECT_EQ(streamed.capitalised, capitalised);
 }
 
 std::vector<std::string> WordsOf(const WordStreamCounter& counter) {

@@ -126,6 +126,18 @@ TEST(HashtableTest, DuplicatesAreFoundNewestFirstAndDeletedOneByOne) {
   EXPECT_EQ(TraversalOf(table), (std::vector<KeyCount>{{u"v", 5}}));
 }
 
+TEST(HashtableTest, MoveCountIsAddCountThenDeleteOfTheNewest) {
+  THashTable table(1);
+  table.AddItem(u"w", u"old", 1, 0, 0);
+  table.AddItem(u"v", u"", 5, 0, 0);
+  table.AddItem(u"w", u"new", 2, 0, 0);
+  table.MoveCount(u"w", u"v");
+  EXPECT_EQ(TraversalOf(table), (std::vector<KeyCount>{{u"v", 7}, {u"w", 1}}));
+  table.MoveCount(u"w", u"u");       // a new key goes to the head of its chain
+  table.MoveCount(u"absent", u"t");  // adds nothing, but like AddCount makes the key
+  EXPECT_EQ(TraversalOf(table), (std::vector<KeyCount>{{u"t", 0}, {u"u", 1}, {u"v", 7}}));
+}
+
 TEST(HashtableTest, FindSlotPointsAtTheLinkToTheItemOrTheChainEnd) {
   THashTable table(1);
   table.AddCount(u"x", 1);
@@ -219,6 +231,26 @@ TEST(HashtableTest, CloneRebuildsIn256BucketsReversingEachChain) {
   EXPECT_EQ(wide->Bucket(97)->Key, u"a");
   EXPECT_EQ(wide->Bucket(133)->Key, u"the");
   EXPECT_EQ(narrow.ItemCount(), 3);
+}
+
+TEST(HashtableTest, CloneKeptIsCloneWithoutTheItemsLeftOut) {
+  // Keys sharing chains, some left out, so that the kept ones must keep their places.
+  THashTable table;
+  std::vector<char> kept;
+  for (int i = 0; i < 600; ++i) {
+    const char16_t key[] = {u'w', static_cast<char16_t>(u'a' + i % 26),
+                            static_cast<char16_t>(u'a' + i / 26)};
+    table.AddCount(std::u16string_view(key, 3), i + 1);
+  }
+  for (const THashItem* item : table.Items()) kept.push_back(item->Count % 3 != 0);
+  auto expected = table.Clone();
+  for (const THashItem* item : table.Items()) {
+    if (item->Count % 3 == 0) expected->Delete(item->Key);
+  }
+  auto copy = table.CloneKept(kept);
+  EXPECT_EQ(TraversalOf(*copy), TraversalOf(*expected));
+  EXPECT_EQ(copy->ItemCount(), 400);
+  EXPECT_EQ(copy->Find(u"wba")->Count, 2);
 }
 
 // The chains exactly as defined (head insertion, lookups walk a chain), to check that the index
