@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "documents/OfficeText.h"
 #include "wordlists/ReadableFile.h"
 
 namespace tarn {
@@ -22,12 +23,12 @@ bool EndsWithFolded(std::string_view path, std::string_view ending) {
 
 ConversionResult ReadDocx(const std::string& path, DocumentSink& sink,
                           const ConversionSettings& settings) {
-  return ReadOfficeText(path, OfficeFormat::kDocx, sink, settings.office);
+  return ReadOfficeText(path, OfficeFormat::kDocx, sink, settings.limits);
 }
 
 ConversionResult ReadOdt(const std::string& path, DocumentSink& sink,
                          const ConversionSettings& settings) {
-  return ReadOfficeText(path, OfficeFormat::kOdt, sink, settings.office);
+  return ReadOfficeText(path, OfficeFormat::kOdt, sink, settings.limits);
 }
 
 ConversionResult ReadWord(const std::string& path, DocumentSink& sink,

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "documents/DocumentLimits.h"
 #include "documents/DocumentSink.h"
 #include "documents/OfficeText.h"
 #include "documents/WordConversion.h"
@@ -21,7 +22,7 @@ enum class DocumentKind {
 // What the readers need besides the document; tests replace the program and the limits.
 struct ConversionSettings {
   WordConversionSettings word;
-  OfficeLimits office;
+  DocumentLimits limits;  // .docx and .odt
 };
 
 // Hands the text of one kind of document to `sink` as code page 936 lines, as it is read.

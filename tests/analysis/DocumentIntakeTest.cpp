@@ -210,9 +210,9 @@ TEST_F(DocumentIntakeTest, FailedConversionNamesTheFileAndTheFailureAndChangesNo
     ConversionSettings settings;
     settings.word.program = c.program;
     settings.word.time_limit = std::chrono::milliseconds(300);
-    settings.office.max_xml_bytes = 4 << 20;
-    settings.office.max_text_bytes = 512 << 10;
-    settings.office.max_spaces = 100000;
+    settings.limits.max_xml_bytes = 4 << 20;
+    settings.limits.max_text_bytes = 512 << 10;
+    settings.limits.max_spaces = 100000;
     run_.SetConversion(settings);
     port_.messages.clear();
     EXPECT_FALSE(run_.RunFile(c.path)) << c.name;
