@@ -6,7 +6,6 @@
 
 #include "documents/DocumentLimits.h"
 #include "documents/DocumentSink.h"
-#include "documents/OfficeText.h"
 #include "documents/WordConversion.h"
 
 namespace tarn {
@@ -17,12 +16,14 @@ enum class DocumentKind {
   kWord,  // the last three characters are "doc" in any case: legacy Word, converted
   kDocx,  // extension .docx in any case
   kOdt,   // extension .odt in any case
+  kEpub,  // extension .epub, or a zip archive whose first entry says it holds an EPUB book
+  kHtml,  // extension .htm, .html or .xhtml, or text that starts as an HTML page does
 };
 
 // What the readers need besides the document; tests replace the program and the limits.
 struct ConversionSettings {
   WordConversionSettings word;
-  DocumentLimits limits;  // .docx and .odt
+  DocumentLimits limits;  // .docx, .odt, EPUB and HTML
 };
 
 // Hands the text of one kind of document to `sink` as code page 936 lines, as it is read.

@@ -38,7 +38,10 @@ TEST_F(MainSessionTest, OpenAndCountCountsTheFirstChosenFileWithTheStopWords) {
   EXPECT_EQ(port_.open_requests[0].filter,
             "Text files (*.txt)|*.TXT|Word files (*.Doc)|*.Doc|"
             "Word 2007+ and OpenDocument (*.docx;*.odt)|*.docx;*.odt|"
-            "所有支持的文档|*.TXT;*.Doc;*.docx;*.odt");
+            "EPUB 电子书 (*.epub)|*.epub;*.EPUB|"
+            "网页 (*.htm;*.html;*.xhtml)|*.htm;*.html;*.xhtml;*.HTM;*.HTML;*.XHTML|"
+            "所有支持的文档|*.TXT;*.Doc;*.docx;*.odt;*.epub;*.EPUB;"
+            "*.htm;*.html;*.xhtml;*.HTM;*.HTML;*.XHTML");
   EXPECT_EQ(session_.State().summary_label, kSummary);
   EXPECT_TRUE(session_.State().DocumentLoaded);
   EXPECT_GT(port_.busy_calls, 0);
