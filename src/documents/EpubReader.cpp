@@ -48,8 +48,9 @@ ConversionResult ReadChapter(zip_t* archive, zip_uint64_t index, HtmlLines& line
   });
   const ConversionResult read =
       ParseZipEntry(archive, index, parser.get(), xml_bytes, limits.max_xml_bytes);
+  if (const auto failure = lines.Failure()) return *failure;
   if (read != ConversionResult::kDone) return read;
-  return lines.Finish() ? ConversionResult::kDone : ConversionResult::kTooLarge;
+  return lines.Finish() ? ConversionResult::kDone : *lines.Failure();
 }
 
 }  // namespace

@@ -10,8 +10,8 @@ namespace tarn {
 // after chapter in the spine's order, each as a browser shows it (see HtmlLines); HTML entities
 // such as &nbsp; are known without a DTD. Returns kDone or why it stopped: kCannotOpen,
 // kNotDocument (no zip archive, or no EPUB in it), kDamaged (a damaged archive, no spine, a
-// missing chapter, malformed XML), kEncrypted (chapters locked by DRM) or kTooLarge (past one
-// of `limits`, or an entity bomb).
+// missing chapter, malformed XML), kEncrypted (chapters locked by DRM), kTooLarge (past the
+// markup, text or line cap, or an entity bomb) or kTooDeep (past the nesting cap).
 ConversionResult ReadEpub(const std::string& path, DocumentSink& sink,
                           const DocumentLimits& limits = {});
 

@@ -97,8 +97,8 @@ void AppendUtf8(char32_t c, std::string& out) {
 
 }  // namespace
 
-bool HtmlLines::Fail() {
-  failed_ = true;
+bool HtmlLines::Fail(ConversionResult why) {
+  if (!failure_) failure_ = why;
   return false;
 }
 
@@ -110,8 +110,8 @@ bool HtmlLines::EndBlock() {
 }
 
 bool HtmlLines::Start(std::string_view name) {
-  if (failed_) return false;
-  if (++depth_ > limits_.max_depth) return Fail();
+  if (failure_) return false;
+  if (++depth_ > limits_.max_depth) return Fail(ConversionResult::kTooDeep);
   if (skip_depth_ > 0) {
     ++skip_depth_;
     return true;
@@ -139,7 +139,7 @@ bool HtmlLines::Start(std::string_view name) {
 }
 
 bool HtmlLines::End(std::string_view name) {
-  if (failed_) return false;
+  if (failure_) return false;
   if (depth_ > 0) --depth_;
   if (skip_depth_ > 0) {
     --skip_depth_;
@@ -157,7 +157,7 @@ bool HtmlLines::End(std::string_view name) {
 }
 
 bool HtmlLines::Characters(std::string_view text) {
-  if (failed_) return false;
+  if (failure_) return false;
   if (skip_depth_ > 0 || text.empty()) return true;
   if (!(pre_depth_ > 0 ? Preformatted(text) : Flowing(text))) return Fail();
   writer_.HandOverPiece();
@@ -234,7 +234,7 @@ bool HtmlLines::Entity(std::string_view name) {
 }
 
 bool HtmlLines::Finish() {
-  if (failed_) return false;
+  if (failure_) return false;
   depth_ = skip_depth_ = pre_depth_ = 0;
   pre_opened_ = false;
   return EndBlock();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,8 +13,9 @@ namespace tarn {
 // Turns the elements and text of HTML or XHTML, as a parser reports them, into the lines a
 // browser shows: each block element (p, div, h1-h6, li, tr, ...) and br ends a line, white space
 // within a block collapses to one space, pre keeps its lines, and script, style and the head
-// are left out. Every call returns false once a cap of the limits is passed (the text, the
-// lines or the nesting); the caller then stops its parser and nothing more reaches the sink.
+// are left out. Every call returns false once a cap of the limits is passed (the text or the
+// lines: kTooLarge, the nesting: kTooDeep); the caller then stops its parser and nothing more
+// reaches the sink.
 class HtmlLines {
  public:
   HtmlLines(DocumentSink& sink, const DocumentLimits& limits)
@@ -31,11 +33,11 @@ class HtmlLines {
   // A document (or one chapter of a book) ends: its open line ends.
   bool Finish();
 
-  // Whether a cap was passed.
-  bool Failed() const { return failed_; }
+  // Why the lines stopped, if a cap was passed.
+  std::optional<ConversionResult> Failure() const { return failure_; }
 
  private:
-  bool Fail();
+  bool Fail(ConversionResult why = ConversionResult::kTooLarge);
   bool EndBlock();
   bool Flowing(std::string_view text);
   bool Preformatted(std::string_view text);
@@ -48,7 +50,7 @@ class HtmlLines {
   bool pending_space_ = false;  // white space seen since the last text of the line
   bool pre_opened_ = false;     // a pre opened and no text came yet: its first line break goes
   bool after_return_ = false;   // a pre's CR was a line end, and an LF after it is part of it
-  bool failed_ = false;
+  std::optional<ConversionResult> failure_;
   std::string collapsed_;  // a chunk's flowing text, white space collapsed
 };
 

@@ -165,13 +165,13 @@ ConversionResult ParsePage(ReadableFile& file, DocumentSink& sink, const Documen
     const bool last = got == 0;
     transcoder.Convert(bytes, last, text);
     htmlParseChunk(context.get(), text.data(), static_cast<int>(text.size()), last);
-    if (page.lines.Failed()) return ConversionResult::kTooLarge;
+    if (const auto failure = page.lines.Failure()) return *failure;
     if (last) break;
     got = file.Read(buffer.get(), kChunkBytes);
     total += got;
     bytes = std::string_view(buffer.get(), got);
   }
-  return page.lines.Finish() ? ConversionResult::kDone : ConversionResult::kTooLarge;
+  return page.lines.Finish() ? ConversionResult::kDone : *page.lines.Failure();
 }
 
 }  // namespace
