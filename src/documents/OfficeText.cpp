@@ -75,14 +75,13 @@ class ParagraphCollector {
   void Characters(std::string_view text) {
     if (stopped_ || skip_depth_ > 0 || (docx_ ? text_depth_ == 0 : paragraph_depth_ == 0)) return;
     // Line breaks in the XML are white space within the paragraph.
-    while (!text.empty()) {
-      const size_t stop = std::min(text.find_first_of("\r\n"), text.size());
-      if (!Check(writer_.Add(text.substr(0, stop)))) return;
-      if (stop == text.size()) break;
-      if (!Check(writer_.Add(" "))) return;
-      text.remove_prefix(stop + 1);
+    size_t start = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+      if (text[i] != '\r' && text[i] != '\n') continue;
+      if (!Check(writer_.Add(text.substr(start, i - start))) || !Check(writer_.Add(" "))) return;
+      start = i + 1;
     }
-    HandOverPiece();
+    if (Check(writer_.Add(text.substr(start)))) HandOverPiece();
   }
 
  private:
