@@ -15,6 +15,7 @@
 #include "analysis/WordStreamCounter.h"
 #include "support/Corpus.h"
 #include "support/FakeUserPort.h"
+#include "support/FileRunBench.h"
 #include "support/TempFolder.h"
 #include "documents/OfficeFixture.h"
 #include "documents/OfficeText.h"
@@ -220,13 +221,7 @@ void BM_FileRunDocx300Pages(benchmark::State& bench) {
   testing::TempFolder folder;
   const std::string path = folder / "book.docx";
   testing::WriteDocx(path, DocxBody());
-  THashTable stop_words(256);
-  testing::FakeUserPort port;
-  for (auto _ : bench) {
-    StatisticsState state;
-    CountingRun(state, stop_words, port).RunFile(path);
-    bench.counters["words"] = static_cast<double>(state.TotalWords);
-  }
+  tarn::bench::RunFileEachIteration(bench, path);
 }
 BENCHMARK(BM_FileRunDocx300Pages)->Unit(benchmark::kMillisecond);
 

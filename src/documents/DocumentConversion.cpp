@@ -26,6 +26,7 @@ constexpr FailureSentence kFailureSentences[] = {
     {ConversionResult::kEncrypted, " 已加密（有密码保护），无法读取其中的文字"},
     {ConversionResult::kNoTextLayer,
      " 没有文字层（可能是扫描得到的图片页面），无法读取其中的文字；请先用文字识别（OCR）软件处理"},
+    {ConversionResult::kTooDeep, " 中的元素嵌套层数超出上限，可能是恶意构造的文件，已停止读取"},
 };
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <array>
 
+#include "documents/EpubReader.h"
+#include "documents/HtmlReader.h"
+#include "documents/OfficeText.h"
 #include "wordlists/ReadableFile.h"
 
 namespace tarn {
@@ -22,12 +25,22 @@ bool EndsWithFolded(std::string_view path, std::string_view ending) {
 
 ConversionResult ReadDocx(const std::string& path, DocumentSink& sink,
                           const ConversionSettings& settings) {
-  return ReadOfficeText(path, OfficeFormat::kDocx, sink, settings.office);
+  return ReadOfficeText(path, OfficeFormat::kDocx, sink, settings.limits);
 }
 
 ConversionResult ReadOdt(const std::string& path, DocumentSink& sink,
                          const ConversionSettings& settings) {
-  return ReadOfficeText(path, OfficeFormat::kOdt, sink, settings.office);
+  return ReadOfficeText(path, OfficeFormat::kOdt, sink, settings.limits);
+}
+
+ConversionResult ReadEpubBook(const std::string& path, DocumentSink& sink,
+                              const ConversionSettings& settings) {
+  return ReadEpub(path, sink, settings.limits);
+}
+
+ConversionResult ReadHtmlPage(const std::string& path, DocumentSink& sink,
+                              const ConversionSettings& settings) {
+  return ReadHtml(path, sink, settings.limits);
 }
 
 ConversionResult ReadPdf(const std::string& path, DocumentSink& sink,
@@ -45,6 +58,51 @@ constexpr std::string_view kWordEndings[] = {"doc"};
 constexpr std::string_view kDocxEndings[] = {".docx"};
 constexpr std::string_view kOdtEndings[] = {".odt"};
 constexpr std::string_view kPdfEndings[] = {".pdf"};
+constexpr std::string_view kEpubEndings[] = {".epub"};
+constexpr std::string_view kHtmlEndings[] = {".htm", ".html", ".xhtml"};
+
+// A zip archive whose first entry, stored uncompressed, is "mimetype" saying
+// application/epub+zip, as every EPUB book begins.
+bool StartsAsEpub(std::string_view head) {
+  constexpr std::string_view kName = "mimetype";
+  constexpr std::string_view kType = "application/epub+zip";
+  constexpr size_t kHeaderBytes = 30;  // a local file header before its name and extra field
+  if (head.size() < kHeaderBytes || !head.starts_with("PK\x03\x04")) return false;
+  const auto little = [&head](size_t at) {
+    return static_cast<size_t>(static_cast<unsigned char>(head[at])) |
+           static_cast<size_t>(static_cast<unsigned char>(head[at + 1])) << 8;
+  };
+  const size_t name_size = little(26);
+  const size_t data = kHeaderBytes + name_size + little(28);
+  return head.substr(kHeaderBytes, name_size) == kName && data <= head.size() &&
+         head.substr(data).starts_with(kType);
+}
+
+// Text that starts, after a byte-order mark and white space, with "<!doctype html" or "<html"
+// in any case. A UTF-16 page is looked at through its low bytes.
+bool StartsAsHtml(std::string_view head) {
+  std::string ascii;
+  if (head.starts_with("\xFF\xFE") || head.starts_with("\xFE\xFF")) {
+    for (size_t i = head[0] == '\xFF' ? 2 : 3; i < head.size(); i += 2) ascii += head[i];
+  } else {
+    if (head.starts_with("\xEF\xBB\xBF")) head.remove_prefix(3);
+    ascii = head;
+  }
+  std::string_view rest(ascii);
+  while (!rest.empty() && (rest[0] == ' ' || rest[0] == '\t' || rest[0] == '\n' ||
+                           rest[0] == '\r' || rest[0] == '\f')) {
+    rest.remove_prefix(1);
+  }
+  const auto starts_folded = [rest](std::string_view word) {
+    if (rest.size() < word.size()) return false;
+    for (size_t i = 0; i < word.size(); ++i) {
+      const char c = rest[i] >= 'A' && rest[i] <= 'Z' ? static_cast<char>(rest[i] + 32) : rest[i];
+      if (c != word[i]) return false;
+    }
+    return true;
+  };
+  return starts_folded("<!doctype html") || starts_folded("<html");
+}
 
 constexpr std::string_view kOfficeFilter =
     "Word 2007+ and OpenDocument (*.docx;*.odt)|*.docx;*.odt";
@@ -63,6 +121,12 @@ constexpr std::array kKinds = {
     DocumentKindInfo{DocumentKind::kOdt, kOdtEndings, nullptr, kOfficeFilter, ReadOdt, kNotOffice},
     DocumentKindInfo{DocumentKind::kPdf, kPdfEndings, HasPdfHeader, "PDF 文档 (*.pdf)|*.pdf;*.PDF",
                      ReadPdf, " 不是 PDF 文档，无法读取其中的文字"},
+    DocumentKindInfo{DocumentKind::kEpub, kEpubEndings, StartsAsEpub,
+                     "EPUB 电子书 (*.epub)|*.epub;*.EPUB", ReadEpubBook,
+                     " 不是 EPUB 电子书，无法读取其中的文字"},
+    DocumentKindInfo{DocumentKind::kHtml, kHtmlEndings, StartsAsHtml,
+                     "网页 (*.htm;*.html;*.xhtml)|*.htm;*.html;*.xhtml;*.HTM;*.HTML;*.XHTML",
+                     ReadHtmlPage, ""},
 };
 
 // How many bytes of a file the content tests look at.

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "documents/DocumentLimits.h"
 #include "documents/DocumentSink.h"
-#include "documents/OfficeText.h"
 #include "documents/PdfText.h"
 #include "documents/WordConversion.h"
 
@@ -19,12 +19,14 @@ enum class DocumentKind {
   kDocx,  // extension .docx in any case
   kOdt,   // extension .odt in any case
   kPdf,   // extension .pdf in any case, or a PDF header near the start
+  kEpub,  // extension .epub, or a zip archive whose first entry says it holds an EPUB book
+  kHtml,  // extension .htm, .html or .xhtml, or text that starts as an HTML page does
 };
 
 // What the readers need besides the document; tests replace the program and the limits.
 struct ConversionSettings {
   WordConversionSettings word;
-  OfficeLimits office;
+  DocumentLimits limits;  // .docx, .odt, EPUB and HTML
   PdfSettings pdf;
 };
 

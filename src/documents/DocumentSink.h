@@ -21,6 +21,7 @@ enum class ConversionResult {
   kConverterFailed,    // the converter rejected the document (its exit status was not 0)
   kEncrypted,          // the document is locked by a password
   kNoTextLayer,        // the pages are images only (scanned, without recognised text)
+  kTooDeep,            // elements nested deeper than their cap
 };
 
 // Takes a document's text as a reader produces it, in code page 936: each line in one or more

@@ -17,6 +17,7 @@
 #include "documents/DocumentConversion.h"
 #include "wordlists/IntakeFixture.h"
 #include "documents/OfficeFixture.h"
+#include "documents/EpubFixture.h"
 #include "wordtable/Hashtable.h"
 
 namespace tarn {
@@ -184,6 +185,12 @@ TEST_F(DocumentIntakeTest, FailedConversionNamesTheFileAndTheFailureAndChangesNo
   const std::string no_content = folder_ / "nocontent.odt";
   testing::WriteZip(no_content, {{"mimetype", "application/vnd.oasis.opendocument.text"}});
   const std::string document = folder_.Write("report.doc", "plain words\r\n");
+  const std::string no_spine = folder_ / "nospine.epub";
+  testing::WriteZip(no_spine, {{"mimetype", "application/epub+zip"},
+                               {"META-INF/container.xml", testing::ContainerXml()},
+                               {"OEBPS/content.opf", "<package><manifest/></package>"}});
+  std::string nested = "<p>words";
+  for (int i = 0; i < 1000; ++i) nested += "<div>";
   struct Case {
     const char* name;
     std::string path;
@@ -205,14 +212,16 @@ TEST_F(DocumentIntakeTest, FailedConversionNamesTheFileAndTheFailureAndChangesNo
        testing::WriteScript(folder_, "fails", "echo some words; exit 1")},
       {"missing antiword", document, kConverterMissing, folder_ / "no-antiword"},
       {"time-out", document, kConverterTimedOut, testing::WriteScript(folder_, "slow", "sleep 30")},
+      {"EPUB without a spine", no_spine, kDamaged},
+      {"page nested too deep", folder_.Write("deep.html", nested), kTooDeep},
   };
   for (const Case& c : cases) {
     ConversionSettings settings;
     settings.word.program = c.program;
     settings.word.time_limit = std::chrono::milliseconds(300);
-    settings.office.max_xml_bytes = 4 << 20;
-    settings.office.max_text_bytes = 512 << 10;
-    settings.office.max_spaces = 100000;
+    settings.limits.max_xml_bytes = 4 << 20;
+    settings.limits.max_text_bytes = 512 << 10;
+    settings.limits.max_spaces = 100000;
     run_.SetConversion(settings);
     port_.messages.clear();
     EXPECT_FALSE(run_.RunFile(c.path)) << c.name;

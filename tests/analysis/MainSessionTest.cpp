@@ -39,7 +39,10 @@ TEST_F(MainSessionTest, OpenAndCountCountsTheFirstChosenFileWithTheStopWords) {
             "Text files (*.txt)|*.TXT|Word files (*.Doc)|*.Doc|"
             "Word 2007+ and OpenDocument (*.docx;*.odt)|*.docx;*.odt|"
             "PDF 文档 (*.pdf)|*.pdf;*.PDF|"
-            "所有支持的文档|*.TXT;*.Doc;*.docx;*.odt;*.pdf;*.PDF");
+            "EPUB 电子书 (*.epub)|*.epub;*.EPUB|"
+            "网页 (*.htm;*.html;*.xhtml)|*.htm;*.html;*.xhtml;*.HTM;*.HTML;*.XHTML|"
+            "所有支持的文档|*.TXT;*.Doc;*.docx;*.odt;*.pdf;*.PDF;*.epub;*.EPUB;"
+            "*.htm;*.html;*.xhtml;*.HTM;*.HTML;*.XHTML");
   EXPECT_EQ(session_.State().summary_label, kSummary);
   EXPECT_TRUE(session_.State().DocumentLoaded);
   EXPECT_GT(port_.busy_calls, 0);

@@ -142,13 +142,14 @@ TEST(ConvertDocumentTest, EachFailureHasASentenceOfItsOwnAfterThePath) {
        {ConversionResult::kCannotOpen, ConversionResult::kNotDocument, ConversionResult::kDamaged,
         ConversionResult::kTooLarge, ConversionResult::kConverterMissing,
         ConversionResult::kConverterTimedOut, ConversionResult::kConverterFailed,
-        ConversionResult::kEncrypted, ConversionResult::kNoTextLayer}) {
+        ConversionResult::kEncrypted, ConversionResult::kNoTextLayer,
+        ConversionResult::kTooDeep}) {
     const std::string message = ConversionMessage(result, path, DocumentKind::kDocx);
     EXPECT_TRUE(message.starts_with(path + " ")) << message;
     EXPECT_GT(message.size(), path.size() + 10) << message;
     messages.insert(message);
   }
-  EXPECT_EQ(messages.size(), 9u);
+  EXPECT_EQ(messages.size(), 10u);
 }
 
 }  // namespace

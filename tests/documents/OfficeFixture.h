@@ -30,7 +30,8 @@ struct LineCollector : DocumentSink {
   }
 };
 
-// Writes a zip archive at `path` holding `entries` (name, content), deflated.
+// Writes a zip archive at `path` holding `entries` (name, content), in their order, deflated but
+// for "mimetype", which the zipped formats keep uncompressed.
 inline void WriteZip(const std::string& path,
                      const std::vector<std::pair<std::string, std::string>>& entries) {
   int error = 0;
@@ -38,7 +39,11 @@ inline void WriteZip(const std::string& path,
   if (archive == nullptr) throw std::runtime_error("cannot create " + path);
   for (const auto& [name, content] : entries) {
     zip_source_t* source = zip_source_buffer(archive, content.data(), content.size(), 0);
-    if (source == nullptr || zip_file_add(archive, name.c_str(), source, ZIP_FL_OVERWRITE) < 0) {
+    const zip_int64_t index =
+        source == nullptr ? -1 : zip_file_add(archive, name.c_str(), source, ZIP_FL_OVERWRITE);
+    if (index < 0 ||
+        (name == "mimetype" && zip_set_file_compression(archive, static_cast<zip_uint64_t>(index),
+                                                        ZIP_CM_STORE, 0) != 0)) {
       zip_discard(archive);
       throw std::runtime_error("cannot add " + name);
     }

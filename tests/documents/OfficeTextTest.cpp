@@ -124,7 +124,7 @@ TEST(OfficeTextTest, StopsAtEachCapAndNotBelowIt) {
     const char* name;
     std::string path;
     OfficeFormat format;
-    std::function<void(OfficeLimits&, size_t)> set;
+    std::function<void(DocumentLimits&, size_t)> set;
     size_t cap;  // the smallest limit under which the document is read whole
   };
   // Each deflates to a few kilobytes.
@@ -143,20 +143,20 @@ TEST(OfficeTextTest, StopsAtEachCapAndNotBelowIt) {
   testing::WriteOdt(odt, spaces + "<text:s text:c=\"99999\"/></text:p>");
   const std::vector<Case> cases = {
       {"XML", xml, OfficeFormat::kDocx,
-       [](OfficeLimits& limits, size_t cap) { limits.max_xml_bytes = cap; },
+       [](DocumentLimits& limits, size_t cap) { limits.max_xml_bytes = cap; },
        testing::DocxXml(xml_body).size()},
       // The text counts one byte for each line break.
       {"text", text, OfficeFormat::kDocx,
-       [](OfficeLimits& limits, size_t cap) { limits.max_text_bytes = cap; }, 100001},
+       [](DocumentLimits& limits, size_t cap) { limits.max_text_bytes = cap; }, 100001},
       {"lines", lines, OfficeFormat::kDocx,
-       [](OfficeLimits& limits, size_t cap) { limits.max_lines = cap; }, 5002},
+       [](DocumentLimits& limits, size_t cap) { limits.max_lines = cap; }, 5002},
       // One element stands for at most 1024 spaces.
       {"spaces", odt, OfficeFormat::kOdt,
-       [](OfficeLimits& limits, size_t cap) { limits.max_spaces = cap; }, 1001 * 1024},
+       [](DocumentLimits& limits, size_t cap) { limits.max_spaces = cap; }, 1001 * 1024},
   };
   for (const Case& c : cases) {
     EXPECT_LT(testing::ReadBytes(c.path).size(), size_t{64} << 10) << c.name;
-    OfficeLimits limits;
+    DocumentLimits limits;
     c.set(limits, c.cap - 1);
     testing::LineCollector sink;
     EXPECT_EQ(ReadOfficeText(c.path, c.format, sink, limits), ConversionResult::kTooLarge)

@@ -29,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (write(fd, data, size) != static_cast<ssize_t>(size)) std::abort();
   close(fd);
   // Small caps keep a fuzzed archive from inflating for long.
-  tarn::OfficeLimits limits;
+  tarn::DocumentLimits limits;
   limits.max_xml_bytes = size_t{1} << 20;
   limits.max_text_bytes = size_t{1} << 20;
   NullSink sink;
