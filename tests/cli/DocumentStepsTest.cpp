@@ -54,5 +54,15 @@ TEST_F(DocumentStepsTest, ARealWordDocumentCountsAsItsTextThroughAntiword) {
   EXPECT_EQ(document, EveryView(text));
 }
 
+// same-book.* are one text as plain text, a PDF, an EPUB of two chapters and a web page with markup,
+// entities, a script and a style, made by tools/fixtures/make-same-book-fixtures.
+TEST_F(DocumentStepsTest, TheSameBookListsAlikeInEveryForm) {
+  const std::vector<std::string> text = EveryView(Fixture("same-book.txt"));
+  ASSERT_THAT(text[0], HasSubstr("candle"));
+  for (const char* form : {"same-book.pdf", "same-book.epub", "same-book.html"}) {
+    EXPECT_EQ(EveryView(Fixture(form)), text) << form;
+  }
+}
+
 }  // namespace
 }  // namespace tarn::cli
