@@ -32,7 +32,7 @@ void Show(const StepCall& call) {
 void LoadFilter(const StepCall& call) { call.session.ReloadFilterWords(); }
 
 constexpr SessionStep kSteps[] = {
-    {"open", "FILE", "count a text file or a .doc, .docx or .odt document (打开文件并统计)", 1,
+    {"open", "FILE", "count a text file or a .doc, .docx, .odt, PDF, EPUB or web-page document (打开文件并统计)", 1,
      Open},
     {"paste", "FILE", "count FILE's UTF-8 text as if it were on the clipboard (统计剪贴板文字)", 1,
      Paste},
