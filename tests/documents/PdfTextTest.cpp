@@ -44,6 +44,14 @@ TEST(PdfTextTest, ReadsPageAfterPageAndEachColumnToItsEnd) {
   EXPECT_EQ(from_bytes.lines, expected);
 }
 
+// Typeset text draws fi and fl as one glyph and the apostrophe as a right single quote; the lines
+// hold the letters and the apostrophe the word counter knows.
+TEST(PdfTextTest, ReadsLigaturesAsLettersAndTheQuoteAsTheApostrophe) {
+  testing::LineCollector sink;
+  EXPECT_EQ(ReadPdfText(Fixture("typeset.pdf"), sink), ConversionResult::kDone);
+  EXPECT_THAT(sink.lines, ElementsAre("The first flower of the field", "It's economy's sake"));
+}
+
 TEST(PdfTextTest, JoinsWordsSplitAtLineEndsWhenTheWholeIsKnown) {
   testing::LineCollector joined;
   ASSERT_EQ(ReadPdfText(Fixture("hyphens.pdf"), joined,
