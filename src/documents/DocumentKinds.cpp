@@ -11,16 +11,21 @@ namespace tarn {
 
 namespace {
 
-// Whether `path` ends with `ending` (lower case), A-Z counting as a-z. Byte by byte: the name
-// is in the user's locale, not necessarily code page 936.
-bool EndsWithFolded(std::string_view path, std::string_view ending) {
-  if (path.size() < ending.size()) return false;
-  path.remove_prefix(path.size() - ending.size());
-  for (size_t i = 0; i < ending.size(); ++i) {
-    const char c = path[i] >= 'A' && path[i] <= 'Z' ? static_cast<char>(path[i] + 32) : path[i];
-    if (c != ending[i]) return false;
+// Whether `text` equals `lower` (lower case), A-Z counting as a-z. Byte by byte: names are in
+// the user's locale and a file's first bytes in any encoding, not necessarily code page 936.
+bool EqualsFolded(std::string_view text, std::string_view lower) {
+  if (text.size() != lower.size()) return false;
+  for (size_t i = 0; i < lower.size(); ++i) {
+    const char c = text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] + 32) : text[i];
+    if (c != lower[i]) return false;
   }
   return true;
+}
+
+// Whether `path` ends with `ending` (lower case), A-Z counting as a-z.
+bool EndsWithFolded(std::string_view path, std::string_view ending) {
+  return path.size() >= ending.size() &&
+         EqualsFolded(path.substr(path.size() - ending.size()), ending);
 }
 
 ConversionResult ReadDocx(const std::string& path, DocumentSink& sink,
@@ -94,12 +99,7 @@ bool StartsAsHtml(std::string_view head) {
     rest.remove_prefix(1);
   }
   const auto starts_folded = [rest](std::string_view word) {
-    if (rest.size() < word.size()) return false;
-    for (size_t i = 0; i < word.size(); ++i) {
-      const char c = rest[i] >= 'A' && rest[i] <= 'Z' ? static_cast<char>(rest[i] + 32) : rest[i];
-      if (c != word[i]) return false;
-    }
-    return true;
+    return EqualsFolded(rest.substr(0, word.size()), word);
   };
   return starts_folded("<!doctype html") || starts_folded("<html");
 }
