@@ -38,6 +38,7 @@ void CountingPipe::Pass(WordBatch& batch) {
     ++batches_;
   }
   if (next.bytes.size() < batch.bytes.size()) next.bytes.resize(batch.bytes.size());
+  next.spans.reserve(batch.spans.capacity());
   waiting_.push_back(std::move(batch));
   waiting_count_.store(waiting_.size(), std::memory_order_relaxed);
   batch = std::move(next);
@@ -63,11 +64,10 @@ void CountingPipe::Work() {
     lock.unlock();
     try {
       if (batch.keys.empty()) {
-        counter_.AddPadded(batch.bytes.data(), batch.spans.data(), batch.spans.size(),
-                           batch.capitals.data(), batch.capitals.size());
+        counter_.AddPadded(batch.bytes.data(), batch.spans.data(), batch.spans.size());
       } else {
         counter_.AddKeyed(batch.bytes.data(), batch.spans.data(), batch.keys.data(),
-                          batch.spans.size(), batch.capitals.data(), batch.capitals.size());
+                          batch.spans.size());
       }
     } catch (...) {
       lock.lock();
@@ -77,7 +77,6 @@ void CountingPipe::Work() {
       return;
     }
     batch.spans.clear();
-    batch.capitals.clear();
     batch.keys.clear();
     lock.lock();
     working_ = false;

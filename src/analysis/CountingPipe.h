@@ -15,12 +15,11 @@
 namespace tarn {
 
 // Finished words on their way to the counter: their bytes back to back, each followed by room
-// for FirstSeenCounter::PaddedKeyOf, where each stands, the few that begin with a capital and,
-// when the one who filled the batch had the time, their keys (one for each span, or none).
+// for FirstSeenCounter::PaddedKeyOf, where each stands and, when the one who filled the batch had
+// the time, their keys (one for each span, or none).
 struct WordBatch {
   std::string bytes;
   std::vector<WordSpan> spans;
-  std::vector<CapitalNote> capitals;
   std::vector<WordKey> keys;
 };
 

@@ -105,6 +105,16 @@ size_t BytesIn(uint64_t part) { return (64 - static_cast<size_t>(__builtin_clzll
 FirstSeenCounter::FirstSeenCounter()
     : slots_(kInitialSlots, Slot{0, 0, 0, 0}), mask_(kInitialSlots - 1) {}
 
+FirstSeenCounter::FirstSeenCounter(size_t words, size_t letters) {
+  // The counter grows once its words fill half its slots.
+  size_t slots = kInitialSlots;
+  while (slots < 2 * words) slots *= 2;
+  FillFresh(slots_, slots, Slot{0, 0, 0, 0});
+  mask_ = slots - 1;
+  GrowFresh(entries_, words);
+  GrowFresh(arena_, letters);
+}
+
 void FirstSeenCounter::Add(std::string_view word) {
   ++total_;
   Insert(word, KeyOf(word));
@@ -179,28 +189,8 @@ void FirstSeenCounter::PaddedKeysOf(const char* base, const WordSpan* spans, siz
 }
 
 void FirstSeenCounter::AddKeyed(const char* base, const WordSpan* spans, const WordKey* keys,
-                                size_t count, const CapitalNote* notes, size_t note_count) {
+                                size_t count) {
   total_ += static_cast<int64_t>(count);
-  if (note_count == 0) {
-    CountWords<false>(base, spans, keys, count);
-    return;
-  }
-  CountWords<true>(base, spans, keys, count);
-  NoteCapitals(notes, note_count);
-}
-
-void FirstSeenCounter::AddPadded(const char* base, const WordSpan* spans, size_t count,
-                                 const CapitalNote* notes, size_t note_count) {
-  AddKeyed(base, spans, nullptr, count, notes, note_count);
-}
-
-template <bool kNoted>
-void FirstSeenCounter::CountWords(const char* base, const WordSpan* spans, const WordKey* keys,
-                                  size_t count) {
-  if constexpr (kNoted) {
-    if (word_entries_.size() < count) word_entries_.resize(count);
-  }
-  uint32_t* const entries = word_entries_.data();
   // Each word's slot is requested this many words before it is counted, so that it has arrived
   // from memory by then.
   constexpr size_t kAhead = 32;
@@ -208,9 +198,7 @@ void FirstSeenCounter::CountWords(const char* base, const WordSpan* spans, const
     for (size_t i = 0; i < std::min(kAhead, count); ++i) PrefetchSlot(keys[i]);
     for (size_t i = 0; i < count; ++i) {
       if (i + kAhead < count) PrefetchSlot(keys[i + kAhead]);
-      const size_t entry =
-          Insert(std::string_view(base + spans[i].offset, spans[i].length), keys[i]);
-      if constexpr (kNoted) entries[i] = static_cast<uint32_t>(entry);
+      Insert(std::string_view(base + spans[i].offset, spans[i].length), keys[i]);
     }
     return;
   }
@@ -223,16 +211,35 @@ void FirstSeenCounter::CountWords(const char* base, const WordSpan* spans, const
   for (size_t i = 0; i < count; ++i) {
     const WordKey key = ready[i % kAhead];
     if (i + kAhead < count) prepare(i + kAhead);
-    const size_t entry = Insert(std::string_view(base + spans[i].offset, spans[i].length), key);
-    if constexpr (kNoted) entries[i] = static_cast<uint32_t>(entry);
+    Insert(std::string_view(base + spans[i].offset, spans[i].length), key);
   }
 }
 
-void FirstSeenCounter::NoteCapitals(const CapitalNote* notes, size_t note_count) {
-  if (capitals_.size() < 2 * entries_.size()) capitals_.resize(2 * entries_.capacity());
-  for (size_t i = 0; i < note_count; ++i) {
-    ++capitals_[2 * size_t{word_entries_[notes[i].word]} + notes[i].shown];
-  }
+void FirstSeenCounter::AddPadded(const char* base, const WordSpan* spans, size_t count) {
+  AddKeyed(base, spans, nullptr, count);
+}
+
+void FirstSeenCounter::FoldCapitals() {
+  const auto marked = [this](const Entry& entry) {
+    const char first = arena_[entry.offset];
+    return first < 'a' || first > 'z';
+  };
+  if (std::none_of(entries_.begin(), entries_.end(), marked)) return;
+  FirstSeenCounter folded(entries_.size(), arena_.size());
+  std::string word;
+  ForEach([&](std::string_view counted, int64_t count) {
+    WordTally tally{count, count, 0};
+    const char first = counted[0];
+    if (first >= 'A' && first <= 'Z') {
+      tally.eligible = 0;
+    } else if ((static_cast<unsigned char>(first) & 0x80) != 0) {
+      tally.capitalised = count;
+    }
+    word.assign(counted);
+    word[0] = UnmarkedLetter(first);
+    folded.AddTally(word, tally);
+  });
+  *this = std::move(folded);
 }
 
 inline void FirstSeenCounter::PrefetchSlot(const WordKey& key) const {

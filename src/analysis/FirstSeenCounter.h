@@ -18,15 +18,19 @@ struct WordSpan {
   size_t length;
 };
 
-// A word of a batch that begins with a capital: its index among the batch's words, and whether
-// the capital is shown (one that nothing else explains: evidence for a name) or hidden (where a
-// sentence may start, or in a word written in capitals: no evidence). Every other word is in
-// lower case, evidence against a name wherever it stands. Capitals are few, so they travel
-// beside the words and the common word costs the counter next to nothing.
-struct CapitalNote {
-  uint32_t word;
-  bool shown;
-};
+// How the counting run writes the first letter of a word that begins with a capital, so that
+// the counter keeps its occurrences apart from the lower-case ones at no cost of its own: a
+// hidden capital (where a sentence may start, or in a word written in capitals: no evidence) as
+// the capital itself, a shown one (that nothing else explains: evidence for a name) as the
+// lower-case letter with the top bit set. Neither is a-z; FoldCapitals folds such words back.
+constexpr char MarkedCapital(char lower, bool shown) {
+  return static_cast<char>(shown ? static_cast<unsigned char>(lower) | 0x80
+                                 : static_cast<unsigned char>(lower) & ~0x20);
+}
+// The lower-case letter of a first letter, marked or not.
+constexpr char UnmarkedLetter(char first) {
+  return static_cast<char>((static_cast<unsigned char>(first) & 0x7F) | 0x20);
+}
 
 // A counted word's occurrences: all of them, those that are evidence (in lower case, or with a
 // shown capital), and those of them with a capital first letter.
@@ -51,6 +55,8 @@ struct WordKey {
 class FirstSeenCounter {
  public:
   FirstSeenCounter();
+  // A counter with room for `words` distinct words of `letters` letters in all.
+  FirstSeenCounter(size_t words, size_t letters);
 
   // Counts one more occurrence of `word` (non-empty, without zero bytes), in lower case.
   void Add(std::string_view word);
@@ -60,15 +66,15 @@ class FirstSeenCounter {
   // PaddedKeyOf of each of the `count` words at `spans` in `base` into `keys`, in one loop that
   // the key's few instructions are inlined into.
   static void PaddedKeysOf(const char* base, const WordSpan* spans, size_t count, WordKey* keys);
-  // Counts the words at `spans` in `base` whose keys are given, in order, with the capitals of
-  // `notes` (every other word in lower case); with the keys known ahead, the slots of the words
-  // to come load from memory while earlier ones are counted.
-  void AddKeyed(const char* base, const WordSpan* spans, const WordKey* keys, size_t count,
-                const CapitalNote* notes = nullptr, size_t note_count = 0);
+  // Counts the words at `spans` in `base` whose keys are given, in order; with the keys known
+  // ahead, the slots of the words to come load from memory while earlier ones are counted.
+  void AddKeyed(const char* base, const WordSpan* spans, const WordKey* keys, size_t count);
   // Counts the words at `spans` in `base`, each followed by room enough for PaddedKeyOf, as
   // AddKeyed.
-  void AddPadded(const char* base, const WordSpan* spans, size_t count,
-                 const CapitalNote* notes = nullptr, size_t note_count = 0);
+  void AddPadded(const char* base, const WordSpan* spans, size_t count);
+  // Folds each word counted with a MarkedCapital first letter into its lower-case form, as the
+  // capitals of its tally, keeping the first-seen order of the folded words.
+  void FoldCapitals();
 
   // Counts `word` (as Add takes it) `tally.count` more times, with the capitals of the tally, as
   // if the occurrences it sums had been counted here; returns the word's first-seen index.
@@ -148,12 +154,6 @@ class FirstSeenCounter {
   size_t Insert(std::string_view word, const WordKey& key);
   // Adds `word`, met for the first time, in the empty slot at `at`; returns its entry's index.
   [[gnu::noinline]] size_t AddEntry(std::string_view word, const WordKey& key, size_t at);
-  // AddKeyed or AddPadded (`keys` null) without the capitals; with `kNoted`, keeps each word's
-  // entry in `word_entries_`.
-  template <bool kNoted>
-  void CountWords(const char* base, const WordSpan* spans, const WordKey* keys, size_t count);
-  // Counts the capitals of the batch whose entries `word_entries_` holds.
-  void NoteCapitals(const CapitalNote* notes, size_t note_count);
   // The tally of the word in `slot`.
   WordTally TallyOf(const Slot& slot) const;
   // Moves a slot's count to `spilled_` once it is full.
@@ -176,8 +176,6 @@ class FirstSeenCounter {
   std::vector<Spilled> spilled_;
   // Hidden and shown capitals, two numbers for each entry as far as any has had a capital.
   std::vector<int64_t> capitals_;
-  // The entry of each word of the last batch with capitals.
-  std::vector<uint32_t> word_entries_;
   int64_t total_ = 0;
 };
 

@@ -56,14 +56,6 @@ constexpr std::array<unsigned char, 256> kLowered = MakeLowered();
 
 constexpr unsigned char IsCapital(unsigned char letter) { return letter >= 'A' && letter <= 'Z'; }
 
-// The number of bits set in `bits`, without the instruction that not every x86-64 has.
-constexpr size_t BitCount(uint64_t bits) {
-  bits -= (bits >> 1) & 0x5555555555555555ull;
-  bits = (bits & 0x3333333333333333ull) + ((bits >> 2) & 0x3333333333333333ull);
-  bits = (bits + (bits >> 4)) & 0x0F0F0F0F0F0F0F0Full;
-  return static_cast<size_t>((bits * 0x0101010101010101ull) >> 56);
-}
-
 // The bits below bit `n` (at most 64).
 constexpr uint64_t BitsBelow(size_t n) { return n >= 64 ? ~uint64_t{0} : (uint64_t{1} << n) - 1; }
 
@@ -105,6 +97,7 @@ void WordStreamCounter::Feed(std::string_view bytes) {
       i += taken;
       if (taken == kBlock) continue;
     }
+    SettleBlockEnd();
     unsigned char b = p[i];
     if (kByteKinds[b] == kLetterByte && !rule_pending_) {
       char* out = batch_.bytes.data() + word_start_ + word_length_;
@@ -160,6 +153,7 @@ void WordStreamCounter::Feed(std::string_view bytes) {
         break;
     }
   }
+  SettleBlockEnd();
   if (end > 0) {
     has_text_ = true;
     line_open_ = p[end - 1] != '\r' && p[end - 1] != '\n';
@@ -231,7 +225,6 @@ size_t WordStreamCounter::PlainBlock(const unsigned char* block) {
     }
   }
   const uint64_t block_starts = starts;
-  const size_t first_word = spans.size();
   while (ends != 0) {
     const size_t start = static_cast<size_t>(__builtin_ctzll(starts));
     const size_t end = static_cast<size_t>(__builtin_ctzll(ends));
@@ -251,20 +244,16 @@ size_t WordStreamCounter::PlainBlock(const unsigned char* block) {
   // Capitals are few; in prose most blocks hold one all the same.
   const uint64_t capital_starts = block_starts & capitals;
   if (capital_starts != 0) {
-    BlockCapitals(block, first_word, letters, block_starts, capitals, capital_starts, starts,
-                  open_before);
+    BlockCapitals(block, at, letters, block_starts, capitals, capital_starts, starts, open_before);
   }
-  // What the block's last bytes say to a capital after them.
-  const unsigned char last = block[taken - 1];
-  const bool word_before_last = taken >= 2 ? ((letters >> (taken - 2)) & 1) != 0 : after_word_;
-  shown_next_ = last == ' ' && word_before_last;
-  if (taken >= 2 && last == ' ' && block[taken - 2] == '.') {
-    shown_next_ = TitleStopInBlock(letters, block_starts, taken - 2, open_before);
+  // What the block's last bytes say to what follows is worked out once something needs it: the
+  // next block's bytes mostly do not. A one-byte block's answer needs the block before settled.
+  if (taken < 2) SettleBlockEnd();
+  block_end_ = BlockEnd{block, taken, letters, block_starts, open_before};
+  if (spans.size() >= batch_words_) {
+    SettleBlockEnd();
+    FlushWords();
   }
-  after_word_ = ((letters >> (taken - 1)) & 1) != 0;
-  if (last == '.') after_word_ = TitleStopInBlock(letters, block_starts, taken - 1, open_before);
-  previous_alnum_ = kUnitKinds[kLowered[last]] == kLetter || kUnitKinds[last] == kDigit;
-  if (spans.size() >= batch_words_) FlushWords();
   return taken;
 #else
   (void)block;
@@ -272,10 +261,12 @@ size_t WordStreamCounter::PlainBlock(const unsigned char* block) {
 #endif
 }
 
-inline void WordStreamCounter::BlockCapitals(const unsigned char* block, size_t first_word,
+inline void WordStreamCounter::BlockCapitals(const unsigned char* block, size_t at,
                                              uint64_t letters, uint64_t starts, uint64_t capitals,
                                              uint64_t capital_starts, uint64_t open_start,
                                              WordSpan open_before) {
+  // The first two bytes' capitals are told by the units before the block.
+  if ((capital_starts & 3) != 0) SettleBlockEnd();
   // Bit i: a letter, or a title's full stop, stands two bytes before byte i (bit 1 from before
   // the block).
   const uint64_t word_two_before = (letters << 2) | (uint64_t{after_word_} << 1);
@@ -295,10 +286,27 @@ inline void WordStreamCounter::BlockCapitals(const unsigned char* block, size_t 
     } else {
       // A second capital: a word in capitals.
       const bool second = ((capitals >> 1 >> start) & 1) != 0;
-      const size_t word = first_word + BitCount(starts & BitsBelow(start));
-      batch_.capitals.push_back(CapitalNote{static_cast<uint32_t>(word), shown && !second});
+      char& first = batch_.bytes[at + start];
+      first = MarkedCapital(first, shown && !second);
     }
   }
+}
+
+void WordStreamCounter::SettleBlock() {
+  const BlockEnd& end = block_end_;
+  const unsigned char last = end.block[end.taken - 1];
+  const bool word_before_last =
+      end.taken >= 2 ? ((end.letters >> (end.taken - 2)) & 1) != 0 : after_word_;
+  shown_next_ = last == ' ' && word_before_last;
+  if (end.taken >= 2 && last == ' ' && end.block[end.taken - 2] == '.') {
+    shown_next_ = TitleStopInBlock(end.letters, end.starts, end.taken - 2, end.open_before);
+  }
+  after_word_ = ((end.letters >> (end.taken - 1)) & 1) != 0;
+  if (last == '.') {
+    after_word_ = TitleStopInBlock(end.letters, end.starts, end.taken - 1, end.open_before);
+  }
+  previous_alnum_ = kUnitKinds[kLowered[last]] == kLetter || kUnitKinds[last] == kDigit;
+  block_end_.block = nullptr;
 }
 
 inline bool WordStreamCounter::TitleStopInBlock(uint64_t letters, uint64_t starts, size_t i,
@@ -316,7 +324,12 @@ inline bool WordStreamCounter::TitleStopInBlock(uint64_t letters, uint64_t start
 }
 
 bool WordStreamCounter::TitleStop(size_t word, size_t length) const {
-  return IsTitleBeforeName(std::string_view(batch_.bytes.data() + word, length));
+  if (length < 2 || length > kLongestTitleBeforeName) return false;
+  // A finished word's first letter may carry its capital's mark.
+  char title[kLongestTitleBeforeName];
+  std::copy_n(batch_.bytes.data() + word, length, title);
+  title[0] = UnmarkedLetter(title[0]);
+  return IsTitleBeforeName(std::string_view(title, length));
 }
 
 void WordStreamCounter::Finish() {
@@ -336,6 +349,7 @@ void WordStreamCounter::Finish() {
     pipe_->Drain();
     pipe_.reset();
   }
+  words_.FoldCapitals();
   stopped_ = true;
 }
 
@@ -443,8 +457,8 @@ inline void WordStreamCounter::NoteLetters(const unsigned char* letters, size_t 
 inline void WordStreamCounter::NoteCapital() {
   if ((open_capitals_ & 1) == 0) return;
   // A second capital: a word in capitals.
-  batch_.capitals.push_back(CapitalNote{static_cast<uint32_t>(batch_.spans.size() - 1),
-                                        open_shown_ && open_capitals_ != 3});
+  char& first = batch_.bytes[word_start_];
+  first = MarkedCapital(first, open_shown_ && open_capitals_ != 3);
 }
 
 inline void WordStreamCounter::EndWord() {
@@ -469,10 +483,8 @@ void WordStreamCounter::FlushWords() {
   open_word_.assign(batch_.bytes.data() + word_start_, word_length_);
   if (!pipe_ && spans.size() < batch_words_) {
     // The whole text fitted in one batch: a second thread would not pay for itself.
-    words_.AddKeyed(batch_.bytes.data(), spans.data(), batch_.keys.data(), spans.size(),
-                    batch_.capitals.data(), batch_.capitals.size());
+    words_.AddKeyed(batch_.bytes.data(), spans.data(), batch_.keys.data(), spans.size());
     batch_.spans.clear();
-    batch_.capitals.clear();
     batch_.keys.clear();
   } else {
     if (!pipe_) pipe_ = std::make_unique<CountingPipe>(words_);

@@ -72,14 +72,19 @@ class WordStreamCounter {
   // Takes the bytes of a 64-byte block up to the first that is NUL, an apostrophe or beyond
   // ASCII, all at once; returns how many it took.
   size_t PlainBlock(const unsigned char* block);
-  // Tells the counter what the capitals of the words ended in a plain block say
-  // (`capital_starts`, bit i for byte i, among `starts`, the words that began in the block, the
-  // first of them the batch's word `first_word`), and works out the same for the word open at
-  // the block's end (`open_start`, its first letter's bit, or 0). `open_before` is the word
-  // open as the block began.
-  void BlockCapitals(const unsigned char* block, size_t first_word, uint64_t letters,
+  // Marks the capitals of the words ended in a plain block, copied to the batch at `at`
+  // (`capital_starts`, bit i for byte i, among `starts`, the words that began in the block), and
+  // works out what the capital of the word open at the block's end says (`open_start`, its
+  // first letter's bit, or 0). `open_before` is the word open as the block began.
+  void BlockCapitals(const unsigned char* block, size_t at, uint64_t letters,
                      uint64_t starts, uint64_t capitals, uint64_t capital_starts,
                      uint64_t open_start, WordSpan open_before);
+  // Brings after_word_, shown_next_ and previous_alnum_ up to the end of the last plain block,
+  // if that is still to do.
+  void SettleBlockEnd() {
+    if (block_end_.block != nullptr) SettleBlock();
+  }
+  [[gnu::noinline]] void SettleBlock();
   // Whether the full stop that is the plain block's byte `i` follows a title (`letters` its
   // letters, `starts` the words that began in it, `open_before` the word open before it).
   bool TitleStopInBlock(uint64_t letters, uint64_t starts, size_t i, WordSpan open_before) const;
@@ -96,7 +101,8 @@ class WordStreamCounter {
   // Notes the case of the open word's first two letters from `count` letters, as written,
   // about to be appended to it.
   void NoteLetters(const unsigned char* letters, size_t count);
-  // Tells the counter what the capital of the word just ended says, if it begins with one.
+  // Marks the first letter of the word just ended with what its capital says, if it begins
+  // with one.
   void NoteCapital();
   void EndWord();
 
@@ -119,6 +125,17 @@ class WordStreamCounter {
   // first letter.
   bool after_word_ = false;
   bool shown_next_ = false;
+  // The last plain block, while what its end says is not worked out: where its bytes are (in
+  // the chunk being fed), how many it took, its letters, the words that began in it and the word
+  // open as it began. Null when after_word_, shown_next_ and previous_alnum_ are up to date.
+  struct BlockEnd {
+    const unsigned char* block = nullptr;
+    size_t taken = 0;
+    uint64_t letters = 0;
+    uint64_t starts = 0;
+    WordSpan open_before{0, 0};
+  };
+  BlockEnd block_end_;
   bool open_shown_ = false;          // a capital there would be evidence
   unsigned char open_capitals_ = 0;  // bit 0: its first letter is a capital; bit 1: its second
   // Finished words wait in the batch's bytes before `word_start_` until the batch is full; the

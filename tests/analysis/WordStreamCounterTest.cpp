@@ -251,7 +251,10 @@ class DocumentMaker {
 
   std::string Piece() {
     if (plain_ && Below(40) != 0) {
-      static const char kPlain[] = "abcdefghijklmnopqrstuvwxyzABCXYZ  0123456789,-\r\n";
+      // Titles and full stops, so that capitals after them fall anywhere in a plain block.
+      static const char* const kTitles[] = {"Mr. ", "st. ", "MRS. ", ". "};
+      if (Below(30) == 0) return kTitles[Below(std::size(kTitles))];
+      static const char kPlain[] = "abcdefghijklmnopqrstuvwxyzABCXYZ  0123456789,-.\r\n";
       return std::string(1, kPlain[Below(sizeof kPlain - 1)]);
     }
     static const char* const kFixed[] = {
