@@ -77,11 +77,9 @@ std::string KeywordListingText(const std::vector<Keyword>& keywords) {
 void ShowKeywords(StatisticsState& state, const std::function<ReferenceCounts()>& reference,
                   UserPort& port) {
   if (!RequireDocument(state, port)) return;
-  const ReferenceCounts counts = reference();
   BusyCursor busy(port);
-  std::string listing =
-      KeywordListingText(FindKeywords(*state.WordTable, state.TotalWords, counts));
-  state.text_view = std::move(listing);
+  const ReferenceCounts counts = reference();
+  state.text_view = KeywordListingText(FindKeywords(*state.WordTable, state.TotalWords, counts));
 }
 
 }  // namespace tarn
