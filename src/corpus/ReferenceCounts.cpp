@@ -1,6 +1,8 @@
 #include "corpus/ReferenceCounts.h"
 
+#include <algorithm>
 #include <charconv>
+#include <string_view>
 #include <utility>
 
 #include "corpus/CorpusCounting.h"
