@@ -36,7 +36,8 @@ struct SessionStep {
   std::string_view name;
   // The argument's name ("FILE", "NAME"), empty for none; "[a|b]" for an optional argument
   // that is one of the words listed; "NAME [NUMBER]" for an argument and an optional number;
-  // "NAME..." for one or more arguments, up to the next step name.
+  // "NAME..." for one or more arguments, up to the next step name; "[NAME...]" for none or
+  // more.
   std::string_view usage;
   std::string_view summary;  // one line for --help
   int filter_index;          // the 1-based filter the dialog answers with (save and export)
@@ -45,7 +46,9 @@ struct SessionStep {
   // Whether the step must have an argument.
   bool TakesArgument() const { return !usage.empty() && !usage.starts_with('['); }
   // Whether the step takes every argument up to the next step name.
-  bool TakesList() const { return usage.ends_with("..."); }
+  bool TakesList() const { return usage.ends_with("...") || usage.ends_with("...]"); }
+  // Whether the step's list may be empty.
+  bool ListMayBeEmpty() const { return TakesList() && usage.starts_with('['); }
   // Whether `word` is one of the words an optional argument may be.
   bool AcceptsOptional(std::string_view word) const {
     if (!usage.starts_with('[') || word.empty()) return false;

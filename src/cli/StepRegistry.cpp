@@ -6,6 +6,7 @@
 #include "cli/AnalysisSteps.h"
 #include "cli/ConcordanceSteps.h"
 #include "cli/CorpusSteps.h"
+#include "cli/KeywordSteps.h"
 #include "cli/ProfileSteps.h"
 #include "cli/StudySteps.h"
 #include "cli/WindowSteps.h"
@@ -17,8 +18,8 @@ const std::vector<SessionStep>& AllSteps() {
   static const std::vector<SessionStep> steps = [] {
     std::vector<SessionStep> all;
     for (const std::span<const SessionStep> group :
-         {WindowSteps(), CorpusSteps(), AnalysisSteps(), ProfileSteps(), ConcordanceSteps(),
-          StudySteps()}) {
+         {WindowSteps(), CorpusSteps(), KeywordSteps(), AnalysisSteps(), ProfileSteps(),
+          ConcordanceSteps(), StudySteps()}) {
       all.insert(all.end(), group.begin(), group.end());
     }
     return all;

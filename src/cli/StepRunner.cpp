@@ -29,10 +29,10 @@ std::vector<PlannedStep> PlanSteps(const std::vector<std::string>& args) {
     if (step->TakesList()) {
       // A path that is also a step's name is written with its folder: ./all.
       while (i + 1 < args.size() && !IsStepName(args[i + 1])) arguments.push_back(args[++i]);
-      if (arguments.empty()) {
+      if (arguments.empty() && !step->ListMayBeEmpty()) {
         throw Error("step \"" + std::string(step->name) + "\" needs " + std::string(step->usage));
       }
-      argument = arguments.front();
+      if (!arguments.empty()) argument = arguments.front();
     } else if (step->TakesArgument()) {
       if (i + 1 == args.size()) {
         throw Error("step \"" + args[i] + "\" needs " + std::string(step->usage));
@@ -81,8 +81,9 @@ void PrintStepsHelp(std::ostream& out) {
          "  step's argument answers the command's file dialog. Afterwards tarn-cli prints the\n"
          "  summary's lines, an empty line and the text view (UTF-8, LF line ends). Messages go\n"
          "  to standard error as \"message: TEXT\"; an error as \"error: TEXT\" with status 1.\n"
-         "  A step that takes PATH... takes every argument up to the next step's name; write a\n"
-         "  path that is also a step's name with its folder (./all).\n"
+         "  A step that takes PATH... takes every argument up to the next step's name (with\n"
+         "  [PATH...], possibly none); write a path that is also a step's name with its folder\n"
+         "  (./all).\n"
          "\n  --dict DIR  the dict folder (default: dict beside tarn-cli, else the installed "
          "one).\n"
          "  --jobs N    the number of files a corpus step counts at once (default: one for each\n"

@@ -16,9 +16,6 @@ namespace {
 namespace fs = std::filesystem;
 using ::testing::HasSubstr;
 
-// What follows the summary: the text view.
-std::string TextView(const std::string& out) { return out.substr(out.find("\n\n") + 2); }
-
 class CorpusStepsTest : public DictStepsTest {
  protected:
   void SetUp() override {

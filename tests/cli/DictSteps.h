@@ -19,6 +19,9 @@ inline std::vector<std::string> LinesOf(const std::string& text) {
   return lines;
 }
 
+// What tarn-cli's output holds after the summary: the text view.
+inline std::string TextView(const std::string& out) { return out.substr(out.find("\n\n") + 2); }
+
 // Steps run on a dict folder and a document of the test's own, which SetUp writes into
 // `folder_` and names in `dict_` and `text_`.
 class DictStepsTest : public ::testing::Test {

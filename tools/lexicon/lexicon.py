@@ -1,5 +1,5 @@
-"""Builds the six word tables of data/dict, the graded filter lists, the level lists and the
-Chinese glosses from public sources.
+"""Builds the six word tables of data/dict, the graded filter lists, the level lists, the
+Chinese glosses and the spoken-English word counts from public sources.
 
 The stemmer's own rules decide a word's fate wherever they can; the tables only list what the
 rules get wrong. Every decision is checked by running tarn-cli's reducers, never a copy of them.
@@ -13,6 +13,7 @@ import tempfile
 import glosses
 import levels
 import sources
+import spoken
 
 # Graded filter lists: the most frequent lemmas of spoken English with their inflected forms.
 GRADES = (1000, 2000, 3000, 5000, 8000, 10000)
@@ -326,3 +327,6 @@ class Lexicon:
             shutil.copyfile(os.path.join(out, name), os.path.join(out, copy))
         with open(os.path.join(out, GLOSS_FILE), "w", encoding="utf-8", newline="\n") as f:
             f.write("".join(line + "\n" for line in glosses.file_lines(self.glosses)))
+        with open(os.path.join(out, spoken.SPOKEN_FILE), "w", encoding="ascii", newline="\n") as f:
+            lines = spoken.file_lines(self.counts, spoken.running_words())
+            f.write("".join(line + "\n" for line in lines))
