@@ -3,6 +3,7 @@
 #include <memory>
 #include <utility>
 
+#include "analysis/RunProgress.h"
 #include "corpus/CorpusTally.h"
 #include "corpus/CorpusText.h"
 #include "corpus/JobPool.h"
@@ -30,32 +31,58 @@ CorpusRun::CorpusRun(StatisticsState& state, const THashTable& stop_words, UserP
 
 CorpusStatistics CorpusRun::Run(const std::vector<std::string>& paths, size_t threads) {
   BusyCursor busy(port_);
-  const int64_t start = run_.Now();
+  return Show(Count(paths, threads, nullptr));
+}
+
+CountedCorpus CorpusRun::Count(const std::vector<std::string>& paths, size_t threads,
+                               RunProgress* progress) const {
+  CountedCorpus counted;
+  counted.start = run_.Now();
   CorpusFiles corpus = ListCorpusFiles(paths);
-  std::vector<SkippedText> skipped = std::move(corpus.skipped);
+  counted.skipped = std::move(corpus.skipped);
+  std::vector<uint64_t> sizes;
+  if (progress != nullptr) {
+    progress->ThrowIfCancelled();
+    uint64_t bytes = 0;
+    for (const std::string& file : corpus.files) bytes += sizes.emplace_back(FileSizeOrZero(file));
+    progress->Begin(corpus.files.size(), bytes);
+  }
   CorpusTally tally;
   RunJobsInOrder<CountedText>(
       corpus.files.size(), threads,
-      [&](size_t i) { return CountCorpusText(corpus.files[i], conversion_); },
+      [&](size_t i) {
+        FileProgress file(progress, corpus.files[i], progress != nullptr ? sizes[i] : 0);
+        CountedText text = CountCorpusText(corpus.files[i], conversion_, &file);
+        file.Done();
+        return text;
+      },
       [&](size_t i, CountedText& text) {
         if (text.failure.empty()) {
           tally.AddText(text.words);
         } else {
-          skipped.push_back({corpus.files[i], std::move(text.failure)});
+          counted.skipped.push_back({corpus.files[i], std::move(text.failure)});
         }
       });
-  if (tally.Texts() == 0) {
-    if (!skipped.empty()) port_.ShowMessage(SkippedMessage(skipped));
+  if (progress != nullptr) progress->ThrowIfCancelled();
+  counted.texts = tally.Texts();
+  if (counted.texts > 0) {
+    counted.spread = tally.Spread();
+    counted.words = std::make_shared<const FirstSeenCounter>(tally.TakeWords());
+  }
+  return counted;
+}
+
+CorpusStatistics CorpusRun::Show(CountedCorpus counted) {
+  if (counted.texts == 0) {
+    if (!counted.skipped.empty()) port_.ShowMessage(SkippedMessage(counted.skipped));
     throw Error("没有可以统计的文档");
   }
-  std::vector<WordSpread> spread = tally.Spread();
-  auto words = std::make_shared<const FirstSeenCounter>(tally.TakeWords());
-  run_.ShowCounted(words, start,
-                   std::string("\r") + kTextsLine + std::to_string(tally.Texts()) + '\r' +
-                       kSkippedLine + std::to_string(skipped.size()));
-  if (!skipped.empty()) port_.ShowMessage(SkippedMessage(skipped));
-  return CorpusStatistics(state_.completed_runs, std::move(words), std::move(spread),
-                          tally.Texts(), std::move(skipped));
+  run_.ShowCounted(counted.words, counted.start,
+                   std::string("\r") + kTextsLine + std::to_string(counted.texts) + '\r' +
+                       kSkippedLine + std::to_string(counted.skipped.size()));
+  if (!counted.skipped.empty()) port_.ShowMessage(SkippedMessage(counted.skipped));
+  return CorpusStatistics(state_.completed_runs, std::move(counted.words),
+                          std::move(counted.spread), counted.texts, std::move(counted.skipped));
 }
 
 }  // namespace tarn

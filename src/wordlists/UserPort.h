@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "text/Error.h"
 
@@ -35,6 +36,15 @@ class UserPort {
 
   // The open dialog; nothing when the user cancels.
   virtual std::optional<DialogChoice> AskOpenFile(const FileDialogRequest& request) = 0;
+
+  // The open dialog for one or more existing files, in the order chosen; nothing when the
+  // user cancels.
+  virtual std::optional<std::vector<std::string>> AskOpenFiles(
+      const FileDialogRequest& request) = 0;
+
+  // The dialog for an existing folder, opening at `initial_folder` (empty: wherever it was
+  // last); nothing when the user cancels.
+  virtual std::optional<std::string> AskFolder(const std::string& initial_folder) = 0;
 
   // The save dialog (no default extension, no overwrite question); nothing when cancelled.
   virtual std::optional<DialogChoice> AskSaveFile(const FileDialogRequest& request) = 0;
