@@ -23,23 +23,21 @@ namespace {
 
 const QString kNoCorpus = QStringLiteral("请先打开多个文件并统计！");
 
-// Three texts of 3, 2 and 5 running words: apple 3 in two of them, pear 5 in two, fig and plum
-// once each.
-struct ThreeTexts {
-  explicit ThreeTexts(WindowFixture& fixture) {
-    fixture.WriteFile(u"a.txt", "apple pear apple\r\n");
-    fixture.WriteFile(u"b.txt", "apple fig\r\n");
-    fixture.WriteFile(u"c.txt", "pear pear pear pear plum\r\n");
-    paths = {fixture.Path(u"a.txt"), fixture.Path(u"b.txt"), fixture.Path(u"c.txt")};
-  }
-  std::vector<std::string> paths;
-};
-
 // Chooses "打开多个文件并统计" and then the files `paths`.
 void CountFiles(WindowFixture& fixture, const std::vector<std::string>& paths) {
   fixture.Click("RzGroup1Items8");
   fixture.port.open_files_answers.push_back(paths);
   fixture.Choose("CorpusFiles");
+}
+
+// Counts three texts of 3, 2 and 5 running words as a corpus (apple 3 in two of them, pear 5 in
+// two, fig and plum once each) and opens the corpus listing.
+void ShowThreeTexts(WindowFixture& fixture) {
+  fixture.WriteFile(u"a.txt", "apple pear apple\r\n");
+  fixture.WriteFile(u"b.txt", "apple fig\r\n");
+  fixture.WriteFile(u"c.txt", "pear pear pear pear plum\r\n");
+  CountFiles(fixture, {fixture.Path(u"a.txt"), fixture.Path(u"b.txt"), fixture.Path(u"c.txt")});
+  fixture.Click("RzGroup1Items9");
 }
 
 // Cancels the run about to start as soon as its dialog waits for it.
@@ -86,16 +84,13 @@ class CorpusWindowTest : public QObject {
     QCOMPARE(fixture.port.messages, std::vector<std::string>{kNoCorpus.toStdString()});
     fixture.port.messages.clear();
 
-    ThreeTexts texts(fixture);
-    CountFiles(fixture, texts.paths);
+    ShowThreeTexts(fixture);
     QVERIFY(fixture.port.messages.empty());
     QVERIFY(fixture.Summary().startsWith(QStringLiteral("该文档共有单词数：10\n")));
     QVERIFY(fixture.Summary().endsWith(QStringLiteral("该语料共有文本数：3\n未能统计的文件数：0")));
     QCOMPARE(ProgressFiles(fixture), QStringLiteral("已统计文件：3 / 3"));
     QVERIFY(ProgressFull(fixture));
     QVERIFY(!fixture.Find<QWidget>("RunProgressDialog")->isVisible());
-
-    fixture.Click("RzGroup1Items9");
     QVERIFY(fixture.windows->corpus().isVisible());
     QTableView* table = Table(fixture);
     QCOMPARE(table->model()->rowCount(), 4);
@@ -115,9 +110,7 @@ class CorpusWindowTest : public QObject {
   // listing order either way.
   void EachColumnSorts() {
     WindowFixture fixture;
-    ThreeTexts texts(fixture);
-    CountFiles(fixture, texts.paths);
-    fixture.Click("RzGroup1Items9");
+    ShowThreeTexts(fixture);
     QTableView* table = Table(fixture);
     const QStringList listing = Column(table, 0);
     QHeaderView* header = table->horizontalHeader();
@@ -163,9 +156,7 @@ class CorpusWindowTest : public QObject {
   // column names first, to NAME.txt in code page 936 with CR LF.
   void CopyAndExportTakeTheRowsAsShown() {
     WindowFixture fixture;
-    ThreeTexts texts(fixture);
-    CountFiles(fixture, texts.paths);
-    fixture.Click("RzGroup1Items9");
+    ShowThreeTexts(fixture);
     QTableView* table = Table(fixture);
     table->sortByColumn(1, Qt::DescendingOrder);
     table->selectRow(0);
@@ -216,9 +207,7 @@ class CorpusWindowTest : public QObject {
   void CancelLeavesEverythingAsItWas() {
     QFETCH(bool, corpus);
     WindowFixture fixture;
-    ThreeTexts texts(fixture);
-    CountFiles(fixture, texts.paths);
-    fixture.Click("RzGroup1Items9");
+    ShowThreeTexts(fixture);
     const QString view = fixture.ViewText();
     const QString summary = fixture.Summary();
     const QStringList words = Column(Table(fixture), 0);
@@ -250,9 +239,7 @@ class CorpusWindowTest : public QObject {
   // gives; the corpus listing then has no corpus to show.
   void ALargeDocumentCountsAsTheSmallOnesDo() {
     WindowFixture fixture;
-    ThreeTexts texts(fixture);
-    CountFiles(fixture, texts.paths);
-    fixture.Click("RzGroup1Items9");
+    ShowThreeTexts(fixture);
     fixture.Count("The cats sat on the mat.\r\nCats like cats.\r\n");
     QVERIFY(!fixture.windows->corpus().isVisible());
     const QString view = fixture.ViewText();
