@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
@@ -188,8 +189,6 @@ void Tmainfrm::BuildGroupBar(GroupBar& bar) {
          &Tmainfrm::RzGroup1Items1Click},
         {"打开多个文件并统计", "RzGroup1Items8", QStyle::SP_DirOpenIcon, true,
          &Tmainfrm::RzGroup1Items8Click},
-        {"语料词表", "RzGroup1Items9", QStyle::SP_FileDialogDetailedView, true,
-         &Tmainfrm::RzGroup1Items9Click},
         {"查看全部单词统计", "RzGroup1Items2", QStyle::SP_FileDialogDetailedView, true,
          &Tmainfrm::RzGroup1Items2Click},
         {"查看归并单词统计", "RzGroup1Items5", QStyle::SP_FileDialogListView, true,
@@ -323,12 +322,17 @@ QWidget* Tmainfrm::BuildTabs() {
   auto* tabs = new QTabWidget(this);
   tabs->setObjectName(QStringLiteral("RzPageControl1"));
   tabs->setTabPosition(QTabWidget::South);
-  rzLabel1 = new QLabel(tabs);
+  auto* results = new QWidget(tabs);
+  auto* results_layout = new QVBoxLayout(results);
+  results_layout->setContentsMargins(0, 0, 0, 0);
+  rzLabel1 = new QLabel(results);
   rzLabel1->setObjectName(QStringLiteral("rzLabel1"));
   rzLabel1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   rzLabel1->setMargin(8);
   rzLabel1->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  tabs->addTab(rzLabel1, QStringLiteral("统计结果"));
+  results_layout->addWidget(rzLabel1, 1);
+  results_layout->addWidget(BuildCorpusButtons(results));
+  tabs->addTab(results, QStringLiteral("统计结果"));
   const char* const pages[][2] = {
       {"使用提示",
        "先用“打开文件并统计”或“统计剪贴板文字”统计一篇英文，\n"
@@ -344,6 +348,25 @@ QWidget* Tmainfrm::BuildTabs() {
     tabs->addTab(text, QString::fromUtf8(page[0]));
   }
   return tabs;
+}
+
+QWidget* Tmainfrm::BuildCorpusButtons(QWidget* parent) {
+  // What a corpus run adds to its summary, shown only while the last run is one.
+  const PopupItem buttons[] = {
+      {"语料词表…", "CorpusListingButton", true, &Tmainfrm::CorpusListingClick},
+  };
+  corpus_buttons_ = new QWidget(parent);
+  auto* row = new QHBoxLayout(corpus_buttons_);
+  row->setContentsMargins(8, 0, 8, 6);
+  for (const PopupItem& item : buttons) {
+    auto* button = new QPushButton(QString::fromUtf8(item.caption), corpus_buttons_);
+    button->setObjectName(QString::fromUtf8(item.object_name));
+    connect(button, &QPushButton::clicked, this, item.handler);
+    row->addWidget(button);
+  }
+  row->addStretch(1);
+  corpus_buttons_->hide();
+  return corpus_buttons_;
 }
 
 void Tmainfrm::FormCreate() {
@@ -417,6 +440,7 @@ void Tmainfrm::ShowSummary() {
   QString summary = QString::fromStdString(session_.State().summary_label);
   summary.replace(u'\r', u'\n');
   rzLabel1->setText(summary);
+  corpus_buttons_->setVisible(corpus_.DescribesLastRun(session_.State()));
 }
 
 bool Tmainfrm::eventFilter(QObject* watched, QEvent* event) {
@@ -496,7 +520,7 @@ std::vector<tarn::CorpusListingRow> Tmainfrm::CorpusRows() const {
   return tarn::CorpusListingRows(*session_.State().WordTable, corpus_);
 }
 
-void Tmainfrm::RzGroup1Items9Click() {
+void Tmainfrm::CorpusListingClick() {
   Guarded([this] {
     if (corpus_window_ == nullptr || !tarn::RequireCorpus(session_.State(), corpus_, port_)) return;
     corpus_window_->ShowListing(CorpusRows(), corpus_.Texts());

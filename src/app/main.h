@@ -80,7 +80,7 @@ class Tmainfrm : public QWidget {
   void RzGroup1Items8Click();  // 打开多个文件并统计: asks whether files or a folder
   void CorpusFilesClick();     // its 选择文件…: the chosen files as one corpus
   void CorpusFolderClick();    // its 选择文件夹…: the folder's documents as one corpus
-  void RzGroup1Items9Click();  // 语料词表, not modal, after a corpus run
+  void CorpusListingClick();   // 语料词表 below a corpus run's summary, not modal
   void RzGroup1Items2Click();  // 查看全部单词统计
   void Porterstem();           // 查看归并单词统计
   void RzGroup1Items3Click();  // 查看过略词后统计
@@ -127,6 +127,7 @@ class Tmainfrm : public QWidget {
   QWidget* BuildToolbar();
   void BuildPopupMenu();
   QWidget* BuildTabs();
+  QWidget* BuildCorpusButtons(QWidget* parent);
 
   // Loads the lexicon and the help text; the first failure is reported and ends it.
   void FormCreate();
@@ -178,6 +179,7 @@ class Tmainfrm : public QWidget {
   std::unique_ptr<tarn::app::BackgroundCounting> background_;
   uint64_t large_file_bytes_;
   QMenu* corpus_menu_ = nullptr;
+  QWidget* corpus_buttons_ = nullptr;
   // The word of the line the popup menu was opened on.
   QString popup_word_;
   bool shown_once_ = false;

@@ -50,6 +50,7 @@ void CorpusWindow::BuildWindow() {
   table_->setObjectName(QStringLiteral("CorpusTable"));
   table_->setModel(model_);
   table_->verticalHeader()->setVisible(false);
+  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);

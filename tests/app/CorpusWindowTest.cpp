@@ -37,7 +37,7 @@ void ShowThreeTexts(WindowFixture& fixture) {
   fixture.WriteFile(u"b.txt", "apple fig\r\n");
   fixture.WriteFile(u"c.txt", "pear pear pear pear plum\r\n");
   CountFiles(fixture, {fixture.Path(u"a.txt"), fixture.Path(u"b.txt"), fixture.Path(u"c.txt")});
-  fixture.Click("RzGroup1Items9");
+  fixture.Click("CorpusListingButton");
 }
 
 // Cancels the run about to start as soon as its dialog waits for it.
@@ -80,11 +80,13 @@ class CorpusWindowTest : public QObject {
   // shows each word's count, range and DP (Σ|v−s|/2 over texts of 3, 2 and 5 words).
   void TheCorpusRunFillsTheSummaryAndTheListingWindow() {
     WindowFixture fixture;
-    fixture.Click("RzGroup1Items9");
+    QVERIFY(!fixture.Find("CorpusListingButton")->isVisible());
+    fixture.Click("CorpusListingButton");
     QCOMPARE(fixture.port.messages, std::vector<std::string>{kNoCorpus.toStdString()});
     fixture.port.messages.clear();
 
     ShowThreeTexts(fixture);
+    QVERIFY(fixture.Find("CorpusListingButton")->isVisible());
     QVERIFY(fixture.port.messages.empty());
     QVERIFY(fixture.Summary().startsWith(QStringLiteral("该文档共有单词数：10\n")));
     QVERIFY(fixture.Summary().endsWith(QStringLiteral("该语料共有文本数：3\n未能统计的文件数：0")));
@@ -193,7 +195,7 @@ class CorpusWindowTest : public QObject {
     QVERIFY(fixture.Summary().contains(QStringLiteral("该语料共有文本数：2\n未能统计的文件数：1\n"
                                                       "未能统计的文件：\n    “") +
                                        QString::fromStdString(bad)));
-    fixture.Click("RzGroup1Items9");
+    fixture.Click("CorpusListingButton");
     QCOMPARE(Table(fixture)->model()->rowCount(), 3);
   }
 
@@ -231,7 +233,7 @@ class CorpusWindowTest : public QObject {
     QVERIFY(fixture.port.messages.empty());
 
     // The corpus listing still answers for the corpus.
-    fixture.Click("RzGroup1Items9");
+    fixture.Click("CorpusListingButton");
     QVERIFY(fixture.port.messages.empty());
   }
 
@@ -252,7 +254,8 @@ class CorpusWindowTest : public QObject {
     QCOMPARE(fixture.Summary(), summary);
     QCOMPARE(ProgressFiles(fixture), QStringLiteral("已统计文件：1 / 1"));
     QVERIFY(ProgressFull(fixture));
-    fixture.Click("RzGroup1Items9");
+    QVERIFY(!fixture.Find("CorpusListingButton")->isVisible());
+    fixture.Click("CorpusListingButton");
     QCOMPARE(fixture.port.messages, std::vector<std::string>{kNoCorpus.toStdString()});
   }
 };
