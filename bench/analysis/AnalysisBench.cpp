@@ -1,5 +1,7 @@
 // The file run from opening the document to the finished listing and snapshot, over 100 MB of
-// English prose and over 100 MB of Zipf-distributed synthetic words. The documents are written
+// English prose and over 100 MB of Zipf-distributed synthetic words, as one call and as the two
+// halves the window runs behind its progress dialog (counting with progress and cancel checks,
+// then the statistics). The documents are written
 // once to /tmp/tarn-bench/. `analysis_bench --count-file=PATH` runs the file run once over PATH
 // (for measuring peak memory with /usr/bin/time -v) and prints the summary.
 #include <benchmark/benchmark.h>
@@ -16,6 +18,7 @@
 #include <vector>
 
 #include "analysis/CountingRun.h"
+#include "analysis/RunProgress.h"
 #include "analysis/StatisticsState.h"
 #include "support/Corpus.h"
 #include "support/FakeUserPort.h"
@@ -82,30 +85,45 @@ std::string ZipfDocument() {
   });
 }
 
-void RunFileOnce(const std::string& path, tarn::StatisticsState& state) {
+// The file run over `path`, in one call or, with `progress`, in its two halves.
+void RunFileOnce(const std::string& path, tarn::StatisticsState& state,
+                 tarn::RunProgress* progress = nullptr) {
   tarn::THashTable stop_words(256);
   for (const char16_t* word : {u"the", u"a", u"of", u"and", u"to"}) stop_words.AddCount(word, 1);
   tarn::testing::FakeUserPort port;
   tarn::CountingRun run(state, stop_words, port);
-  run.RunFile(path);
+  if (progress == nullptr) {
+    run.RunFile(path);
+  } else {
+    run.ShowFile(run.CountFile(path, progress));
+  }
 }
 
-void BM_FileRun(benchmark::State& bench, std::string (*document)()) {
+void BM_FileRun(benchmark::State& bench, std::string (*document)(), bool with_progress) {
   const std::string path = document();
   for (auto _ : bench) {
     tarn::StatisticsState state;
-    RunFileOnce(path, state);
+    tarn::RunProgress progress;
+    RunFileOnce(path, state, with_progress ? &progress : nullptr);
     benchmark::DoNotOptimize(state.SnapshotTable.get());
     bench.counters["distinct"] = static_cast<double>(state.DistinctWords);
   }
   bench.SetBytesProcessed(static_cast<int64_t>(bench.iterations() * fs::file_size(path)));
 }
 
-BENCHMARK_CAPTURE(BM_FileRun, english_100mb, EnglishDocument)
+BENCHMARK_CAPTURE(BM_FileRun, english_100mb, EnglishDocument, false)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(3);
-BENCHMARK_CAPTURE(BM_FileRun, zipf_100mb, ZipfDocument)
+BENCHMARK_CAPTURE(BM_FileRun, zipf_100mb, ZipfDocument, false)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
+BENCHMARK_CAPTURE(BM_FileRun, english_100mb_with_progress, EnglishDocument, true)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
+BENCHMARK_CAPTURE(BM_FileRun, zipf_100mb_with_progress, ZipfDocument, true)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(3);

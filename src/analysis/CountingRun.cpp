@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "analysis/DocumentWords.h"
+#include "analysis/RunProgress.h"
 #include "analysis/ViewOutput.h"
 #include "analysis/WordStreamCounter.h"
 #include "text/Lines.h"
@@ -57,19 +58,36 @@ CountingRun::CountingRun(StatisticsState& state, const THashTable& stop_words, U
 
 bool CountingRun::RunFile(const std::string& path) {
   BusyCursor busy(port_);
-  const DocumentKind kind = KindOfDocument(path);
-  const int64_t start = clock_();
-  // The counter is the run's own until the end: a read error or a failed conversion, however
-  // far it got, leaves the statistics untouched.
+  return ShowFile(CountFile(path, nullptr));
+}
+
+CountedDocument CountingRun::CountFile(const std::string& path, RunProgress* progress) const {
+  CountedDocument counted;
+  counted.path = path;
+  counted.kind = KindOfDocument(path);
+  counted.start = clock_();
+  const uint64_t size = progress != nullptr ? FileSizeOrZero(path) : 0;
+  if (progress != nullptr) progress->Begin(1, size);
+  FileProgress file(progress, path, size);
+  // The counter is the run's own until the end: a read error, a failed conversion or a cancel,
+  // however far it got, leaves the statistics untouched.
   WordStreamCounter counter(true);
-  const DocumentReading reading = CountDocument(path, kind, counter, conversion_, kept_text_);
-  if (reading.result != ConversionResult::kDone) {
-    port_.ShowMessage(ConversionMessage(reading.result, path, kind));
+  counted.reading = CountDocument(path, counted.kind, counter, conversion_, kept_text_, &file);
+  file.Done();
+  if (counted.reading.result == ConversionResult::kDone && counted.reading.has_text) {
+    counted.words = std::make_shared<const FirstSeenCounter>(counter.TakeWords());
+  }
+  return counted;
+}
+
+bool CountingRun::ShowFile(const CountedDocument& counted) {
+  if (counted.reading.result != ConversionResult::kDone) {
+    port_.ShowMessage(ConversionMessage(counted.reading.result, counted.path, counted.kind));
     return false;
   }
   state_.text_view.clear();
-  if (!reading.has_text) return false;
-  ShowCounted(std::make_shared<const FirstSeenCounter>(counter.TakeWords()), start);
+  if (!counted.reading.has_text) return false;
+  ShowCounted(counted.words, counted.start);
   return true;
 }
 

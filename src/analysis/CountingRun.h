@@ -6,12 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "analysis/DocumentWords.h"
 #include "analysis/FirstSeenCounter.h"
 #include "analysis/StatisticsState.h"
 #include "documents/DocumentConversion.h"
 
 namespace tarn {
 
+class RunProgress;
 class THashTable;
 class UserPort;
 
@@ -20,6 +22,15 @@ using MillisecondClock = std::function<int64_t()>;
 
 // The steady clock of the machine, in milliseconds.
 int64_t SteadyMilliseconds();
+
+// A document read and counted by the file run, not yet made the statistics.
+struct CountedDocument {
+  std::string path;
+  DocumentKind kind = DocumentKind::kText;
+  int64_t start = 0;  // when the run began, on the run's clock
+  DocumentReading reading;
+  std::shared_ptr<const FirstSeenCounter> words;  // set when the reading gave text
+};
 
 // The two counting runs of the main window: each turns a document into the word statistics of
 // `state` (tables, counters, summary label, listing in the text view).
@@ -36,6 +47,13 @@ class CountingRun {
   // ConversionMessage and returns false with nothing changed. Throws the file-open or read
   // error, leaving everything as it was.
   bool RunFile(const std::string& path);
+  // RunFile in two halves. CountFile reads and counts, touching neither the statistics nor the
+  // port, so that it may run on another thread while the caller waits; it reports to
+  // `progress` when there is one. Throws the file-open or read error, or RunCancelled.
+  CountedDocument CountFile(const std::string& path, RunProgress* progress) const;
+  // ShowFile, back on the caller's thread, ends the run as RunFile does and returns what it
+  // returns.
+  bool ShowFile(const CountedDocument& counted);
   // The file run over a document already read as lines (code page 936); false when there are
   // none.
   bool RunLines(const std::vector<std::string>& lines);

@@ -1,14 +1,21 @@
 #include "analysis/FileWordCount.h"
 
+#include "analysis/RunProgress.h"
 #include "analysis/WordStreamCounter.h"
 #include "wordlists/TextFileStream.h"
 
 namespace tarn {
 
-void CountFileWords(const std::string& path, WordStreamCounter& counter) {
+void CountFileWords(const std::string& path, WordStreamCounter& counter, FileProgress* progress) {
+  const auto restart = [&counter, progress] {
+    counter.Reset();
+    if (progress != nullptr) progress->Rewind();
+  };
+  std::function<void(size_t)> read;
+  if (progress != nullptr) read = [progress](size_t bytes) { progress->Read(bytes); };
   StreamTextFile(
-      path, [&counter](std::string_view text) { counter.Feed(text); },
-      [&counter] { counter.Reset(); });
+      path, [&counter](std::string_view text) { counter.Feed(text); }, restart, kTextBlockSize,
+      read);
   counter.Finish();
 }
 

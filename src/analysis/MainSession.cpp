@@ -26,13 +26,35 @@ CountingRun MainSession::Run() {
   return run;
 }
 
-bool MainSession::OpenAndCount() {
+std::optional<std::string> MainSession::AskDocument() {
   const auto choice = port_.AskOpenFile({DocumentFilter(), std::string()});
-  if (!choice) return false;
-  return CountFile(choice->file_name);
+  if (!choice) return std::nullopt;
+  return choice->file_name;
+}
+
+bool MainSession::OpenAndCount() {
+  const std::optional<std::string> path = AskDocument();
+  return path && CountFile(*path);
 }
 
 bool MainSession::CountFile(const std::string& path) {
+  return CountFileBy(path, [](CountingRun& run, const std::string& file) {
+    return run.RunFile(file);
+  });
+}
+
+bool MainSession::CountFile(const std::string& path, const CountingHost& host) {
+  return CountFileBy(path, [this, &host](CountingRun& run, const std::string& file) {
+    CountedDocument counted;
+    host([&](RunProgress* progress) { counted = run.CountFile(file, progress); });
+    BusyCursor busy(port_);
+    return run.ShowFile(counted);
+  });
+}
+
+bool MainSession::CountFileBy(
+    const std::string& path,
+    const std::function<bool(CountingRun&, const std::string&)>& run_file) {
   CountingRun run = Run();
   const bool text_file = KindOfDocument(path) == DocumentKind::kText;
   // A text file is read again when its text is needed, so only its stamp is kept; it is taken
@@ -45,7 +67,7 @@ bool MainSession::CountFile(const std::string& path) {
   } else {
     run.KeepConvertedText(&converted);
   }
-  if (!run.RunFile(path)) return false;
+  if (!run_file(run, path)) return false;
   source_ = text_file ? DocumentSource::TextFile(path, stamp)
                       : DocumentSource::Text(std::move(converted), true);
   return true;

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 
 #include "analysis/CountingRun.h"
+#include "analysis/RunProgress.h"
 #include "analysis/StatisticsState.h"
 #include "morphology/Lexicon.h"
 #include "morphology/LexiconCommands.h"
@@ -39,8 +42,14 @@ class MainSession {
   // "打开文件并统计": asks for a text or Word file and counts the first chosen name. False when
   // cancelled or the file gave no line; throws the reading error.
   bool OpenAndCount();
+  // The document "打开文件并统计" asks for; nothing when cancelled.
+  std::optional<std::string> AskDocument();
   // The file run over `path`, as if it had been chosen in the dialog.
   bool CountFile(const std::string& path);
+  // The same run with its counting half handed to `host` (another thread, a progress dialog);
+  // the statistics change only once the host has returned, and not at all when it throws
+  // (RunCancelled among others).
+  bool CountFile(const std::string& path, const CountingHost& host);
   // Forgets the text of the last counted document, after a run that keeps none (many files at
   // once): the commands that read the text again find none.
   void ForgetSource() { source_ = DocumentSource(); }
@@ -61,6 +70,10 @@ class MainSession {
 
  private:
   CountingRun Run();
+  // The file run over `path` by `run_file`, which counts it and shows the result, with the
+  // document's text kept for the commands that read it again.
+  bool CountFileBy(const std::string& path,
+                   const std::function<bool(CountingRun&, const std::string&)>& run_file);
 
   UserPort& port_;
   MillisecondClock clock_;

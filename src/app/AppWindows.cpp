@@ -10,6 +10,7 @@
 #include "app/main.h"
 #include "app/unitabout.h"
 #include "concordance/ConcordanceWindow.h"
+#include "corpus/CorpusWindow.h"
 #include "dicttools/untdicttools.h"
 #include "profile/ProfileWindow.h"
 
@@ -21,14 +22,17 @@ AppWindows::AppWindows(UserPort& port, const ProgramFiles& files)
       about_(std::make_unique<TFrmAbout>()),
       option_(std::make_unique<Tfrmoption>()),
       profile_(std::make_unique<tarn::profile::ProfileWindow>(port)),
-      concordance_(std::make_unique<tarn::concordance::ConcordanceWindow>(port)) {
+      concordance_(std::make_unique<tarn::concordance::ConcordanceWindow>(port)),
+      corpus_(std::make_unique<tarn::corpus::CorpusWindow>(port)) {
   main_->AttachWindows(dicttools_.get(), about_.get());
   main_->AttachProfileWindow(profile_.get());
   main_->AttachConcordanceWindow(concordance_.get());
+  main_->AttachCorpusWindow(corpus_.get());
 }
 
 // The windows go in the reverse of their creation order.
 AppWindows::~AppWindows() {
+  corpus_.reset();
   concordance_.reset();
   profile_.reset();
   option_.reset();

@@ -21,10 +21,14 @@ namespace tarn::concordance {
 class ConcordanceWindow;
 }
 
+namespace tarn::corpus {
+class CorpusWindow;
+}
+
 namespace tarn::app {
 
 // The program's windows, created once in their order (main window, dictionary tools, about,
-// settings, vocabulary profile, concordance) and all hidden; the main window knows the ones it
+// settings, vocabulary profile, concordance, corpus listing) and all hidden; the main window knows the ones it
 // shows.
 class AppWindows {
  public:
@@ -39,6 +43,7 @@ class AppWindows {
   Tfrmoption& option() { return *option_; }
   tarn::profile::ProfileWindow& profile() { return *profile_; }
   tarn::concordance::ConcordanceWindow& concordance() { return *concordance_; }
+  tarn::corpus::CorpusWindow& corpus() { return *corpus_; }
 
  private:
   std::unique_ptr<Tmainfrm> main_;
@@ -47,6 +52,7 @@ class AppWindows {
   std::unique_ptr<Tfrmoption> option_;
   std::unique_ptr<tarn::profile::ProfileWindow> profile_;
   std::unique_ptr<tarn::concordance::ConcordanceWindow> concordance_;
+  std::unique_ptr<tarn::corpus::CorpusWindow> corpus_;
 };
 
 // The desktop program: one instance per user, the windows, the main window shown, the event

@@ -7,10 +7,18 @@
 
 namespace tarn::app {
 
+namespace {
+
+// Rows a pixel tighter than a tool button's own height, so that every group fits the window's
+// height without scrolling.
+constexpr int kItemHeight = 22;
+
+}  // namespace
+
 GroupBar::GroupBar(QWidget* parent) : QScrollArea(parent) {
   auto* content = new QWidget(this);
   column_ = new QVBoxLayout(content);
-  column_->setContentsMargins(4, 4, 4, 4);
+  column_->setContentsMargins(4, 2, 4, 2);
   column_->setSpacing(0);
   column_->addStretch(1);
   selection_ = new QButtonGroup(this);
@@ -42,6 +50,7 @@ QToolButton* GroupBar::AddItem(const QString& caption, const QString& object_nam
   item->setAutoRaise(true);
   item->setCheckable(true);
   item->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  item->setFixedHeight(kItemHeight);
   item->setVisible(visible);
   selection_->addButton(item);
   column_->insertWidget(column_->count() - 1, item);

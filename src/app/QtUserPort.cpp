@@ -21,6 +21,25 @@ void ShowBox(QMessageBox::Icon icon, const QString& title, const std::string& te
   box.exec();
 }
 
+QString Folder(const std::string& folder) { return QFile::decodeName(folder.c_str()); }
+
+// Gives `dialog` the request's filters, which it returns.
+QStringList Prepare(QFileDialog& dialog, const FileDialogRequest& request) {
+  const QStringList filters = QtNameFilters(request.filter);
+  if (!filters.isEmpty()) dialog.setNameFilters(filters);
+  return filters;
+}
+
+// The dialog's chosen names as the system gives them, nothing when it was cancelled.
+std::optional<std::vector<std::string>> ChosenNames(QFileDialog& dialog) {
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  std::vector<std::string> names;
+  for (const QString& name : dialog.selectedFiles()) {
+    names.push_back(QFile::encodeName(name).toStdString());
+  }
+  return names;
+}
+
 }  // namespace
 
 QtUserPort::QtUserPort(QString title) : title_(std::move(title)) {}
@@ -46,18 +65,35 @@ std::optional<DialogChoice> QtUserPort::AskSaveFile(const FileDialogRequest& req
 }
 
 std::optional<DialogChoice> QtUserPort::AskFile(const FileDialogRequest& request, bool save) {
-  QFileDialog dialog(nullptr, QString(), QFile::decodeName(request.initial_folder.c_str()));
+  QFileDialog dialog(nullptr, QString(), Folder(request.initial_folder));
+  const QStringList filters = Prepare(dialog, request);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-  const QStringList filters = QtNameFilters(request.filter);
-  if (!filters.isEmpty()) dialog.setNameFilters(filters);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  const std::optional<std::vector<std::string>> names = ChosenNames(dialog);
+  if (!names) return std::nullopt;
   DialogChoice choice;
-  choice.file_name = QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+  choice.file_name = names->front();
   choice.filter_index = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
   if (choice.filter_index < 1) choice.filter_index = 1;
   return choice;
+}
+
+std::optional<std::vector<std::string>> QtUserPort::AskOpenFiles(
+    const FileDialogRequest& request) {
+  QFileDialog dialog(nullptr, QString(), Folder(request.initial_folder));
+  Prepare(dialog, request);
+  dialog.setFileMode(QFileDialog::ExistingFiles);
+  return ChosenNames(dialog);
+}
+
+std::optional<std::string> QtUserPort::AskFolder(const std::string& initial_folder) {
+  QFileDialog dialog(nullptr, QString(), Folder(initial_folder));
+  dialog.setFileMode(QFileDialog::Directory);
+  dialog.setOption(QFileDialog::ShowDirsOnly, true);
+  const std::optional<std::vector<std::string>> names = ChosenNames(dialog);
+  if (!names) return std::nullopt;
+  return names->front();
 }
 
 std::optional<std::string> QtUserPort::ClipboardText() {

@@ -21,6 +21,10 @@ class QtUserPort : public UserPort {
   void ReportError(const std::string& message) override;
   // Qt's open dialog for one existing file.
   std::optional<DialogChoice> AskOpenFile(const FileDialogRequest& request) override;
+  // Qt's open dialog for one or more existing files.
+  std::optional<std::vector<std::string>> AskOpenFiles(const FileDialogRequest& request) override;
+  // Qt's dialog for an existing folder.
+  std::optional<std::string> AskFolder(const std::string& initial_folder) override;
   // Qt's save dialog; no default suffix and no overwrite question.
   std::optional<DialogChoice> AskSaveFile(const FileDialogRequest& request) override;
   // The clipboard's text, nothing when it holds no text or an empty one.

@@ -1,6 +1,7 @@
 #include "app/main.h"
 
 #include <QCloseEvent>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
@@ -18,18 +20,24 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
+#include <thread>
 #include <utility>
 
 #include "analysis/AnalysisViews.h"
 #include "analysis/DocumentGuard.h"
 #include "analysis/ListingCommands.h"
+#include "app/BackgroundCounting.h"
 #include "app/GroupBar.h"
 #include "app/TextViewSearch.h"
 #include "app/ViewText.h"
 #include "app/unitabout.h"
 #include "concordance/ConcordanceWindow.h"
 #include "concordance/StudyListCommands.h"
+#include "corpus/CorpusRun.h"
+#include "corpus/CorpusSummary.h"
+#include "corpus/CorpusWindow.h"
 #include "dicttools/untdicttools.h"
 #include "profile/LevelChooser.h"
 #include "profile/ProfileIcons.h"
@@ -49,6 +57,8 @@ constexpr int kToolbarHeight = 29;
 constexpr int kTextViewHeight = 361;
 constexpr int kTextViewPointSize = 11;
 constexpr int kZoomStep = 2;
+// Documents above this size are counted behind the progress dialog, with 取消.
+constexpr uint64_t kLargeFileBytes = uint64_t{50} << 20;
 
 // Stands in the session's text while a command runs; still there afterwards, the command left
 // the text view alone, so the view keeps its edits and search marks.
@@ -85,7 +95,9 @@ Tmainfrm::Tmainfrm(tarn::UserPort& port, const tarn::app::ProgramFiles& files, Q
       port_(port),
       files_(files),
       session_(port),
-      glosses_(files.dict_folder) {
+      glosses_(files.dict_folder),
+      background_(std::make_unique<tarn::app::BackgroundCounting>(this)),
+      large_file_bytes_(kLargeFileBytes) {
   setObjectName(QStringLiteral("mainfrm"));
   setWindowTitle(QStringLiteral("Tarn 英语词频统计4.0版"));
   setFixedSize(kClientWidth, kClientHeight);
@@ -113,6 +125,8 @@ void Tmainfrm::AttachProfileWindow(tarn::profile::ProfileWindow* profile) {
 void Tmainfrm::AttachConcordanceWindow(tarn::concordance::ConcordanceWindow* concordance) {
   concordance_ = concordance;
 }
+
+void Tmainfrm::AttachCorpusWindow(tarn::corpus::CorpusWindow* corpus) { corpus_window_ = corpus; }
 
 void Tmainfrm::BuildWindow() {
   auto* outer = new QHBoxLayout(this);
@@ -173,6 +187,8 @@ void Tmainfrm::BuildGroupBar(GroupBar& bar) {
          &Tmainfrm::RzGroup1Items0Click},
         {"统计剪贴板文字", "RzGroup1Items1", QStyle::SP_FileDialogContentsView, true,
          &Tmainfrm::RzGroup1Items1Click},
+        {"打开多个文件并统计", "RzGroup1Items8", QStyle::SP_DirOpenIcon, true,
+         &Tmainfrm::RzGroup1Items8Click},
         {"查看全部单词统计", "RzGroup1Items2", QStyle::SP_FileDialogDetailedView, true,
          &Tmainfrm::RzGroup1Items2Click},
         {"查看归并单词统计", "RzGroup1Items5", QStyle::SP_FileDialogListView, true,
@@ -284,6 +300,17 @@ void Tmainfrm::BuildPopupMenu() {
     action->setVisible(item.visible);
     if (item.handler != nullptr) connect(action, &QAction::triggered, this, item.handler);
   }
+  corpus_menu_ = new QMenu(this);
+  corpus_menu_->setObjectName(QStringLiteral("CorpusMenu"));
+  const PopupItem corpus_items[] = {
+      {"选择文件…", "CorpusFiles", true, &Tmainfrm::CorpusFilesClick},
+      {"选择文件夹…", "CorpusFolder", true, &Tmainfrm::CorpusFolderClick},
+  };
+  for (const PopupItem& item : corpus_items) {
+    QAction* action = corpus_menu_->addAction(QString::fromUtf8(item.caption));
+    action->setObjectName(QString::fromUtf8(item.object_name));
+    connect(action, &QAction::triggered, this, item.handler);
+  }
   connect(RichEdit1, &QWidget::customContextMenuRequested, this, [this](const QPoint& where) {
     popup_word_ = tarn::concordance::ConcordanceWindow::ListingWord(
         RichEdit1->cursorForPosition(where).block().text());
@@ -295,12 +322,17 @@ QWidget* Tmainfrm::BuildTabs() {
   auto* tabs = new QTabWidget(this);
   tabs->setObjectName(QStringLiteral("RzPageControl1"));
   tabs->setTabPosition(QTabWidget::South);
-  rzLabel1 = new QLabel(tabs);
+  auto* results = new QWidget(tabs);
+  auto* results_layout = new QVBoxLayout(results);
+  results_layout->setContentsMargins(0, 0, 0, 0);
+  rzLabel1 = new QLabel(results);
   rzLabel1->setObjectName(QStringLiteral("rzLabel1"));
   rzLabel1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   rzLabel1->setMargin(8);
   rzLabel1->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  tabs->addTab(rzLabel1, QStringLiteral("统计结果"));
+  results_layout->addWidget(rzLabel1, 1);
+  results_layout->addWidget(BuildCorpusButtons(results));
+  tabs->addTab(results, QStringLiteral("统计结果"));
   const char* const pages[][2] = {
       {"使用提示",
        "先用“打开文件并统计”或“统计剪贴板文字”统计一篇英文，\n"
@@ -316,6 +348,25 @@ QWidget* Tmainfrm::BuildTabs() {
     tabs->addTab(text, QString::fromUtf8(page[0]));
   }
   return tabs;
+}
+
+QWidget* Tmainfrm::BuildCorpusButtons(QWidget* parent) {
+  // What a corpus run adds to its summary, shown only while the last run is one.
+  const PopupItem buttons[] = {
+      {"语料词表…", "CorpusListingButton", true, &Tmainfrm::CorpusListingClick},
+  };
+  corpus_buttons_ = new QWidget(parent);
+  auto* row = new QHBoxLayout(corpus_buttons_);
+  row->setContentsMargins(8, 0, 8, 6);
+  for (const PopupItem& item : buttons) {
+    auto* button = new QPushButton(QString::fromUtf8(item.caption), corpus_buttons_);
+    button->setObjectName(QString::fromUtf8(item.object_name));
+    connect(button, &QPushButton::clicked, this, item.handler);
+    row->addWidget(button);
+  }
+  row->addStretch(1);
+  corpus_buttons_->hide();
+  return corpus_buttons_;
 }
 
 void Tmainfrm::FormCreate() {
@@ -355,6 +406,8 @@ template <typename Command>
 void Tmainfrm::Guarded(Command&& command) {
   try {
     command();
+  } catch (const tarn::RunCancelled&) {
+    // The user stopped the run: nothing changed and nothing needs saying.
   } catch (const std::exception& error) {
     port_.ReportError(error.what());
   }
@@ -387,6 +440,7 @@ void Tmainfrm::ShowSummary() {
   QString summary = QString::fromStdString(session_.State().summary_label);
   summary.replace(u'\r', u'\n');
   rzLabel1->setText(summary);
+  corpus_buttons_->setVisible(corpus_.DescribesLastRun(session_.State()));
 }
 
 bool Tmainfrm::eventFilter(QObject* watched, QEvent* event) {
@@ -403,9 +457,74 @@ bool Tmainfrm::eventFilter(QObject* watched, QEvent* event) {
 
 void Tmainfrm::RzGroup1Items0Click() {
   bool kept = false;
-  SessionCommand(false, [&] { kept = !session_.OpenAndCount(); });
+  SessionCommand(false, [&] {
+    try {
+      kept = !CountChosenFile();
+    } catch (const tarn::RunCancelled&) {
+      kept = true;
+      throw;
+    }
+  });
   RefreshProfile();
   if (!kept) NewDocument();
+}
+
+bool Tmainfrm::CountChosenFile() {
+  const std::optional<std::string> path = session_.AskDocument();
+  if (!path) return false;
+  if (tarn::FileSizeOrZero(*path) <= large_file_bytes_) return session_.CountFile(*path);
+  return session_.CountFile(*path, background_->Host());
+}
+
+void Tmainfrm::RzGroup1Items8Click() {
+  const auto* button = findChild<QWidget*>(QStringLiteral("RzGroup1Items8"));
+  corpus_menu_->popup(button != nullptr ? button->mapToGlobal(QPoint(0, button->height()))
+                                        : QCursor::pos());
+}
+
+void Tmainfrm::CorpusFilesClick() {
+  Guarded([this] {
+    if (const auto files = port_.AskOpenFiles({tarn::DocumentFilter(), std::string()})) {
+      CountCorpus(*files);
+    }
+  });
+}
+
+void Tmainfrm::CorpusFolderClick() {
+  Guarded([this] {
+    if (const auto folder = port_.AskFolder(std::string())) CountCorpus({*folder});
+  });
+}
+
+void Tmainfrm::CountCorpus(const std::vector<std::string>& paths) {
+  bool counted = false;
+  SessionCommand(false, [&] {
+    tarn::CorpusRun run(session_.State(), *session_.Words().StopWords, port_);
+    const size_t threads = std::max(1u, std::thread::hardware_concurrency());
+    tarn::CountedCorpus counted_corpus;
+    background_->Run([&](tarn::RunProgress* progress) {
+      counted_corpus = run.Count(paths, threads, progress);
+    });
+    tarn::BusyCursor busy(port_);
+    corpus_ = run.Show(std::move(counted_corpus));
+    // The texts of a corpus are not kept: the commands that read a document again find none.
+    session_.ForgetSource();
+    session_.State().summary_label += tarn::SkippedTextsLines(corpus_);
+    counted = true;
+  });
+  RefreshProfile();
+  if (counted) NewDocument();
+}
+
+std::vector<tarn::CorpusListingRow> Tmainfrm::CorpusRows() const {
+  return tarn::CorpusListingRows(*session_.State().WordTable, corpus_);
+}
+
+void Tmainfrm::CorpusListingClick() {
+  Guarded([this] {
+    if (corpus_window_ == nullptr || !tarn::RequireCorpus(session_.State(), corpus_, port_)) return;
+    corpus_window_->ShowListing(CorpusRows(), corpus_.Texts());
+  });
 }
 
 void Tmainfrm::RzGroup1Items1Click() {
@@ -417,6 +536,12 @@ void Tmainfrm::RzGroup1Items1Click() {
 void Tmainfrm::NewDocument() {
   view_forms_ = tarn::FormScope::kWordAlone;
   if (concordance_ != nullptr) concordance_->DocumentReplaced();
+  if (corpus_window_ == nullptr) return;
+  if (!corpus_.DescribesLastRun(session_.State())) {
+    corpus_window_->DocumentReplaced();
+  } else if (corpus_window_->isVisible()) {
+    corpus_window_->Refresh(CorpusRows(), corpus_.Texts());
+  }
 }
 
 void Tmainfrm::c3Click() {

@@ -1,13 +1,18 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "analysis/MainSession.h"
 #include "app/ProgramFiles.h"
 #include "concordance/ConcordanceCommands.h"
 #include "concordance/Glosses.h"
 #include "concordance/ViewForms.h"
+#include "corpus/CorpusListing.h"
+#include "corpus/CorpusStatistics.h"
 #include "profile/ProfileCommands.h"
 
 class QLabel;
@@ -18,7 +23,12 @@ class TFrmAbout;
 class Tfrmdicttools;
 
 namespace tarn::app {
+class BackgroundCounting;
 class GroupBar;
+}  // namespace tarn::app
+
+namespace tarn::corpus {
+class CorpusWindow;
 }
 
 namespace tarn::concordance {
@@ -49,6 +59,12 @@ class Tmainfrm : public QWidget {
   // The window "查看上下文" and a double-click on the listing show; it must outlive this one.
   void AttachConcordanceWindow(tarn::concordance::ConcordanceWindow* concordance);
 
+  // The window "语料词表" shows; it must outlive this one.
+  void AttachCorpusWindow(tarn::corpus::CorpusWindow* corpus);
+  // "打开文件并统计" counts a document larger than `bytes` off the window thread, behind the
+  // progress dialog; smaller ones as they always were.
+  void SetLargeFileBytes(uint64_t bytes) { large_file_bytes_ = bytes; }
+
   // The statistics and lexicon behind the window.
   tarn::MainSession& Session() { return session_; }
   // The Chinese glosses of the dict folder, read on first use.
@@ -61,6 +77,10 @@ class Tmainfrm : public QWidget {
  public Q_SLOTS:
   void RzGroup1Items0Click();  // 打开文件并统计
   void RzGroup1Items1Click();  // 统计剪贴板文字
+  void RzGroup1Items8Click();  // 打开多个文件并统计: asks whether files or a folder
+  void CorpusFilesClick();     // its 选择文件…: the chosen files as one corpus
+  void CorpusFolderClick();    // its 选择文件夹…: the folder's documents as one corpus
+  void CorpusListingClick();   // 语料词表 below a corpus run's summary, not modal
   void RzGroup1Items2Click();  // 查看全部单词统计
   void Porterstem();           // 查看归并单词统计
   void RzGroup1Items3Click();  // 查看过略词后统计
@@ -107,6 +127,7 @@ class Tmainfrm : public QWidget {
   QWidget* BuildToolbar();
   void BuildPopupMenu();
   QWidget* BuildTabs();
+  QWidget* BuildCorpusButtons(QWidget* parent);
 
   // Loads the lexicon and the help text; the first failure is reported and ends it.
   void FormCreate();
@@ -130,6 +151,12 @@ class Tmainfrm : public QWidget {
   // After a counting run: the listing's words stand for themselves and the concordance window
   // no longer shows the old document.
   void NewDocument();
+  // "打开文件并统计" after the dialog: false when cancelled or the file gave no line.
+  bool CountChosenFile();
+  // The corpus run over `paths`, off the window thread behind the progress dialog.
+  void CountCorpus(const std::vector<std::string>& paths);
+  // The corpus listing of the last run, which must be a corpus run.
+  std::vector<tarn::CorpusListingRow> CorpusRows() const;
   // The concordance of `word` (a word of the listing) in the concordance window.
   void ShowConcordance(const QString& word);
 
@@ -146,6 +173,13 @@ class Tmainfrm : public QWidget {
   tarn::profile::LevelChooser* level_chooser_ = nullptr;
   tarn::ConcordanceCommands concordance_commands_{session_};
   tarn::concordance::ConcordanceWindow* concordance_ = nullptr;
+  // The range and DP of the last corpus run, which may no longer be the last run.
+  tarn::CorpusStatistics corpus_;
+  tarn::corpus::CorpusWindow* corpus_window_ = nullptr;
+  std::unique_ptr<tarn::app::BackgroundCounting> background_;
+  uint64_t large_file_bytes_;
+  QMenu* corpus_menu_ = nullptr;
+  QWidget* corpus_buttons_ = nullptr;
   // The word of the line the popup menu was opened on.
   QString popup_word_;
   bool shown_once_ = false;

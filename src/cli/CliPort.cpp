@@ -23,6 +23,16 @@ void CliPort::ShowMessage(const std::string& text) {
 
 std::optional<DialogChoice> CliPort::AskOpenFile(const FileDialogRequest&) { return answer_; }
 
+std::optional<std::vector<std::string>> CliPort::AskOpenFiles(const FileDialogRequest&) {
+  if (!answer_) return std::nullopt;
+  return std::vector<std::string>{answer_->file_name};
+}
+
+std::optional<std::string> CliPort::AskFolder(const std::string&) {
+  if (!answer_) return std::nullopt;
+  return answer_->file_name;
+}
+
 std::optional<DialogChoice> CliPort::AskSaveFile(const FileDialogRequest&) { return answer_; }
 
 }  // namespace tarn::cli

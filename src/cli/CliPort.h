@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "wordlists/UserPort.h"
 
@@ -26,6 +27,8 @@ class CliPort : public UserPort {
 
   void ShowMessage(const std::string& text) override;
   std::optional<DialogChoice> AskOpenFile(const FileDialogRequest& request) override;
+  std::optional<std::vector<std::string>> AskOpenFiles(const FileDialogRequest& request) override;
+  std::optional<std::string> AskFolder(const std::string& initial_folder) override;
   std::optional<DialogChoice> AskSaveFile(const FileDialogRequest& request) override;
   std::optional<std::string> ClipboardText() override { return clipboard_; }
   void BeginBusy() override {}

@@ -147,11 +147,7 @@ void ConcordanceWindow::BuildWindow() {
 
 template <typename Command>
 void ConcordanceWindow::Guarded(Command&& command) {
-  try {
-    command();
-  } catch (const std::exception& error) {
-    port_.ReportError(error.what());
-  }
+  ReportingErrors(port_, std::forward<Command>(command));
 }
 
 void ConcordanceWindow::ShowWord(ConcordanceCommands& commands, const LazyGlosses& glosses,

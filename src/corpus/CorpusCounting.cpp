@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "analysis/RunProgress.h"
 #include "corpus/CorpusText.h"
 #include "corpus/JobPool.h"
 
@@ -9,12 +10,25 @@ namespace tarn {
 
 std::vector<SkippedText> CountCorpusTexts(const std::vector<std::string>& paths, size_t threads,
                                           const ConversionSettings& conversion,
-                                          const std::function<void(const FirstSeenCounter&)>& add) {
+                                          const std::function<void(const FirstSeenCounter&)>& add,
+                                          RunProgress* progress) {
   CorpusFiles corpus = ListCorpusFiles(paths);
   std::vector<SkippedText> skipped = std::move(corpus.skipped);
+  std::vector<uint64_t> sizes;
+  if (progress != nullptr) {
+    progress->ThrowIfCancelled();
+    uint64_t bytes = 0;
+    for (const std::string& file : corpus.files) bytes += sizes.emplace_back(FileSizeOrZero(file));
+    progress->Begin(corpus.files.size(), bytes);
+  }
   RunJobsInOrder<CountedText>(
       corpus.files.size(), threads,
-      [&](size_t i) { return CountCorpusText(corpus.files[i], conversion); },
+      [&](size_t i) {
+        FileProgress file(progress, corpus.files[i], progress != nullptr ? sizes[i] : 0);
+        CountedText text = CountCorpusText(corpus.files[i], conversion, &file);
+        file.Done();
+        return text;
+      },
       [&](size_t i, CountedText& text) {
         if (text.failure.empty()) {
           add(text.words);
@@ -22,6 +36,7 @@ std::vector<SkippedText> CountCorpusTexts(const std::vector<std::string>& paths,
           skipped.push_back({corpus.files[i], std::move(text.failure)});
         }
       });
+  if (progress != nullptr) progress->ThrowIfCancelled();
   return skipped;
 }
 

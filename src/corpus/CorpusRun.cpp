@@ -23,22 +23,36 @@ CorpusRun::CorpusRun(StatisticsState& state, const THashTable& stop_words, UserP
 
 CorpusStatistics CorpusRun::Run(const std::vector<std::string>& paths, size_t threads) {
   BusyCursor busy(port_);
-  const int64_t start = run_.Now();
+  return Show(Count(paths, threads, nullptr));
+}
+
+CountedCorpus CorpusRun::Count(const std::vector<std::string>& paths, size_t threads,
+                               RunProgress* progress) const {
+  CountedCorpus counted;
+  counted.start = run_.Now();
   CorpusTally tally;
-  std::vector<SkippedText> skipped = CountCorpusTexts(
-      paths, threads, conversion_, [&tally](const FirstSeenCounter& text) { tally.AddText(text); });
-  if (tally.Texts() == 0) {
-    if (!skipped.empty()) port_.ShowMessage(SkippedMessage(skipped));
+  counted.skipped = CountCorpusTexts(
+      paths, threads, conversion_, [&tally](const FirstSeenCounter& text) { tally.AddText(text); },
+      progress);
+  counted.texts = tally.Texts();
+  if (counted.texts > 0) {
+    counted.spread = tally.Spread();
+    counted.words = std::make_shared<const FirstSeenCounter>(tally.TakeWords());
+  }
+  return counted;
+}
+
+CorpusStatistics CorpusRun::Show(CountedCorpus counted) {
+  if (counted.texts == 0) {
+    if (!counted.skipped.empty()) port_.ShowMessage(SkippedMessage(counted.skipped));
     throw Error("没有可以统计的文档");
   }
-  std::vector<WordSpread> spread = tally.Spread();
-  auto words = std::make_shared<const FirstSeenCounter>(tally.TakeWords());
-  run_.ShowCounted(words, start,
-                   std::string("\r") + kTextsLine + std::to_string(tally.Texts()) + '\r' +
-                       kSkippedLine + std::to_string(skipped.size()));
-  if (!skipped.empty()) port_.ShowMessage(SkippedMessage(skipped));
-  return CorpusStatistics(state_.completed_runs, std::move(words), std::move(spread), tally.Texts(),
-                          std::move(skipped));
+  run_.ShowCounted(counted.words, counted.start,
+                   std::string("\r") + kTextsLine + std::to_string(counted.texts) + '\r' +
+                       kSkippedLine + std::to_string(counted.skipped.size()));
+  if (!counted.skipped.empty()) port_.ShowMessage(SkippedMessage(counted.skipped));
+  return CorpusStatistics(state_.completed_runs, std::move(counted.words),
+                          std::move(counted.spread), counted.texts, std::move(counted.skipped));
 }
 
 }  // namespace tarn

@@ -1,18 +1,31 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "analysis/CountingRun.h"
 #include "analysis/StatisticsState.h"
 #include "corpus/CorpusStatistics.h"
+#include "corpus/CorpusTally.h"
 #include "documents/DocumentKinds.h"
 
 namespace tarn {
 
+class RunProgress;
 class THashTable;
 class UserPort;
+
+// A corpus read and counted by the corpus run, not yet made the statistics.
+struct CountedCorpus {
+  int64_t start = 0;  // when the run began, on the run's clock
+  size_t texts = 0;   // the texts counted
+  std::shared_ptr<const FirstSeenCounter> words;
+  std::vector<WordSpread> spread;  // in the order of `words`
+  std::vector<SkippedText> skipped;
+};
 
 // The corpus run: many documents counted as one, each by the file run's rules, several at a
 // time, into the word statistics of `state` as if one stream of all their text had been counted.
@@ -32,6 +45,13 @@ class CorpusRun {
   // are shown in one message at the end, each with its reason. Returns the range and DP of the
   // words. Throws Error, leaving the state as it was, when no text could be counted.
   CorpusStatistics Run(const std::vector<std::string>& paths, size_t threads);
+  // Run in two halves. Count lists, reads and counts, touching neither the statistics nor the
+  // port, so that it may run on another thread while the caller waits; it reports to
+  // `progress` when there is one, and throws RunCancelled once that is cancelled.
+  CountedCorpus Count(const std::vector<std::string>& paths, size_t threads,
+                      RunProgress* progress) const;
+  // Show, back on the caller's thread, ends the run as Run does and returns what it returns.
+  CorpusStatistics Show(CountedCorpus counted);
 
  private:
   StatisticsState& state_;

@@ -31,7 +31,8 @@ std::string Quoted(const std::string& path) { return "“" + path + "”"; }
 
 }  // namespace
 
-CountedText CountCorpusText(const std::string& path, const ConversionSettings& settings) {
+CountedText CountCorpusText(const std::string& path, const ConversionSettings& settings,
+                            FileProgress* progress) {
   CountedText text;
   try {
     const DocumentKind kind = KindOfDocument(path);
@@ -40,7 +41,7 @@ CountedText CountCorpusText(const std::string& path, const ConversionSettings& s
       return text;
     }
     WordStreamCounter counter(true);
-    const DocumentReading reading = CountDocument(path, kind, counter, settings);
+    const DocumentReading reading = CountDocument(path, kind, counter, settings, nullptr, progress);
     if (reading.result != ConversionResult::kDone) {
       text.failure = ConversionMessage(reading.result, path, kind);
     } else if (!reading.has_text) {

@@ -191,11 +191,7 @@ void Tfrmdicttools::ShowModal() {
 
 template <typename Command>
 void Tfrmdicttools::Guarded(Command&& command) {
-  try {
-    std::forward<Command>(command)();
-  } catch (const std::exception& error) {
-    port_.ReportError(error.what());
-  }
+  ReportingErrors(port_, std::forward<Command>(command));
 }
 
 std::u16string Tfrmdicttools::TextAreaText() const { return ToUtf16(TntRichEdit1->Text()); }

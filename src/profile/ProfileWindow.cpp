@@ -162,11 +162,7 @@ void ProfileWindow::BuildWindow() {
 
 template <typename Command>
 void ProfileWindow::Guarded(Command&& command) {
-  try {
-    command();
-  } catch (const std::exception& error) {
-    port_.ReportError(error.what());
-  }
+  ReportingErrors(port_, std::forward<Command>(command));
 }
 
 void ProfileWindow::ShowProfile(ProfileCommands& commands) {

@@ -7,7 +7,8 @@
 namespace tarn {
 
 TextEncoding StreamTextFile(const std::string& path, const TextDecoder::Sink& feed,
-                            const std::function<void()>& restart, size_t block_size) {
+                            const std::function<void()>& restart, size_t block_size,
+                            const std::function<void(size_t)>& read) {
   ReadableFile file(path);
   const auto block = std::make_unique<char[]>(block_size);
   TextDecoder decoder(feed);
@@ -18,6 +19,7 @@ TextEncoding StreamTextFile(const std::string& path, const TextDecoder::Sink& fe
       file.Rewind();
     }
     const size_t got = file.Read(block.get(), block_size);
+    if (read) read(got);
     if (got == 0) {
       decoded = decoder.Finish();
       if (decoded) break;

@@ -17,8 +17,10 @@ inline constexpr size_t kTextBlockSize = size_t{1} << 17;
 // not to be, `restart` is called and the file is fed again from its start: `feed` must forget
 // what it had. Stops at the first NUL. Returns the encoding found. Throws "Cannot open file ..."
 // when the file cannot be opened (nothing fed then) and "Stream read error" when reading fails.
+// `read`, when given, hears of every block read, by its size in bytes, and may throw to stop.
 TextEncoding StreamTextFile(const std::string& path, const TextDecoder::Sink& feed,
                             const std::function<void()>& restart,
-                            size_t block_size = kTextBlockSize);
+                            size_t block_size = kTextBlockSize,
+                            const std::function<void(size_t)>& read = {});
 
 }  // namespace tarn

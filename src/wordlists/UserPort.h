@@ -1,7 +1,10 @@
 #pragma once
 
+#include <exception>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "text/Error.h"
 
@@ -36,6 +39,15 @@ class UserPort {
   // The open dialog; nothing when the user cancels.
   virtual std::optional<DialogChoice> AskOpenFile(const FileDialogRequest& request) = 0;
 
+  // The open dialog for one or more existing files, in the order chosen; nothing when the
+  // user cancels.
+  virtual std::optional<std::vector<std::string>> AskOpenFiles(
+      const FileDialogRequest& request) = 0;
+
+  // The dialog for an existing folder, opening at `initial_folder` (empty: wherever it was
+  // last); nothing when the user cancels.
+  virtual std::optional<std::string> AskFolder(const std::string& initial_folder) = 0;
+
   // The save dialog (no default extension, no overwrite question); nothing when cancelled.
   virtual std::optional<DialogChoice> AskSaveFile(const FileDialogRequest& request) = 0;
 
@@ -46,6 +58,16 @@ class UserPort {
   virtual void BeginBusy() = 0;
   virtual void EndBusy() = 0;
 };
+
+// Runs `command`, telling the user through `port` of the error it throws, if any.
+template <typename Command>
+void ReportingErrors(UserPort& port, Command&& command) {
+  try {
+    std::forward<Command>(command)();
+  } catch (const std::exception& error) {
+    port.ReportError(error.what());
+  }
+}
 
 // Shows the busy cursor for the lifetime of the guard, restoring it on every way out.
 class BusyCursor {

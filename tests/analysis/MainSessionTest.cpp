@@ -9,6 +9,7 @@
 #include "support/FakeUserPort.h"
 #include "text/CodePage936.h"
 #include "text/Lines.h"
+#include "wordlists/TextFileStream.h"
 
 namespace tarn {
 namespace {
@@ -54,6 +55,38 @@ TEST_F(MainSessionTest, OpenAndCountCountsTheFirstChosenFileWithTheStopWords) {
   EXPECT_FALSE(session_.OpenAndCount());
   EXPECT_EQ(session_.State().text_view, listing);
   EXPECT_EQ(session_.State().summary_label, kSummary);
+}
+
+// A file run whose counting a host runs gives what the plain run gives, its progress ending at
+// the file's size even when the text proves to be no UTF-8 and is read again; a cancelled run
+// leaves the statistics of the document before as they were.
+TEST_F(MainSessionTest, AHostedFileRunEndsAtItsSizeAndACancelChangesNothing) {
+  std::string text;
+  while (text.size() < 2 * kTextBlockSize + 1000) text += "the cat sat on a dog\r\n";
+  text += "\xC4\xE3 cat\r\n";  // code page 936: the UTF-8 guess fails in the third block
+  const std::string path = folder_.Write("doc.txt", text);
+  ASSERT_TRUE(session_.CountFile(path));
+  const std::string plain = session_.State().summary_label + session_.State().text_view;
+
+  RunProgress progress;
+  ASSERT_TRUE(session_.CountFile(path, [&](const auto& counting) { counting(&progress); }));
+  EXPECT_EQ(session_.State().summary_label + session_.State().text_view, plain);
+  const RunProgress::Figures figures = progress.Now();
+  EXPECT_EQ(figures.files_done, 1u);
+  EXPECT_EQ(figures.files_total, 1u);
+  EXPECT_EQ(figures.bytes_done, text.size());
+  EXPECT_EQ(figures.bytes_total, text.size());
+  EXPECT_EQ(figures.current_file, path);
+
+  const uint64_t runs = session_.State().completed_runs;
+  RunProgress cancelled;
+  cancelled.Cancel();
+  const std::string other = folder_.Write("other.txt", "zebra\r\n");
+  EXPECT_THROW(session_.CountFile(other, [&](const auto& counting) { counting(&cancelled); }),
+               RunCancelled);
+  EXPECT_EQ(session_.State().summary_label + session_.State().text_view, plain);
+  EXPECT_EQ(session_.State().completed_runs, runs);
+  EXPECT_EQ(port_.busy_depth, 0);
 }
 
 TEST_F(MainSessionTest, TheClipboardTextReplacesTheTextViewAndIsCounted) {

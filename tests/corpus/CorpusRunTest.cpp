@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/RunProgress.h"
 #include "corpus/CorpusFiles.h"
 #include "corpus/CorpusListing.h"
 #include "corpus/CorpusRun.h"
@@ -101,6 +102,49 @@ TEST_F(CorpusRunTest, BadTextsAreSkippedByNameAndListedAtTheEnd) {
   EXPECT_EQ(state_.text_view, before);
   EXPECT_TRUE(corpus.DescribesLastRun(state_));
   EXPECT_THAT(port_.messages, ElementsAre(HasSubstr("以下 2 项没有统计")));
+}
+
+// The progress of a corpus run ends at its totals, a skipped file's bytes included, and the run
+// in two halves leaves what the whole run leaves; a cancelled run throws and the statistics of
+// the run before stay as they were.
+TEST_F(CorpusRunTest, ProgressEndsAtItsTotalsAndACancelChangesNothing) {
+  std::string long_text;
+  while (long_text.size() < 300000) long_text += "apple pear the plum\n";
+  const std::vector<std::string> paths = {folder_.Write("long.txt", long_text),
+                                          folder_.Write("short.txt", "fig apple\n"),
+                                          folder_.Write("data.txt", std::string("\0\1\2", 3))};
+  Run(paths, 2);
+  const std::string whole = state_.summary_label + state_.text_view;
+
+  RunProgress progress;
+  CorpusRun run(state_, stop_words_, port_);
+  const CorpusStatistics corpus = run.Show(run.Count(paths, 2, &progress));
+  EXPECT_EQ(state_.summary_label + state_.text_view, whole);
+  const RunProgress::Figures figures = progress.Now();
+  EXPECT_EQ(figures.files_done, 3u);
+  EXPECT_EQ(figures.files_total, 3u);
+  EXPECT_EQ(figures.bytes_done, long_text.size() + 10 + 3);
+  EXPECT_EQ(figures.bytes_total, figures.bytes_done);
+
+  RunProgress cancelled;
+  cancelled.Cancel();
+  EXPECT_THROW(run.Count(paths, 2, &cancelled), RunCancelled);
+  EXPECT_EQ(state_.summary_label + state_.text_view, whole);
+  EXPECT_TRUE(corpus.DescribesLastRun(state_));
+}
+
+// A cancel while a text is read stops it with RunCancelled, never with a skipped text: a text
+// file at its next block, a converted document once its reader returns.
+TEST_F(CorpusRunTest, ACancelDuringATextIsNoFailureOfTheText) {
+  const std::string data = std::getenv("TARN_TEST_DATA");
+  for (const std::string& path : {data + "/documents/same-book.txt",
+                                  data + "/documents/same-book.html"}) {
+    SCOPED_TRACE(path);
+    RunProgress run;
+    FileProgress file(&run, path, 100);
+    run.Cancel();
+    EXPECT_THROW(CountCorpusText(path, settings_, &file), RunCancelled);
+  }
 }
 
 // A file listed with its folder and gone before it is counted is a failure that names it.

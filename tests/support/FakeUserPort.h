@@ -19,6 +19,8 @@ class FakeUserPort : public UserPort {
   std::vector<FileDialogRequest> save_requests;
   std::deque<std::optional<DialogChoice>> open_answers;
   std::deque<std::optional<DialogChoice>> save_answers;
+  std::deque<std::optional<std::vector<std::string>>> open_files_answers;
+  std::deque<std::optional<std::string>> folder_answers;
   std::optional<std::string> clipboard;
   int busy_depth = 0;
   int busy_calls = 0;
@@ -28,6 +30,15 @@ class FakeUserPort : public UserPort {
   std::optional<DialogChoice> AskOpenFile(const FileDialogRequest& request) override {
     open_requests.push_back(request);
     return Next(open_answers, "open");
+  }
+
+  std::optional<std::vector<std::string>> AskOpenFiles(const FileDialogRequest& request) override {
+    open_requests.push_back(request);
+    return Next(open_files_answers, "open files");
+  }
+
+  std::optional<std::string> AskFolder(const std::string&) override {
+    return Next(folder_answers, "folder");
   }
 
   std::optional<DialogChoice> AskSaveFile(const FileDialogRequest& request) override {
@@ -44,10 +55,10 @@ class FakeUserPort : public UserPort {
   void EndBusy() override { --busy_depth; }
 
  private:
-  static std::optional<DialogChoice> Next(std::deque<std::optional<DialogChoice>>& answers,
-                                          const char* kind) {
+  template <typename Answer>
+  static std::optional<Answer> Next(std::deque<std::optional<Answer>>& answers, const char* kind) {
     if (answers.empty()) throw std::logic_error(std::string("unscripted ") + kind + " dialog");
-    std::optional<DialogChoice> answer = answers.front();
+    std::optional<Answer> answer = answers.front();
     answers.pop_front();
     return answer;
   }
