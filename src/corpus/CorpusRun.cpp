@@ -3,9 +3,10 @@
 #include <memory>
 #include <utility>
 
-#include "corpus/CorpusTally.h"
-#include "corpus/CorpusText.h"
+#include "corpus/CorpusCount.h"
 #include "corpus/JobPool.h"
+#include "corpus/PartialCountReader.h"
+#include "corpus/PartialMerge.h"
 #include "text/Error.h"
 #include "wordlists/UserPort.h"
 
@@ -16,12 +17,6 @@ namespace {
 constexpr char kTextsLine[] = "该语料共有文本数：";
 constexpr char kSkippedLine[] = "未能统计的文件数：";
 
-std::string SkippedMessage(const std::vector<SkippedText>& skipped) {
-  std::string message = "以下 " + std::to_string(skipped.size()) + " 项没有统计：";
-  for (const SkippedText& text : skipped) message += '\r' + text.reason;
-  return message;
-}
-
 }  // namespace
 
 CorpusRun::CorpusRun(StatisticsState& state, const THashTable& stop_words, UserPort& port,
@@ -31,19 +26,26 @@ CorpusRun::CorpusRun(StatisticsState& state, const THashTable& stop_words, UserP
 CorpusStatistics CorpusRun::Run(const std::vector<std::string>& paths, size_t threads) {
   BusyCursor busy(port_);
   const int64_t start = run_.Now();
-  CorpusFiles corpus = ListCorpusFiles(paths);
-  std::vector<SkippedText> skipped = std::move(corpus.skipped);
-  CorpusTally tally;
-  RunJobsInOrder<CountedText>(
-      corpus.files.size(), threads,
-      [&](size_t i) { return CountCorpusText(corpus.files[i], conversion_); },
-      [&](size_t i, CountedText& text) {
-        if (text.failure.empty()) {
-          tally.AddText(text.words);
-        } else {
-          skipped.push_back({corpus.files[i], std::move(text.failure)});
-        }
-      });
+  return Show(CountCorpus(paths, threads, conversion_), start);
+}
+
+CorpusStatistics CorpusRun::Merge(const std::vector<std::string>& partials, size_t threads) {
+  BusyCursor busy(port_);
+  const int64_t start = run_.Now();
+  PartialMerge merge;
+  try {
+    RunJobsInOrder<PartialCount>(
+        partials.size(), threads, [&](size_t i) { return ReadPartialCount(partials[i]); },
+        [&](size_t, const PartialCount& partial) { merge.Add(partial); });
+  } catch (const Error& error) {
+    throw Error(std::string(error.what()) + "；合并已取消", error.file());
+  }
+  return Show(merge.Take(), start);
+}
+
+CorpusStatistics CorpusRun::Show(CorpusCount count, int64_t start) {
+  std::vector<SkippedText> skipped = count.Skipped();
+  CorpusTally& tally = count.tally;
   if (tally.Texts() == 0) {
     if (!skipped.empty()) port_.ShowMessage(SkippedMessage(skipped));
     throw Error("没有可以统计的文档");
@@ -54,8 +56,8 @@ CorpusStatistics CorpusRun::Run(const std::vector<std::string>& paths, size_t th
                    std::string("\r") + kTextsLine + std::to_string(tally.Texts()) + '\r' +
                        kSkippedLine + std::to_string(skipped.size()));
   if (!skipped.empty()) port_.ShowMessage(SkippedMessage(skipped));
-  return CorpusStatistics(state_.completed_runs, std::move(words), std::move(spread),
-                          tally.Texts(), std::move(skipped));
+  return CorpusStatistics(state_.completed_runs, std::move(words), std::move(spread), tally.Texts(),
+                          std::move(skipped));
 }
 
 }  // namespace tarn

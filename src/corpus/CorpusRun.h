@@ -6,6 +6,7 @@
 
 #include "analysis/CountingRun.h"
 #include "analysis/StatisticsState.h"
+#include "corpus/CorpusCount.h"
 #include "corpus/CorpusStatistics.h"
 #include "documents/DocumentKinds.h"
 
@@ -32,8 +33,16 @@ class CorpusRun {
   // are shown in one message at the end, each with its reason. Returns the range and DP of the
   // words. Throws Error, leaving the state as it was, when no text could be counted.
   CorpusStatistics Run(const std::vector<std::string>& paths, size_t threads);
+  // Merges the partial count files `partials` (ReadPartialCount), read `threads` at a time, in
+  // the order given, into the statistics that counting all their texts in that order leaves.
+  // Throws Error naming the file, leaving the state as it was, when a file cannot be read or
+  // breaks the form, or when no text is left.
+  CorpusStatistics Merge(const std::vector<std::string>& partials, size_t threads);
 
  private:
+  // Turns `count`, begun at `start`, into the statistics as Run describes.
+  CorpusStatistics Show(CorpusCount count, int64_t start);
+
   StatisticsState& state_;
   UserPort& port_;
   // Counts nothing itself: it turns the merged words into the statistics as a file run would.

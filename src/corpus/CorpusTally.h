@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "analysis/FirstSeenCounter.h"
@@ -26,6 +27,33 @@ class CorpusTally {
   // Adds the words of the next text, as if they had been counted after those of the texts
   // before it; `text` may be released afterwards.
   void AddText(const FirstSeenCounter& text);
+
+  // The same in three parts, for a text whose words come counted: AddWord adds `tally` to the
+  // corpus's `word` and returns its index in Words(); AddCount records that the text being added
+  // has `count` (at least 1) of the word at `index`, each word at most once; EndText closes the
+  // text with its running words.
+  uint32_t AddWord(std::string_view word, const WordTally& tally);
+  void AddCount(uint32_t index, int64_t count);
+  void EndText(int64_t running_words);
+
+  // The running words of text `text` (0 for the first added).
+  int64_t TextWords(size_t text) const { return text_words_[text]; }
+  // Calls `visit(size_t text, uint32_t word, int64_t count)` for every word of every text, text
+  // after text, with the word's index in Words() and its count in that text.
+  template <typename Visit>
+  void ForEachCount(Visit&& visit) const {
+    size_t at = 0;
+    for (size_t text = 0; text < text_words_.size(); ++text) {
+      while (at < text_ends_[text]) {
+        const uint32_t word = occurrences_[at].word;
+        int64_t count = 0;
+        for (; at < text_ends_[text] && occurrences_[at].word == word; ++at) {
+          count += occurrences_[at].count;
+        }
+        visit(text, word, count);
+      }
+    }
+  }
 
   // Number of texts added.
   size_t Texts() const { return text_words_.size(); }
