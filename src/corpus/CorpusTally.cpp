@@ -1,6 +1,5 @@
 #include "corpus/CorpusTally.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace tarn {
@@ -17,8 +16,11 @@ uint32_t CorpusTally::AddWord(std::string_view word, const WordTally& tally) {
 }
 
 void CorpusTally::AddCount(uint32_t index, int64_t count) {
-  for (int64_t left = count; left > 0; left -= UINT32_MAX) {
-    occurrences_.push_back({index, static_cast<uint32_t>(std::min<int64_t>(left, UINT32_MAX))});
+  if (count < kLargeCount) {
+    occurrences_.push_back({index, static_cast<uint32_t>(count)});
+  } else {
+    occurrences_.push_back({index, kLargeCount});
+    large_counts_.push_back(count);
   }
 }
 

@@ -43,14 +43,13 @@ class CorpusTally {
   template <typename Visit>
   void ForEachCount(Visit&& visit) const {
     size_t at = 0;
+    size_t large = 0;
     for (size_t text = 0; text < text_words_.size(); ++text) {
-      while (at < text_ends_[text]) {
-        const uint32_t word = occurrences_[at].word;
-        int64_t count = 0;
-        for (; at < text_ends_[text] && occurrences_[at].word == word; ++at) {
-          count += occurrences_[at].count;
-        }
-        visit(text, word, count);
+      for (; at < text_ends_[text]; ++at) {
+        const Occurrence& occurrence = occurrences_[at];
+        const bool is_large = occurrence.count == kLargeCount;
+        visit(text, occurrence.word,
+              is_large ? large_counts_[large++] : int64_t{occurrence.count});
       }
     }
   }
@@ -67,17 +66,19 @@ class CorpusTally {
   std::vector<WordSpread> Spread() const;
 
  private:
-  // A word's count in one text, by its index in `words_`. A count beyond 32 bits is split over
-  // records of the same word side by side.
+  // A word's count in one text, by its index in `words_`; kLargeCount for a count that 32 bits
+  // cannot hold, which is kept in `large_counts_`.
   struct Occurrence {
     uint32_t word;
     uint32_t count;
   };
+  static constexpr uint32_t kLargeCount = UINT32_MAX;
 
   FirstSeenCounter words_;
   std::vector<int64_t> text_words_;       // each text's running words
   std::vector<Occurrence> occurrences_;   // text after text, each in its first-seen order
   std::vector<size_t> text_ends_;         // where each text's occurrences end
+  std::vector<int64_t> large_counts_;     // the large counts, in the order of their occurrences
 };
 
 }  // namespace tarn
