@@ -145,8 +145,29 @@ std::optional<size_t> FirstSeenCounter::IndexOf(std::string_view word) const {
 }
 
 size_t FirstSeenCounter::AddTally(std::string_view word, const WordTally& tally) {
+  return AddKeyedTally(word, KeyOf(word), tally);
+}
+
+void FirstSeenCounter::AddTallies(const std::string_view* words, const WordTally* tallies,
+                                  size_t count, uint32_t* entries) {
+  // Each word's slot is requested this many words before it is counted.
+  constexpr size_t kAhead = 16;
+  WordKey ready[kAhead];
+  const auto prepare = [&](size_t i) {
+    ready[i % kAhead] = KeyOf(words[i]);
+    PrefetchSlot(ready[i % kAhead]);
+  };
+  for (size_t i = 0; i < std::min(kAhead, count); ++i) prepare(i);
+  for (size_t i = 0; i < count; ++i) {
+    const WordKey key = ready[i % kAhead];
+    if (i + kAhead < count) prepare(i + kAhead);
+    entries[i] = static_cast<uint32_t>(AddKeyedTally(words[i], key, tallies[i]));
+  }
+}
+
+size_t FirstSeenCounter::AddKeyedTally(std::string_view word, const WordKey& key,
+                                       const WordTally& tally) {
   total_ += tally.count;
-  const WordKey key = KeyOf(word);
   const size_t entry = Insert(word, key);
   // Insert counted one occurrence; what the slot cannot hold of the rest is spilled.
   if (tally.count > 1) {

@@ -79,6 +79,10 @@ class FirstSeenCounter {
   // Counts `word` (as Add takes it) `tally.count` more times, with the capitals of the tally, as
   // if the occurrences it sums had been counted here; returns the word's first-seen index.
   size_t AddTally(std::string_view word, const WordTally& tally);
+  // AddTally of each of the `count` words with its tally, in order, each word's first-seen index
+  // put in `entries`; with the words known ahead, their slots load while earlier ones are counted.
+  void AddTallies(const std::string_view* words, const WordTally* tallies, size_t count,
+                  uint32_t* entries);
 
   // Number of distinct words.
   size_t DistinctCount() const { return entries_.size(); }
@@ -154,6 +158,8 @@ class FirstSeenCounter {
   size_t Insert(std::string_view word, const WordKey& key);
   // Adds `word`, met for the first time, in the empty slot at `at`; returns its entry's index.
   [[gnu::noinline]] size_t AddEntry(std::string_view word, const WordKey& key, size_t at);
+  // AddTally of `word` under its key.
+  size_t AddKeyedTally(std::string_view word, const WordKey& key, const WordTally& tally);
   // The tally of the word in `slot`.
   WordTally TallyOf(const Slot& slot) const;
   // Moves a slot's count to `spilled_` once it is full.

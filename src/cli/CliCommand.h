@@ -8,14 +8,16 @@
 
 namespace tarn::cli {
 
-// What a command gets: its own arguments (the command name removed), the three streams and the
-// dict folder given with --dict before the command, if any.
+// What a command gets: its own arguments (the command name removed), the three streams, the
+// dict folder given with --dict before the command, if any, and the number of threads a command
+// that counts files may use.
 struct CliContext {
   const std::vector<std::string>& args;
   std::istream& in;
   std::ostream& out;
   std::ostream& err;
   std::optional<std::string> dict_folder = std::nullopt;
+  size_t jobs = 1;
 };
 
 // One tarn-cli command. `run` returns the exit status and reports failures by throwing

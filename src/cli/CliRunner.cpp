@@ -13,6 +13,7 @@
 #include "cli/DictToolsCommand.h"
 #include "cli/GlossCommand.h"
 #include "cli/ListCommands.h"
+#include "cli/PartialCommands.h"
 #include "cli/StepRunner.h"
 #include "cli/WordFormCommands.h"
 #include "text/Error.h"
@@ -25,7 +26,8 @@ namespace {
 std::vector<CliCommand> AllCommands() {
   std::vector<CliCommand> commands;
   for (const auto group :
-       {ListCommands(), WordFormCommands(), GlossCommands(), DictToolsCommands()})
+       {ListCommands(), WordFormCommands(), GlossCommands(), DictToolsCommands(),
+        PartialCommands()})
     commands.insert(commands.end(), group.begin(), group.end());
   return commands;
 }
@@ -109,7 +111,7 @@ int RunCommand(const std::vector<CliCommand>& commands, const std::vector<std::s
         << command->summary << '\n';
     return 0;
   }
-  return command->run(CliContext{rest, in, out, err, dict_folder});
+  return command->run(CliContext{rest, in, out, err, dict_folder, DefaultJobs()});
 }
 
 // Flushes `out`; false, with the reason on `err`, when what was written did not all arrive (a

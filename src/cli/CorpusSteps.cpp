@@ -9,14 +9,22 @@ namespace tarn::cli {
 
 namespace {
 
-void Corpus(const StepCall& call) {
+// Runs `count` (Run or Merge) on a corpus run of the session and makes the corpus the session's
+// document.
+void CountIntoSession(const StepCall& call,
+                      CorpusStatistics (CorpusRun::*count)(const std::vector<std::string>&,
+                                                           size_t)) {
   MainSession& session = call.session;
-  call.corpus = CorpusRun(session.State(), *session.Words().StopWords, session.Port())
-                    .Run(call.arguments, call.jobs);
+  CorpusRun run(session.State(), *session.Words().StopWords, session.Port());
+  call.corpus = (run.*count)(call.arguments, call.jobs);
   // The texts of a corpus are not kept: the commands that read a document again find none.
   session.ForgetSource();
   call.forms = FormScope::kWordAlone;
 }
+
+void Corpus(const StepCall& call) { CountIntoSession(call, &CorpusRun::Run); }
+
+void MergePartials(const StepCall& call) { CountIntoSession(call, &CorpusRun::Merge); }
 
 void CorpusListing(const StepCall& call) {
   ShowCorpusListing(call.session.State(), call.corpus, call.session.Port());
@@ -27,6 +35,10 @@ constexpr SessionStep kSteps[] = {
      "count the files and folders (their documents, subfolders too, in name order) as one "
      "document (打开多个文件并统计)",
      1, Corpus},
+    {"merge-partials", "PARTIAL...",
+     "merge partial counts (from count-partial) in the order given into the statistics of "
+     "counting all their files in that order, as corpus leaves them",
+     1, MergePartials},
     {"corpus-listing", "",
      "the corpus's words: WORD, COUNT, RANGE (texts holding it) and DP (dispersion, three "
      "decimals)",

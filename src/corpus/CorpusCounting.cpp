@@ -8,12 +8,19 @@
 
 namespace tarn {
 
-std::vector<SkippedText> CountCorpusTexts(const std::vector<std::string>& paths, size_t threads,
-                                          const ConversionSettings& conversion,
-                                          const std::function<void(const FirstSeenCounter&)>& add,
-                                          RunProgress* progress) {
+std::vector<SkippedText> CorpusSkips::Skipped() const {
+  std::vector<SkippedText> skipped = unlisted;
+  skipped.insert(skipped.end(), failed.begin(), failed.end());
+  return skipped;
+}
+
+CorpusSkips CountCorpusTexts(
+    const std::vector<std::string>& paths, size_t threads, const ConversionSettings& conversion,
+    const std::function<void(const std::string&, const FirstSeenCounter&)>& add,
+    RunProgress* progress) {
   CorpusFiles corpus = ListCorpusFiles(paths);
-  std::vector<SkippedText> skipped = std::move(corpus.skipped);
+  CorpusSkips skipped;
+  skipped.unlisted = std::move(corpus.skipped);
   std::vector<uint64_t> sizes;
   if (progress != nullptr) {
     progress->ThrowIfCancelled();
@@ -31,9 +38,9 @@ std::vector<SkippedText> CountCorpusTexts(const std::vector<std::string>& paths,
       },
       [&](size_t i, CountedText& text) {
         if (text.failure.empty()) {
-          add(text.words);
+          add(corpus.files[i], text.words);
         } else {
-          skipped.push_back({corpus.files[i], std::move(text.failure)});
+          skipped.failed.push_back({corpus.files[i], std::move(text.failure)});
         }
       });
   if (progress != nullptr) progress->ThrowIfCancelled();

@@ -13,15 +13,26 @@ namespace tarn {
 
 class RunProgress;
 
+// What the counting of a corpus skipped, in the two groups a run meets them in.
+struct CorpusSkips {
+  // The paths given that stood for no document (missing, a folder without documents, a loop).
+  std::vector<SkippedText> unlisted;
+  // The documents that could not be counted, in counting order.
+  std::vector<SkippedText> failed;
+
+  // Everything skipped as a whole run lists it: the paths first, then the documents.
+  std::vector<SkippedText> Skipped() const;
+};
+
 // Counts the documents that `paths` stand for (ListCorpusFiles), each by the file run's rules,
-// `threads` at a time, and hands the words of each text counted to `add` in the order of the
-// files, whatever the number of threads. Returns the files and folders skipped, each with its
-// reason, in the order met. Reports to `progress` when there is one, and throws RunCancelled
-// once that is cancelled. An exception of `add` ends the counting and is thrown on.
-std::vector<SkippedText> CountCorpusTexts(const std::vector<std::string>& paths, size_t threads,
-                                          const ConversionSettings& conversion,
-                                          const std::function<void(const FirstSeenCounter&)>& add,
-                                          RunProgress* progress = nullptr);
+// `threads` at a time, and hands each text counted to `add(file, words)` in the order of the
+// files, whatever the number of threads. Returns what was skipped, each with its reason.
+// Reports to `progress` when there is one, and throws RunCancelled once that is cancelled. An
+// exception of `add` ends the counting and is thrown on.
+CorpusSkips CountCorpusTexts(
+    const std::vector<std::string>& paths, size_t threads, const ConversionSettings& conversion,
+    const std::function<void(const std::string&, const FirstSeenCounter&)>& add,
+    RunProgress* progress = nullptr);
 
 // The message that lists the skipped files and folders, one reason a line, after a first line
 // that says how many there are; `whose` ("参照语料" ...) says what they were skipped from.

@@ -3,8 +3,8 @@
 #include <memory>
 #include <utility>
 
-#include "corpus/CorpusCounting.h"
-#include "corpus/CorpusTally.h"
+#include "corpus/CorpusCount.h"
+#include "corpus/PartialMerge.h"
 #include "text/Error.h"
 #include "wordlists/UserPort.h"
 
@@ -28,16 +28,30 @@ CorpusStatistics CorpusRun::Run(const std::vector<std::string>& paths, size_t th
 
 CountedCorpus CorpusRun::Count(const std::vector<std::string>& paths, size_t threads,
                                RunProgress* progress) const {
+  const int64_t start = run_.Now();
+  return Counted(CountCorpus(paths, threads, conversion_, progress), start);
+}
+
+CorpusStatistics CorpusRun::Merge(const std::vector<std::string>& partials, size_t threads) {
+  BusyCursor busy(port_);
+  const int64_t start = run_.Now();
+  PartialMerge merge;
+  try {
+    merge.AddFiles(partials, threads);
+  } catch (const Error& error) {
+    throw Error(std::string(error.what()) + "；合并已取消", error.file());
+  }
+  return Show(Counted(merge.Take(), start));
+}
+
+CountedCorpus CorpusRun::Counted(CorpusCount count, int64_t start) {
   CountedCorpus counted;
-  counted.start = run_.Now();
-  CorpusTally tally;
-  counted.skipped = CountCorpusTexts(
-      paths, threads, conversion_, [&tally](const FirstSeenCounter& text) { tally.AddText(text); },
-      progress);
-  counted.texts = tally.Texts();
+  counted.start = start;
+  counted.skipped = count.Skipped();
+  counted.texts = count.tally.Texts();
   if (counted.texts > 0) {
-    counted.spread = tally.Spread();
-    counted.words = std::make_shared<const FirstSeenCounter>(tally.TakeWords());
+    counted.spread = count.tally.Spread();
+    counted.words = std::make_shared<const FirstSeenCounter>(count.tally.TakeWords());
   }
   return counted;
 }

@@ -8,6 +8,7 @@
 
 #include "analysis/CountingRun.h"
 #include "analysis/StatisticsState.h"
+#include "corpus/CorpusCount.h"
 #include "corpus/CorpusStatistics.h"
 #include "corpus/CorpusTally.h"
 #include "documents/DocumentKinds.h"
@@ -52,8 +53,16 @@ class CorpusRun {
                       RunProgress* progress) const;
   // Show, back on the caller's thread, ends the run as Run does and returns what it returns.
   CorpusStatistics Show(CountedCorpus counted);
+  // Merges the partial count files `partials` (ReadPartialCount), read `threads` at a time, in
+  // the order given, into the statistics that counting all their texts in that order leaves.
+  // Throws Error naming the file, leaving the state as it was, when a file cannot be read or
+  // breaks the form, or when no text is left.
+  CorpusStatistics Merge(const std::vector<std::string>& partials, size_t threads);
 
  private:
+  // Turns `count`, begun at `start`, into the corpus that Show makes the statistics.
+  static CountedCorpus Counted(CorpusCount count, int64_t start);
+
   StatisticsState& state_;
   UserPort& port_;
   // Counts nothing itself: it turns the merged words into the statistics as a file run would.

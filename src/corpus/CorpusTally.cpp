@@ -1,18 +1,36 @@
 #include "corpus/CorpusTally.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace tarn {
 
 void CorpusTally::AddText(const FirstSeenCounter& text) {
   text.ForEachTally([this](std::string_view word, const WordTally& tally) {
-    const auto index = static_cast<uint32_t>(words_.AddTally(word, tally));
-    for (int64_t left = tally.count; left > 0; left -= UINT32_MAX) {
-      occurrences_.push_back({index, static_cast<uint32_t>(std::min<int64_t>(left, UINT32_MAX))});
-    }
+    AddCount(AddWord(word, tally), tally.count);
   });
-  text_words_.push_back(text.TotalCount());
+  EndText(text.TotalCount());
+}
+
+uint32_t CorpusTally::AddWord(std::string_view word, const WordTally& tally) {
+  return static_cast<uint32_t>(words_.AddTally(word, tally));
+}
+
+void CorpusTally::AddWords(const std::string_view* words, const WordTally* tallies, size_t count,
+                           uint32_t* indexes) {
+  words_.AddTallies(words, tallies, count, indexes);
+}
+
+void CorpusTally::AddCount(uint32_t index, int64_t count) {
+  if (count < kLargeCount) {
+    occurrences_.push_back({index, static_cast<uint32_t>(count)});
+  } else {
+    occurrences_.push_back({index, kLargeCount});
+    large_counts_.push_back(count);
+  }
+}
+
+void CorpusTally::EndText(int64_t running_words) {
+  text_words_.push_back(running_words);
   text_ends_.push_back(occurrences_.size());
 }
 
@@ -34,22 +52,12 @@ std::vector<WordSpread> CorpusTally::Spread() const {
   std::vector<__int128> deviation(totals.size());
   for (size_t i = 0; i < totals.size(); ++i) deviation[i] = totals[i] * corpus_words;
   std::vector<WordSpread> spread(totals.size());
-  size_t at = 0;
-  for (size_t text = 0; text < text_words_.size(); ++text) {
-    const __int128 text_words = text_words_[text];
-    while (at < text_ends_[text]) {
-      const uint32_t word = occurrences_[at].word;
-      __int128 count = 0;
-      for (; at < text_ends_[text] && occurrences_[at].word == word; ++at) {
-        count += occurrences_[at].count;
-      }
-      const __int128 expected = totals[word] * text_words;
-      const __int128 observed = count * corpus_words;
-      deviation[word] += (observed > expected ? observed - expected : expected - observed) -
-                         expected;
-      ++spread[word].range;
-    }
-  }
+  ForEachCount([&](size_t text, uint32_t word, int64_t count) {
+    const __int128 expected = totals[word] * __int128{text_words_[text]};
+    const __int128 observed = count * corpus_words;
+    deviation[word] += (observed > expected ? observed - expected : expected - observed) - expected;
+    ++spread[word].range;
+  });
   for (size_t i = 0; i < totals.size(); ++i) {
     spread[i].dp = static_cast<double>(deviation[i]) /
                    (2.0 * static_cast<double>(totals[i]) * static_cast<double>(corpus_words));

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "analysis/FirstSeenCounter.h"
@@ -27,6 +28,35 @@ class CorpusTally {
   // before it; `text` may be released afterwards.
   void AddText(const FirstSeenCounter& text);
 
+  // The same in three parts, for a text whose words come counted: AddWord adds `tally` to the
+  // corpus's `word` and returns its index in Words(); AddCount records that the text being added
+  // has `count` (at least 1) of the word at `index`, each word at most once; EndText closes the
+  // text with its running words.
+  uint32_t AddWord(std::string_view word, const WordTally& tally);
+  // AddWord of each of the `count` words with its tally, the indexes put in `indexes`.
+  void AddWords(const std::string_view* words, const WordTally* tallies, size_t count,
+                uint32_t* indexes);
+  void AddCount(uint32_t index, int64_t count);
+  void EndText(int64_t running_words);
+
+  // The running words of text `text` (0 for the first added).
+  int64_t TextWords(size_t text) const { return text_words_[text]; }
+  // Calls `visit(size_t text, uint32_t word, int64_t count)` for every word of every text, text
+  // after text, with the word's index in Words() and its count in that text.
+  template <typename Visit>
+  void ForEachCount(Visit&& visit) const {
+    size_t at = 0;
+    size_t large = 0;
+    for (size_t text = 0; text < text_words_.size(); ++text) {
+      for (; at < text_ends_[text]; ++at) {
+        const Occurrence& occurrence = occurrences_[at];
+        const bool is_large = occurrence.count == kLargeCount;
+        visit(text, occurrence.word,
+              is_large ? large_counts_[large++] : int64_t{occurrence.count});
+      }
+    }
+  }
+
   // Number of texts added.
   size_t Texts() const { return text_words_.size(); }
   // The corpus's words, first seen first.
@@ -39,17 +69,19 @@ class CorpusTally {
   std::vector<WordSpread> Spread() const;
 
  private:
-  // A word's count in one text, by its index in `words_`. A count beyond 32 bits is split over
-  // records of the same word side by side.
+  // A word's count in one text, by its index in `words_`; kLargeCount for a count that 32 bits
+  // cannot hold, which is kept in `large_counts_`.
   struct Occurrence {
     uint32_t word;
     uint32_t count;
   };
+  static constexpr uint32_t kLargeCount = UINT32_MAX;
 
   FirstSeenCounter words_;
   std::vector<int64_t> text_words_;       // each text's running words
   std::vector<Occurrence> occurrences_;   // text after text, each in its first-seen order
   std::vector<size_t> text_ends_;         // where each text's occurrences end
+  std::vector<int64_t> large_counts_;     // the large counts, in the order of their occurrences
 };
 
 }  // namespace tarn

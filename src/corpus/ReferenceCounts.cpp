@@ -68,12 +68,14 @@ ReferenceCounts CountReferenceCorpus(const std::vector<std::string>& paths, size
   FirstSeenCounter words;
   size_t texts = 0;
   const std::vector<SkippedText> skipped =
-      CountCorpusTexts(paths, threads, conversion, [&](const FirstSeenCounter& text) {
-        text.ForEachTally([&words](std::string_view word, const WordTally& tally) {
-          words.AddTally(word, tally);
-        });
-        ++texts;
-      });
+      CountCorpusTexts(paths, threads, conversion,
+                       [&](const std::string&, const FirstSeenCounter& text) {
+                         text.ForEachTally([&words](std::string_view word, const WordTally& tally) {
+                           words.AddTally(word, tally);
+                         });
+                         ++texts;
+                       })
+          .Skipped();
   if (texts == 0) {
     std::string reasons;
     for (const SkippedText& text : skipped) reasons += (reasons.empty() ? "" : "；") + text.reason;

@@ -122,25 +122,14 @@ std::string DetectedConverter(ReadableFile& file) {
   return "windows-936";
 }
 
-// Reads up to `size` bytes, fewer only at the end of the file.
-size_t ReadFull(ReadableFile& file, char* buffer, size_t size) {
-  size_t filled = 0;
-  while (filled < size) {
-    const size_t got = file.Read(buffer + filled, size - filled);
-    if (got == 0) break;
-    filled += got;
-  }
-  return filled;
-}
-
 ConversionResult ParsePage(ReadableFile& file, DocumentSink& sink, const DocumentLimits& limits) {
   const auto buffer = std::make_unique<char[]>(kChunkBytes);
-  size_t got = ReadFull(file, buffer.get(), kChunkBytes);
+  size_t got = file.ReadFull(buffer.get(), kChunkBytes);
   std::optional<DeclaredEncoding> declared =
       DeclaredHtmlEncoding(std::string_view(buffer.get(), got));
   if (!declared) declared = DeclaredEncoding{DetectedConverter(file)};
   file.Rewind();
-  got = ReadFull(file, buffer.get(), kChunkBytes);
+  got = file.ReadFull(buffer.get(), kChunkBytes);
 
   const QuietLibxml quiet;
   xmlInitParser();

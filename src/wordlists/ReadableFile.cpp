@@ -41,6 +41,16 @@ size_t ReadableFile::Read(char* buffer, size_t size) {
   }
 }
 
+size_t ReadableFile::ReadFull(char* buffer, size_t size) {
+  size_t filled = 0;
+  while (filled < size) {
+    const size_t got = Read(buffer + filled, size - filled);
+    if (got == 0) break;
+    filled += got;
+  }
+  return filled;
+}
+
 void ReadableFile::Rewind() {
   if (::lseek(fd_, 0, SEEK_SET) != 0) throw Error("Stream read error", path_);
 }
@@ -53,13 +63,7 @@ Error RefusedFile(std::string_view path, std::string_view reason) {
 std::string ReadFileHead(const std::string& path, size_t bytes) {
   std::string head(bytes, '\0');
   ReadableFile file(path);
-  size_t filled = 0;
-  while (filled < head.size()) {
-    const size_t got = file.Read(head.data() + filled, head.size() - filled);
-    if (got == 0) break;
-    filled += got;
-  }
-  head.resize(filled);
+  head.resize(file.ReadFull(head.data(), head.size()));
   return head;
 }
 

@@ -24,6 +24,8 @@ class ReadableFile {
   // Reads up to `size` bytes into `buffer`; returns how many (0 at the end). Throws
   // "Stream read error".
   size_t Read(char* buffer, size_t size);
+  // Reads `size` bytes into `buffer`, fewer only at the end of the file; returns how many.
+  size_t ReadFull(char* buffer, size_t size);
   // Goes back to the first byte. Throws "Stream read error" when the file cannot seek.
   void Rewind();
 

@@ -1,0 +1,97 @@
+// Merging partial counts: 100 partials of 100,000 distinct words each, from ten texts each,
+// neighbouring partials sharing most of their words (about a million distinct words in all),
+// merged into the statistics as the merge-partials step does.
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "corpus/CorpusCount.h"
+#include "corpus/CorpusRun.h"
+#include "corpus/PartialCountWriter.h"
+#include "support/FakeUserPort.h"
+#include "support/TempFolder.h"
+#include "wordtable/Hashtable.h"
+
+namespace {
+
+constexpr size_t kPartials = 100;
+constexpr size_t kWordsEach = 100000;
+constexpr size_t kTextsEach = 10;
+// How far each partial's words move on from the one before it.
+constexpr size_t kShift = 9000;
+
+// A made-up word of letters for `n`.
+std::string WordFor(size_t n) {
+  std::string word = "w";
+  do {
+    word += static_cast<char>('a' + n % 26);
+    n /= 26;
+  } while (n > 0);
+  return word;
+}
+
+// Partial `p`: the words from p * kShift on, each in one or two of its texts, the first of them
+// most frequent.
+tarn::CorpusCount PartialNumber(size_t p) {
+  tarn::CorpusCount count;
+  std::vector<uint32_t> indexes(kWordsEach);
+  std::vector<int64_t> counts(kWordsEach);
+  for (size_t r = 0; r < kWordsEach; ++r) {
+    counts[r] = 1 + static_cast<int64_t>(2000 / (r + 1));
+    const bool capitals = r % 7 == 0;
+    indexes[r] = count.tally.AddWord(WordFor(p * kShift + r),
+                                     {counts[r], counts[r], capitals ? counts[r] / 2 : 0});
+  }
+  for (size_t text = 0; text < kTextsEach; ++text) {
+    int64_t running = 0;
+    for (size_t r = 0; r < kWordsEach; ++r) {
+      const int64_t first = counts[r] > 1 ? counts[r] / 2 : counts[r];
+      int64_t here = 0;
+      if (r % kTextsEach == text) here += first;
+      if ((r + 3) % kTextsEach == text) here += counts[r] - first;
+      if (here == 0) continue;
+      count.tally.AddCount(indexes[r], here);
+      running += here;
+    }
+    count.tally.EndText(running);
+    count.texts.push_back("shard-" + std::to_string(p) + "/text-" + std::to_string(text) + ".txt");
+  }
+  return count;
+}
+
+struct Partials {
+  tarn::testing::TempFolder folder;
+  std::vector<std::string> paths;
+
+  Partials() {
+    for (size_t p = 0; p < kPartials; ++p) {
+      paths.push_back(folder / ("part-" + std::to_string(p) + ".tsv"));
+      std::ofstream out(paths.back(), std::ios::binary);
+      tarn::WritePartialCount(PartialNumber(p), out);
+    }
+  }
+};
+
+const Partials& ThePartials() {
+  static const Partials partials;
+  return partials;
+}
+
+void BM_MergeHundredPartials(benchmark::State& bench) {
+  const std::vector<std::string>& paths = ThePartials().paths;
+  tarn::StatisticsState state;
+  tarn::THashTable stop_words(256);
+  tarn::testing::FakeUserPort port;
+  for (auto _ : bench) {
+    tarn::CorpusRun(state, stop_words, port).Merge(paths, static_cast<size_t>(bench.range(0)));
+  }
+  bench.counters["distinct"] = static_cast<double>(state.DistinctWords);
+}
+
+BENCHMARK(BM_MergeHundredPartials)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+BENCHMARK_MAIN();
