@@ -5,9 +5,17 @@
 namespace tarn {
 
 void CorpusTally::AddText(const FirstSeenCounter& text) {
+  // The text's words are added all at once, so that the corpus's slots for them load ahead.
+  text_words_of_.clear();
+  text_tallies_.clear();
   text.ForEachTally([this](std::string_view word, const WordTally& tally) {
-    AddCount(AddWord(word, tally), tally.count);
+    text_words_of_.push_back(word);
+    text_tallies_.push_back(tally);
   });
+  text_indexes_.resize(text_words_of_.size());
+  AddWords(text_words_of_.data(), text_tallies_.data(), text_words_of_.size(),
+           text_indexes_.data());
+  for (size_t i = 0; i < text_indexes_.size(); ++i) AddCount(text_indexes_[i], text_tallies_[i].count);
   EndText(text.TotalCount());
 }
 

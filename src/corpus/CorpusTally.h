@@ -82,6 +82,10 @@ class CorpusTally {
   std::vector<Occurrence> occurrences_;   // text after text, each in its first-seen order
   std::vector<size_t> text_ends_;         // where each text's occurrences end
   std::vector<int64_t> large_counts_;     // the large counts, in the order of their occurrences
+  // The words of the text being added, their tallies and their indexes in `words_`.
+  std::vector<std::string_view> text_words_of_;
+  std::vector<WordTally> text_tallies_;
+  std::vector<uint32_t> text_indexes_;
 };
 
 }  // namespace tarn
