@@ -1,5 +1,7 @@
 #include "corpus/CorpusCount.h"
 
+#include <utility>
+
 namespace tarn {
 
 CorpusCount CountCorpus(const std::vector<std::string>& paths, size_t threads,
@@ -7,8 +9,8 @@ CorpusCount CountCorpus(const std::vector<std::string>& paths, size_t threads,
   CorpusCount count;
   static_cast<CorpusSkips&>(count) = CountCorpusTexts(
       paths, threads, conversion,
-      [&count](const std::string& file, const FirstSeenCounter& words) {
-        count.tally.AddText(words);
+      [&count](const std::string& file, FirstSeenCounter&& words) {
+        count.tally.AddText(std::move(words));
         count.texts.push_back(file);
       },
       progress);

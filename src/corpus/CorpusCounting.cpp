@@ -16,7 +16,7 @@ std::vector<SkippedText> CorpusSkips::Skipped() const {
 
 CorpusSkips CountCorpusTexts(
     const std::vector<std::string>& paths, size_t threads, const ConversionSettings& conversion,
-    const std::function<void(const std::string&, const FirstSeenCounter&)>& add,
+    const std::function<void(const std::string&, FirstSeenCounter&&)>& add,
     RunProgress* progress) {
   CorpusFiles corpus = ListCorpusFiles(paths);
   CorpusSkips skipped;
@@ -38,7 +38,7 @@ CorpusSkips CountCorpusTexts(
       },
       [&](size_t i, CountedText& text) {
         if (text.failure.empty()) {
-          add(corpus.files[i], text.words);
+          add(corpus.files[i], std::move(text.words));
         } else {
           skipped.failed.push_back({corpus.files[i], std::move(text.failure)});
         }

@@ -31,7 +31,7 @@ struct CorpusSkips {
 // exception of `add` ends the counting and is thrown on.
 CorpusSkips CountCorpusTexts(
     const std::vector<std::string>& paths, size_t threads, const ConversionSettings& conversion,
-    const std::function<void(const std::string&, const FirstSeenCounter&)>& add,
+    const std::function<void(const std::string&, FirstSeenCounter&&)>& add,
     RunProgress* progress = nullptr);
 
 // The message that lists the skipped files and folders, one reason a line, after a first line

@@ -19,6 +19,17 @@ void CorpusTally::AddText(const FirstSeenCounter& text) {
   EndText(text.TotalCount());
 }
 
+void CorpusTally::AddText(FirstSeenCounter&& text) {
+  if (Texts() != 0 || words_.DistinctCount() != 0) {
+    AddText(static_cast<const FirstSeenCounter&>(text));
+    return;
+  }
+  words_ = std::move(text);
+  uint32_t index = 0;
+  words_.ForEachTally([&](std::string_view, const WordTally& tally) { AddCount(index++, tally.count); });
+  EndText(words_.TotalCount());
+}
+
 uint32_t CorpusTally::AddWord(std::string_view word, const WordTally& tally) {
   return static_cast<uint32_t>(words_.AddTally(word, tally));
 }

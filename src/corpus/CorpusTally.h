@@ -27,6 +27,9 @@ class CorpusTally {
   // Adds the words of the next text, as if they had been counted after those of the texts
   // before it; `text` may be released afterwards.
   void AddText(const FirstSeenCounter& text);
+  // The same for a text that is no longer needed: the first text's words become the corpus's
+  // own, uncopied.
+  void AddText(FirstSeenCounter&& text);
 
   // The same in three parts, for a text whose words come counted: AddWord adds `tally` to the
   // corpus's `word` and returns its index in Words(); AddCount records that the text being added
