@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "wordtable/HugePages.h"
+
 namespace tarn {
 
 void CorpusTally::AddText(const FirstSeenCounter& text) {
@@ -40,6 +42,9 @@ void CorpusTally::AddWords(const std::string_view* words, const WordTally* talli
 }
 
 void CorpusTally::AddCount(uint32_t index, int64_t count) {
+  if (occurrences_.size() == occurrences_.capacity()) {
+    GrowFresh(occurrences_, 2 * occurrences_.size() + 1024);
+  }
   if (count < kLargeCount) {
     occurrences_.push_back({index, static_cast<uint32_t>(count)});
   } else {
