@@ -22,6 +22,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 #include <exception>
+#include <filesystem>
+#include <span>
 #include <thread>
 #include <utility>
 
@@ -38,6 +40,7 @@
 #include "corpus/CorpusRun.h"
 #include "corpus/CorpusSummary.h"
 #include "corpus/CorpusWindow.h"
+#include "corpus/Keywords.h"
 #include "dicttools/untdicttools.h"
 #include "profile/LevelChooser.h"
 #include "profile/ProfileIcons.h"
@@ -86,6 +89,23 @@ struct PopupItem {
   bool visible;
   void (Tmainfrm::*handler)();
 };
+
+// A menu of `owner` named `name` with `items`, a null caption standing for a separator.
+QMenu* MenuOf(Tmainfrm* owner, const char* name, std::span<const PopupItem> items) {
+  auto* menu = new QMenu(owner);
+  menu->setObjectName(QString::fromUtf8(name));
+  for (const PopupItem& item : items) {
+    QAction* action = item.caption == nullptr ? menu->addSeparator()
+                                              : menu->addAction(QString::fromUtf8(item.caption));
+    action->setObjectName(QString::fromUtf8(item.object_name));
+    action->setVisible(item.visible);
+    if (item.handler != nullptr) QObject::connect(action, &QAction::triggered, owner, item.handler);
+  }
+  return menu;
+}
+
+// The threads of a corpus run: one per core.
+size_t CorpusThreads() { return std::max(1u, std::thread::hardware_concurrency()); }
 
 }  // namespace
 
@@ -224,7 +244,9 @@ void Tmainfrm::BuildGroupBar(GroupBar& bar) {
        {{"词汇等级分布", "RzGroup5Items0", QStyle::SP_CustomBase, true,
          &Tmainfrm::RzGroup5Items0Click, &tarn::profile::LevelChartIcon},
         {"超出等级的生词", "RzGroup5Items1", QStyle::SP_CustomBase, true,
-         &Tmainfrm::RzGroup5Items1Click, &tarn::profile::BeyondLevelIcon}}},
+         &Tmainfrm::RzGroup5Items1Click, &tarn::profile::BeyondLevelIcon},
+        {"关键词", "RzGroup5Items2", QStyle::SP_FileDialogContentsView, true,
+         &Tmainfrm::RzGroup5Items2Click}}},
   };
   for (const Group& group : groups) {
     bar.AddGroup(QString::fromUtf8(group.caption));
@@ -274,8 +296,6 @@ QWidget* Tmainfrm::BuildToolbar() {
 }
 
 void Tmainfrm::BuildPopupMenu() {
-  PopupMenu1 = new QMenu(this);
-  PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
   const PopupItem items[] = {
       {"查看过略词表", "c1", true, &Tmainfrm::c1Click},
       {"查看不规则词表", "N5", false, &Tmainfrm::N5Click},
@@ -292,25 +312,18 @@ void Tmainfrm::BuildPopupMenu() {
       {nullptr, "N13", true, nullptr},
       {"查看上下文", "c3", true, &Tmainfrm::c3Click},
   };
-  for (const PopupItem& item : items) {
-    QAction* action = item.caption == nullptr
-                          ? PopupMenu1->addSeparator()
-                          : PopupMenu1->addAction(QString::fromUtf8(item.caption));
-    action->setObjectName(QString::fromUtf8(item.object_name));
-    action->setVisible(item.visible);
-    if (item.handler != nullptr) connect(action, &QAction::triggered, this, item.handler);
-  }
-  corpus_menu_ = new QMenu(this);
-  corpus_menu_->setObjectName(QStringLiteral("CorpusMenu"));
+  PopupMenu1 = MenuOf(this, "PopupMenu1", items);
   const PopupItem corpus_items[] = {
       {"选择文件…", "CorpusFiles", true, &Tmainfrm::CorpusFilesClick},
       {"选择文件夹…", "CorpusFolder", true, &Tmainfrm::CorpusFolderClick},
   };
-  for (const PopupItem& item : corpus_items) {
-    QAction* action = corpus_menu_->addAction(QString::fromUtf8(item.caption));
-    action->setObjectName(QString::fromUtf8(item.object_name));
-    connect(action, &QAction::triggered, this, item.handler);
-  }
+  corpus_menu_ = MenuOf(this, "CorpusMenu", corpus_items);
+  const PopupItem keywords_items[] = {
+      {"对照英语口语词频", "KeywordsSpoken", true, &Tmainfrm::KeywordsSpokenClick},
+      {"对照其他文件…", "KeywordsFiles", true, &Tmainfrm::KeywordsFilesClick},
+      {"对照文件夹…", "KeywordsFolder", true, &Tmainfrm::KeywordsFolderClick},
+  };
+  keywords_menu_ = MenuOf(this, "KeywordsMenu", keywords_items);
   connect(RichEdit1, &QWidget::customContextMenuRequested, this, [this](const QPoint& where) {
     popup_word_ = tarn::concordance::ConcordanceWindow::ListingWord(
         RichEdit1->cursorForPosition(where).block().text());
@@ -476,10 +489,12 @@ bool Tmainfrm::CountChosenFile() {
   return session_.CountFile(*path, background_->Host());
 }
 
-void Tmainfrm::RzGroup1Items8Click() {
-  const auto* button = findChild<QWidget*>(QStringLiteral("RzGroup1Items8"));
-  corpus_menu_->popup(button != nullptr ? button->mapToGlobal(QPoint(0, button->height()))
-                                        : QCursor::pos());
+void Tmainfrm::RzGroup1Items8Click() { PopupBelow(corpus_menu_, "RzGroup1Items8"); }
+
+void Tmainfrm::PopupBelow(QMenu* menu, const char* item_name) {
+  const auto* button = findChild<QWidget*>(QString::fromUtf8(item_name));
+  menu->popup(button != nullptr ? button->mapToGlobal(QPoint(0, button->height()))
+                                : QCursor::pos());
 }
 
 void Tmainfrm::CorpusFilesClick() {
@@ -500,7 +515,7 @@ void Tmainfrm::CountCorpus(const std::vector<std::string>& paths) {
   bool counted = false;
   SessionCommand(false, [&] {
     tarn::CorpusRun run(session_.State(), *session_.Words().StopWords, port_);
-    const size_t threads = std::max(1u, std::thread::hardware_concurrency());
+    const size_t threads = CorpusThreads();
     tarn::CountedCorpus counted_corpus;
     background_->Run([&](tarn::RunProgress* progress) {
       counted_corpus = run.Count(paths, threads, progress);
@@ -693,6 +708,44 @@ void Tmainfrm::RzGroup5Items1Click() {
               });
     }
     level_chooser_->Ask();
+  });
+}
+
+void Tmainfrm::RzGroup5Items2Click() {
+  Guarded([this] {
+    if (tarn::RequireDocument(session_.State(), port_)) PopupBelow(keywords_menu_, "RzGroup5Items2");
+  });
+}
+
+void Tmainfrm::KeywordsSpokenClick() {
+  ShowKeywordsAgainst([this] {
+    return tarn::ReadReferenceCounts(
+        (std::filesystem::path(session_.Words().folder) / tarn::kSpokenCountsFile).string());
+  });
+}
+
+void Tmainfrm::KeywordsFilesClick() {
+  ShowKeywordsAgainst([this] {
+    const auto files = port_.AskOpenFiles({tarn::DocumentFilter(), std::string()});
+    if (!files) throw tarn::RunCancelled();
+    return tarn::CountReferenceCorpus(*files, CorpusThreads(), tarn::ConversionSettings{}, port_);
+  });
+}
+
+void Tmainfrm::KeywordsFolderClick() {
+  ShowKeywordsAgainst([this] {
+    const auto folder = port_.AskFolder(std::string());
+    if (!folder) throw tarn::RunCancelled();
+    return tarn::CountReferenceCorpus({*folder}, CorpusThreads(), tarn::ConversionSettings{},
+                                      port_);
+  });
+}
+
+void Tmainfrm::ShowKeywordsAgainst(const std::function<tarn::ReferenceCounts()>& reference) {
+  SessionCommand(false, [&] {
+    tarn::ShowKeywords(session_.State(), reference, port_);
+    // The keywords are words of the listing as counted.
+    view_forms_ = tarn::FormScope::kWordAlone;
   });
 }
 

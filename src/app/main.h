@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "concordance/ViewForms.h"
 #include "corpus/CorpusListing.h"
 #include "corpus/CorpusStatistics.h"
+#include "corpus/ReferenceCounts.h"
 #include "profile/ProfileCommands.h"
 
 class QLabel;
@@ -98,6 +100,10 @@ class Tmainfrm : public QWidget {
   void RzGroup4Items3Click();  // 退出
   void RzGroup5Items0Click();  // 词汇等级分布, not modal
   void RzGroup5Items1Click();  // 超出等级的生词: asks for a level, then shows the view
+  void RzGroup5Items2Click();  // 关键词: asks for the reference, then lists the keywords
+  void KeywordsSpokenClick();  // its 对照英语口语词频: against the dict folder's spoken counts
+  void KeywordsFilesClick();   // its 对照其他文件…: against the chosen files as one corpus
+  void KeywordsFolderClick();  // its 对照文件夹…: against the folder's documents
   void RzToolButton1Click();   // 查看单词原形, its gloss in the status bar
   void RzToolButton2Click();   // 搜索
   void RzEdit1KeyPress();      // Enter in the search box
@@ -159,6 +165,10 @@ class Tmainfrm : public QWidget {
   std::vector<tarn::CorpusListingRow> CorpusRows() const;
   // The concordance of `word` (a word of the listing) in the concordance window.
   void ShowConcordance(const QString& word);
+  // Opens `menu` below the group bar's item `item_name`.
+  void PopupBelow(QMenu* menu, const char* item_name);
+  // The keywords of the last run against the reference that `reference` reads, in the text view.
+  void ShowKeywordsAgainst(const std::function<tarn::ReferenceCounts()>& reference);
 
   tarn::UserPort& port_;
   tarn::app::ProgramFiles files_;
@@ -179,6 +189,7 @@ class Tmainfrm : public QWidget {
   std::unique_ptr<tarn::app::BackgroundCounting> background_;
   uint64_t large_file_bytes_;
   QMenu* corpus_menu_ = nullptr;
+  QMenu* keywords_menu_ = nullptr;
   QWidget* corpus_buttons_ = nullptr;
   // The word of the line the popup menu was opened on.
   QString popup_word_;

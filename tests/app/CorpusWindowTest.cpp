@@ -258,6 +258,48 @@ class CorpusWindowTest : public QObject {
     fixture.Click("CorpusListingButton");
     QCOMPARE(fixture.port.messages, std::vector<std::string>{kNoCorpus.toStdString()});
   }
+
+  // 关键词 asks for a counted document first; then each reference lists the document's keywords
+  // in the text view, and a cancelled choice of reference changes nothing.
+  void KeywordsAgainstEachReference() {
+    WindowFixture fixture;
+    fixture.Click("RzGroup5Items2");
+    QCOMPARE(fixture.port.messages, std::vector<std::string>{"请打开一个文件进行分析！"});
+    QVERIFY(!fixture.Find<QWidget>("KeywordsMenu")->isVisible());
+    fixture.port.messages.clear();
+
+    fixture.Count("zebra zebra zebra the cat\r\n");
+    fixture.WriteFile(u"reference.txt", "cat cat cat dog\r\n");
+    QDir(QString::fromStdString(fixture.Path(u"shelf"))).mkpath(QStringLiteral("."));
+    fixture.WriteFile(u"shelf/reference.txt", "cat cat cat dog\r\n");
+    const auto keyword_words = [&] {
+      QStringList words;
+      for (const QString& line : fixture.ViewText().split(u'\n', Qt::SkipEmptyParts)) {
+        words << line.section(u'\t', 0, 2);
+      }
+      return words;
+    };
+
+    fixture.Choose("KeywordsSpoken");  // zebra: 128 times in the spoken counts
+    QCOMPARE(keyword_words(), QStringList{QStringLiteral("zebra\t3\t128")});
+    fixture.port.open_files_answers.push_back(
+        std::vector<std::string>{fixture.Path(u"reference.txt")});
+    fixture.Choose("KeywordsFiles");
+    QCOMPARE(keyword_words(), QStringList{QStringLiteral("zebra\t3\t0")});
+    const QString against_files = fixture.ViewText();
+    fixture.port.folder_answers.push_back(fixture.Path(u"shelf"));
+    fixture.Choose("KeywordsFolder");
+    QCOMPARE(fixture.ViewText(), against_files);
+
+    fixture.Click("RzGroup1Items2");
+    const QString listing = fixture.ViewText();
+    fixture.port.open_files_answers.push_back(std::nullopt);
+    fixture.Choose("KeywordsFiles");
+    fixture.port.folder_answers.push_back(std::nullopt);
+    fixture.Choose("KeywordsFolder");
+    QCOMPARE(fixture.ViewText(), listing);
+    QVERIFY(fixture.port.messages.empty());
+  }
 };
 
 QTEST_MAIN(CorpusWindowTest)
