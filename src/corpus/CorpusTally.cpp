@@ -42,20 +42,20 @@ void CorpusTally::AddWords(const std::string_view* words, const WordTally* talli
 }
 
 void CorpusTally::AddCount(uint32_t index, int64_t count) {
-  if (occurrences_.size() == occurrences_.capacity()) {
-    GrowFresh(occurrences_, 2 * occurrences_.size() + 1024);
-  }
-  if (count < kLargeCount) {
-    occurrences_.push_back({index, static_cast<uint32_t>(count)});
-  } else {
-    occurrences_.push_back({index, kLargeCount});
-    large_counts_.push_back(count);
-  }
+  // Room for two numbers of ten bytes at most.
+  if (counts_.capacity() - counts_.size() < 20) GrowFresh(counts_, 2 * counts_.size() + 4096);
+  WriteNumber(index);
+  WriteNumber(static_cast<uint64_t>(count));
+}
+
+void CorpusTally::WriteNumber(uint64_t number) {
+  for (; number >= 0x80; number >>= 7) counts_.push_back(static_cast<uint8_t>(number | 0x80));
+  counts_.push_back(static_cast<uint8_t>(number));
 }
 
 void CorpusTally::EndText(int64_t running_words) {
   text_words_.push_back(running_words);
-  text_ends_.push_back(occurrences_.size());
+  text_ends_.push_back(counts_.size());
 }
 
 FirstSeenCounter CorpusTally::TakeWords() {

@@ -49,13 +49,10 @@ class CorpusTally {
   template <typename Visit>
   void ForEachCount(Visit&& visit) const {
     size_t at = 0;
-    size_t large = 0;
     for (size_t text = 0; text < text_words_.size(); ++text) {
-      for (; at < text_ends_[text]; ++at) {
-        const Occurrence& occurrence = occurrences_[at];
-        const bool is_large = occurrence.count == kLargeCount;
-        visit(text, occurrence.word,
-              is_large ? large_counts_[large++] : int64_t{occurrence.count});
+      while (at < text_ends_[text]) {
+        const auto word = static_cast<uint32_t>(ReadNumber(at));
+        visit(text, word, static_cast<int64_t>(ReadNumber(at)));
       }
     }
   }
@@ -72,19 +69,25 @@ class CorpusTally {
   std::vector<WordSpread> Spread() const;
 
  private:
-  // A word's count in one text, by its index in `words_`; kLargeCount for a count that 32 bits
-  // cannot hold, which is kept in `large_counts_`.
-  struct Occurrence {
-    uint32_t word;
-    uint32_t count;
-  };
-  static constexpr uint32_t kLargeCount = UINT32_MAX;
+  // The number written at `at` in `counts_` (seven bits a byte, the lowest first, the top bit
+  // of every byte but the last set), moving `at` past it.
+  uint64_t ReadNumber(size_t& at) const {
+    uint64_t number = 0;
+    for (int shift = 0;; shift += 7) {
+      const uint8_t byte = counts_[at++];
+      number |= static_cast<uint64_t>(byte & 0x7F) << shift;
+      if (byte < 0x80) return number;
+    }
+  }
+  void WriteNumber(uint64_t number);
 
   FirstSeenCounter words_;
-  std::vector<int64_t> text_words_;       // each text's running words
-  std::vector<Occurrence> occurrences_;   // text after text, each in its first-seen order
-  std::vector<size_t> text_ends_;         // where each text's occurrences end
-  std::vector<int64_t> large_counts_;     // the large counts, in the order of their occurrences
+  std::vector<int64_t> text_words_;  // each text's running words
+  // Each text's words, by their indexes in `words_`, with their counts in it: two numbers a
+  // word, text after text. Most indexes and counts are small, so a word takes three or four
+  // bytes, not the sixteen of the plain numbers: a large corpus has tens of millions of them.
+  std::vector<uint8_t> counts_;
+  std::vector<size_t> text_ends_;  // where each text's numbers end
   // The words of the text being added, their tallies and their indexes in `words_`.
   std::vector<std::string_view> text_words_of_;
   std::vector<WordTally> text_tallies_;
