@@ -102,6 +102,14 @@ size_t BytesIn(uint64_t part) { return (64 - static_cast<size_t>(__builtin_clzll
 
 }  // namespace
 
+inline bool FirstSeenCounter::Holds(const Slot& slot, std::string_view word,
+                                    const WordKey& key) const {
+  // Below sixteen bytes the zero-padded leading bytes are the whole word (words hold no zero
+  // byte); from sixteen on, the entry holds the length and the rest.
+  return slot.prefix == key.prefix && slot.second == key.second &&
+         (word.size() < 16 || SameTail(entries_[slot.entry - 1], word));
+}
+
 FirstSeenCounter::FirstSeenCounter()
     : slots_(kInitialSlots, Slot{0, 0, 0, 0}), mask_(kInitialSlots - 1) {}
 
@@ -124,8 +132,7 @@ size_t FirstSeenCounter::SlotIndexOf(std::string_view word, const WordKey& key) 
   for (size_t at = static_cast<size_t>(key.hash >> 32) & mask_;; at = (at + 1) & mask_) {
     const Slot& slot = slots_[at];
     if (slot.entry == 0) return slots_.size();
-    if (slot.prefix == key.prefix && slot.second == key.second &&
-        (word.size() < 16 || SameTail(entries_[slot.entry - 1], word))) {
+    if (Holds(slot, word, key)) {
       return at;
     }
   }
@@ -168,11 +175,28 @@ void FirstSeenCounter::AddTallies(const std::string_view* words, const WordTally
 size_t FirstSeenCounter::AddKeyedTally(std::string_view word, const WordKey& key,
                                        const WordTally& tally) {
   total_ += tally.count;
-  const size_t entry = Insert(word, key);
-  // Insert counted one occurrence; what the slot cannot hold of the rest is spilled.
-  if (tally.count > 1) {
-    Slot& slot = slots_[SlotIndexOf(word, key)];
-    const int64_t rest = tally.count - 1;
+  // Counted at least once, as Insert counts, and found in one lookup.
+  int64_t rest = std::max<int64_t>(tally.count, 1);
+  size_t at = static_cast<size_t>(key.hash >> 32) & mask_;
+  size_t entry;
+  while (true) {
+    Slot& slot = slots_[at];
+    if (slot.entry == 0) {
+      const size_t slot_count = slots_.size();
+      entry = AddEntry(word, key, at);
+      --rest;
+      if (rest > 0 && slots_.size() != slot_count) at = SlotIndexOf(word, key);
+      break;
+    }
+    if (Holds(slot, word, key)) {
+      entry = slot.entry - 1;
+      break;
+    }
+    at = (at + 1) & mask_;
+  }
+  // What the slot cannot hold is spilled.
+  if (rest > 0) {
+    Slot& slot = slots_[at];
     if (rest < int64_t{UINT32_MAX} - slot.count) {
       slot.count += static_cast<uint32_t>(rest);
     } else {
@@ -282,10 +306,7 @@ inline size_t FirstSeenCounter::Insert(std::string_view word, const WordKey& key
   while (true) {
     Slot& slot = slots_[at];
     if (slot.entry == 0) break;
-    // Below sixteen bytes the zero-padded leading bytes are the whole word (words hold no zero
-    // byte); from sixteen on, the entry holds the length and the rest.
-    if (slot.prefix == key.prefix && slot.second == key.second &&
-        (word.size() < 16 || SameTail(entries_[slot.entry - 1], word))) {
+    if (Holds(slot, word, key)) {
       if (++slot.count == UINT32_MAX) Spill(slot);
       return slot.entry - 1;
     }

@@ -168,6 +168,8 @@ class FirstSeenCounter {
   void AddSpilled(size_t entry, int64_t count);
   // Asks for the slot of `key` to be brought into cache.
   void PrefetchSlot(const WordKey& key) const;
+  // Whether the occupied `slot` holds `word`, whose key is `key`.
+  bool Holds(const Slot& slot, std::string_view word, const WordKey& key) const;
   // Whether the stored word of `entry` equals `word` (at least sixteen bytes, same first sixteen).
   bool SameTail(const Entry& entry, std::string_view word) const;
   // The hash of the word in `slot`, from the slot alone when the word is short.
