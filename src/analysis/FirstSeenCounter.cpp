@@ -206,7 +206,9 @@ size_t FirstSeenCounter::AddKeyedTally(std::string_view word, const WordKey& key
   const int64_t hidden = tally.count - tally.eligible;
   if (hidden != 0 || tally.capitalised != 0) {
     if (capitals_.size() < 2 * entries_.size()) {
-      if (capitals_.capacity() < 2 * entries_.capacity()) GrowFresh(capitals_, 2 * entries_.capacity());
+      if (capitals_.capacity() < 2 * entries_.capacity()) {
+        GrowFresh(capitals_, 2 * entries_.capacity());
+      }
       capitals_.resize(2 * entries_.capacity());
     }
     capitals_[2 * entry] += hidden;

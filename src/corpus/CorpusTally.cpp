@@ -8,16 +8,18 @@ namespace tarn {
 
 void CorpusTally::AddText(const FirstSeenCounter& text) {
   // The text's words are added all at once, so that the corpus's slots for them load ahead.
-  text_words_of_.clear();
-  text_tallies_.clear();
+  adding_words_.clear();
+  adding_tallies_.clear();
   text.ForEachTally([this](std::string_view word, const WordTally& tally) {
-    text_words_of_.push_back(word);
-    text_tallies_.push_back(tally);
+    adding_words_.push_back(word);
+    adding_tallies_.push_back(tally);
   });
-  text_indexes_.resize(text_words_of_.size());
-  AddWords(text_words_of_.data(), text_tallies_.data(), text_words_of_.size(),
-           text_indexes_.data());
-  for (size_t i = 0; i < text_indexes_.size(); ++i) AddCount(text_indexes_[i], text_tallies_[i].count);
+  adding_indexes_.resize(adding_words_.size());
+  AddWords(adding_words_.data(), adding_tallies_.data(), adding_words_.size(),
+           adding_indexes_.data());
+  for (size_t i = 0; i < adding_indexes_.size(); ++i) {
+    AddCount(adding_indexes_[i], adding_tallies_[i].count);
+  }
   EndText(text.TotalCount());
 }
 

@@ -89,9 +89,9 @@ class CorpusTally {
   std::vector<uint8_t> counts_;
   std::vector<size_t> text_ends_;  // where each text's numbers end
   // The words of the text being added, their tallies and their indexes in `words_`.
-  std::vector<std::string_view> text_words_of_;
-  std::vector<WordTally> text_tallies_;
-  std::vector<uint32_t> text_indexes_;
+  std::vector<std::string_view> adding_words_;
+  std::vector<WordTally> adding_tallies_;
+  std::vector<uint32_t> adding_indexes_;
 };
 
 }  // namespace tarn
