@@ -4,9 +4,8 @@
 
 namespace tarn {
 
-Cp936Encoder::Cp936Encoder() : known_(0x10000, 0) {}
-
 uint16_t Cp936Encoder::LookUp(char32_t code_point) {
+  if (known_.empty()) known_.assign(0x10000, 0);
   uint16_t& known = known_[code_point];
   // Surrogates are no characters at all.
   if (code_point >= 0xD800 && code_point <= 0xDFFF) return known = '?';

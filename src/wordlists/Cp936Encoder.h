@@ -10,8 +10,6 @@ namespace tarn {
 // decoding a document costs one table read per character beyond ASCII.
 class Cp936Encoder {
  public:
-  Cp936Encoder();
-
   // Appends the code page 936 form of `code_point` to `out`: ASCII as itself, a character the
   // code page lacks, a surrogate or anything past U+10FFFF as "?".
   void Append(char32_t code_point, std::string& out) {
@@ -25,9 +23,11 @@ class Cp936Encoder {
       *out = static_cast<char>(code_point);
       return out + 1;
     }
-    // The code page has no characters beyond the BMP.
-    const uint16_t known = code_point <= 0xFFFF ? known_[code_point] : '?';
-    const uint16_t bytes = known != 0 ? known : LookUp(code_point);
+    uint16_t bytes = '?';  // the code page has no characters beyond the BMP
+    if (code_point <= 0xFFFF) {
+      bytes = known_.empty() ? 0 : known_[code_point];
+      if (bytes == 0) bytes = LookUp(code_point);
+    }
     if (bytes < 0x100) {
       *out = static_cast<char>(bytes);
       return out + 1;
@@ -42,6 +42,7 @@ class Cp936Encoder {
   uint16_t LookUp(char32_t code_point);
 
   // Per BMP character: 0 until looked up, then the single byte (below 0x100) or lead << 8 | trail.
+  // Made at the first character beyond ASCII: most English texts never need it.
   std::vector<uint16_t> known_;
 };
 

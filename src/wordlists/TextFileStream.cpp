@@ -10,7 +10,7 @@ TextEncoding StreamTextFile(const std::string& path, const TextDecoder::Sink& fe
                             const std::function<void()>& restart, size_t block_size,
                             const std::function<void(size_t)>& read) {
   ReadableFile file(path);
-  const auto block = std::make_unique<char[]>(block_size);
+  const auto block = std::make_unique_for_overwrite<char[]>(block_size);
   TextDecoder decoder(feed);
   bool decoded = true;
   while (!decoder.Ended()) {
