@@ -59,6 +59,22 @@ constexpr unsigned char IsCapital(unsigned char letter) { return letter >= 'A' &
 // The bits below bit `n` (at most 64).
 constexpr uint64_t BitsBelow(size_t n) { return n >= 64 ? ~uint64_t{0} : (uint64_t{1} << n) - 1; }
 
+// Bit i: byte i of the 64-byte block is `byte`.
+inline uint64_t BytesEqual(const unsigned char* block, char byte) {
+  uint64_t bits = 0;
+#ifdef __SSE2__
+  const __m128i wanted = _mm_set1_epi8(byte);
+  for (size_t k = 0; k < kBlock; k += 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + k));
+    bits |= static_cast<uint64_t>(static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, wanted))))
+            << k;
+  }
+#else
+  for (size_t k = 0; k < kBlock; ++k) bits |= uint64_t{block[k] == static_cast<unsigned char>(byte)} << k;
+#endif
+  return bits;
+}
+
 }  // namespace
 
 WordStreamCounter::WordStreamCounter(bool l_rule, size_t batch_words)
@@ -267,29 +283,48 @@ inline void WordStreamCounter::BlockCapitals(const unsigned char* block, size_t 
                                              WordSpan open_before) {
   // The first two bytes' capitals are told by the units before the block.
   if ((capital_starts & 3) != 0) SettleBlockEnd();
-  // Bit i: a letter, or a title's full stop, stands two bytes before byte i (bit 1 from before
-  // the block).
-  const uint64_t word_two_before = (letters << 2) | (uint64_t{after_word_} << 1);
-  for (; capital_starts != 0; capital_starts &= capital_starts - 1) {
-    const size_t start = static_cast<size_t>(__builtin_ctzll(capital_starts));
-    // Shown straight after a space that follows a word; the first byte's capital is told by
-    // the units before the block. (For the first byte the read is of the byte itself, no
-    // space, which spares a branch.)
-    const bool space_before = block[start - (start > 0)] == ' ';
-    bool word_before = ((word_two_before >> start) & 1) != 0;
-    if (space_before && !word_before && start >= 2 && block[start - 2] == '.') {
-      word_before = TitleStopInBlock(letters, starts, start - 2, open_before);
-    }
-    const bool shown = start == 0 ? shown_next_ : space_before && word_before;
-    if (((open_start >> start) & 1) != 0) {
-      open_shown_ = shown;  // its second letter may be still to come
-    } else {
-      // A second capital: a word in capitals.
-      const bool second = ((capitals >> 1 >> start) & 1) != 0;
-      char& first = batch_.bytes[at + start];
-      first = MarkedCapital(first, shown && !second);
-    }
+  // Whether each capital is shown is worked out for all of them at once: which of them is
+  // depends on the text, so a branch per capital would be mispredicted about as often as not.
+  const uint64_t spaces = BytesEqual(block, ' ');
+  const uint64_t stops = BytesEqual(block, '.');
+  // Shown straight after a space that follows a word: bit i, a space before byte i and a
+  // letter two bytes before it (bit 1 from before the block). The first byte's capital is told
+  // by the units before the block.
+  const uint64_t after_space = capital_starts & (spaces << 1);
+  uint64_t shown = after_space & ((letters << 2) | (uint64_t{after_word_} << 1));
+  shown |= capital_starts & 1 & uint64_t{shown_next_};
+  // Or after a space that follows a title's full stop.
+  for (uint64_t titles = after_space & (stops << 2); titles != 0; titles &= titles - 1) {
+    const size_t start = static_cast<size_t>(__builtin_ctzll(titles));
+    shown |= uint64_t{TitleStopInBlock(letters, starts, start - 2, open_before)} << start;
   }
+  // The word open at the block's end may have its second letter still to come.
+  open_shown_ = ((shown & open_start) != 0) | (open_shown_ & (open_start == 0));
+  // A capital followed by a second one starts a word in capitals: hidden.
+  const uint64_t marks = capital_starts & ~open_start;
+  const uint64_t shown_marks = marks & shown & ~(capitals >> 1);
+  // A block mostly holds one or two: those two are marked without a branch, so that how many
+  // there are is no branch to mispredict either. Without a capital there, byte 63 is rewritten
+  // as it stands.
+  uint64_t rest = marks;
+  for (int k = 0; k < 2; ++k) {
+    const size_t start = static_cast<size_t>(__builtin_ctzll(rest | uint64_t{1} << 63));
+    const auto present = static_cast<unsigned char>((rest >> start) & 1);
+    MarkCapital(at + start, present,
+                static_cast<unsigned char>((shown_marks >> start) & present));
+    rest &= rest - 1;
+  }
+  for (; rest != 0; rest &= rest - 1) {
+    const size_t start = static_cast<size_t>(__builtin_ctzll(rest));
+    MarkCapital(at + start, 1, static_cast<unsigned char>((shown_marks >> start) & 1));
+  }
+}
+
+inline void WordStreamCounter::MarkCapital(size_t at, unsigned char capital, unsigned char shown) {
+  // The copy is lowered: MarkedCapital of it when `capital`, without a branch.
+  auto& first = reinterpret_cast<unsigned char&>(batch_.bytes[at]);
+  const unsigned char hidden = capital & (shown ^ 1);
+  first = static_cast<unsigned char>((first | (shown << 7)) & ~(hidden << 5));
 }
 
 void WordStreamCounter::SettleBlock() {
