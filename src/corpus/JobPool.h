@@ -11,13 +11,21 @@
 
 namespace tarn {
 
-// Runs `make(i)` for every job i below `count` on `threads` threads of its own and hands each
-// result to `consume(i, result)` on the calling thread, in the order of the jobs, as soon as it
-// and every result before it are in. At most twice `threads` results are made ahead of the one
-// consumed, so memory holds a few results, never all of them. The first exception of `make` or
-// `consume` stops the jobs not yet started and is rethrown once the threads have ended.
+// Runs `make(i)` for every job i below `count` on `threads` threads of its own (a single job on
+// the calling thread) and hands each result to `consume(i, result)` on the calling thread, in
+// the order of the jobs, as soon as it and every result before it are in. At most twice
+// `threads` results are made ahead of the one consumed, so memory holds a few results, never
+// all of them. The first exception of `make` or `consume` stops the jobs not yet started and is
+// rethrown once the threads have ended.
 template <typename Result, typename Make, typename Consume>
 void RunJobsInOrder(size_t count, size_t threads, Make&& make, Consume&& consume) {
+  if (count == 1) {
+    // One job gains nothing from a thread of its own, and its memory then comes from the
+    // calling thread's heap, which the run before it has already touched.
+    Result result = make(0);
+    consume(0, result);
+    return;
+  }
   threads = std::max<size_t>(1, std::min(threads, count));
   const size_t window = 2 * threads;
   std::mutex mutex;
