@@ -276,19 +276,8 @@ void FirstSeenCounter::FoldCapitals() {
   };
   if (std::none_of(entries_.begin(), entries_.end(), marked)) return;
   FirstSeenCounter folded(entries_.size(), arena_.size());
-  std::string word;
-  ForEach([&](std::string_view counted, int64_t count) {
-    WordTally tally{count, count, 0};
-    const char first = counted[0];
-    if (first >= 'A' && first <= 'Z') {
-      tally.eligible = 0;
-    } else if ((static_cast<unsigned char>(first) & 0x80) != 0) {
-      tally.capitalised = count;
-    }
-    word.assign(counted);
-    word[0] = UnmarkedLetter(first);
-    folded.AddTally(word, tally);
-  });
+  ForEachFoldedTally(
+      [&folded](std::string_view word, const WordTally& tally) { folded.AddTally(word, tally); });
   *this = std::move(folded);
 }
 

@@ -120,6 +120,29 @@ class FirstSeenCounter {
       visit(std::string_view(arena_.data() + entry.offset, entry.length), tallies[i]);
     }
   }
+  // ForEachTally as if FoldCapitals had been called: a word counted with a MarkedCapital first
+  // letter is visited as its lower-case form (`word` then lasts for the call only) with its
+  // occurrences as the capitals of the tally, at its own first-seen place. Adding what it visits
+  // to another counter gives what adding the folded words would.
+  template <typename Visit>
+  void ForEachFoldedTally(Visit&& visit) const {
+    std::string unmarked;
+    ForEachTally([&](std::string_view word, WordTally tally) {
+      const char first = word[0];
+      if (first >= 'a' && first <= 'z') {
+        visit(word, tally);
+        return;
+      }
+      if (first >= 'A' && first <= 'Z') {
+        tally.eligible -= tally.count;  // hidden
+      } else {
+        tally.capitalised += tally.count;  // shown
+      }
+      unmarked.assign(word);
+      unmarked[0] = UnmarkedLetter(first);
+      visit(std::string_view(unmarked), tally);
+    });
+  }
   // The same for the words with at least one capitalised occurrence alone. Those are few, so
   // each is looked up rather than every slot read.
   template <typename Visit>

@@ -384,7 +384,7 @@ void WordStreamCounter::Finish() {
     pipe_->Drain();
     pipe_.reset();
   }
-  words_.FoldCapitals();
+  if (fold_capitals_) words_.FoldCapitals();
   stopped_ = true;
 }
 

@@ -42,10 +42,16 @@ class WordStreamCounter {
   void Feed(std::string_view bytes);
   // Ends the text (its last line gains its line break); call once, after the last Feed.
   void Finish();
-  // Forgets everything fed so far, as if newly made.
+  // Leaves the words met with a capital first letter marked at Finish, for words that are only
+  // added to other counters (FirstSeenCounter::ForEachFoldedTally reads them folded): folding
+  // them here would cost a second count of every word.
+  void LeaveCapitalsMarked() { fold_capitals_ = false; }
+  // Forgets everything fed so far, as if newly made with the same settings.
   void Reset() {
     pipe_.reset();
+    const bool fold_capitals = fold_capitals_;
     *this = WordStreamCounter(l_rule_, batch_words_);
+    fold_capitals_ = fold_capitals;
   }
 
   // Whether the document gave at least one line (a byte before the first NUL).
@@ -110,6 +116,7 @@ class WordStreamCounter {
   void EndWord();
 
   bool l_rule_;
+  bool fold_capitals_ = true;
   size_t batch_words_;
   // Line and code page state carried from one chunk to the next.
   bool stopped_ = false;    // a NUL ended the text

@@ -26,7 +26,8 @@ struct CorpusSkips {
 
 // Counts the documents that `paths` stand for (ListCorpusFiles), each by the file run's rules,
 // `threads` at a time, and hands each text counted to `add(file, words)` in the order of the
-// files, whatever the number of threads. Returns what was skipped, each with its reason.
+// files, whatever the number of threads; the words met with a capital first letter are still
+// marked (FirstSeenCounter::ForEachFoldedTally). Returns what was skipped, each with its reason.
 // Reports to `progress` when there is one, and throws RunCancelled once that is cancelled. An
 // exception of `add` ends the counting and is thrown on.
 CorpusSkips CountCorpusTexts(

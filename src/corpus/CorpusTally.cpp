@@ -8,17 +8,38 @@ namespace tarn {
 
 void CorpusTally::AddText(const FirstSeenCounter& text) {
   // The text's words are added all at once, so that the corpus's slots for them load ahead.
-  adding_words_.clear();
+  // Folded words last for the visit only, so every word is copied.
+  adding_letters_.clear();
+  adding_lengths_.clear();
   adding_tallies_.clear();
-  text.ForEachTally([this](std::string_view word, const WordTally& tally) {
-    adding_words_.push_back(word);
+  text.ForEachFoldedTally([this](std::string_view word, const WordTally& tally) {
+    adding_letters_.append(word);
+    adding_lengths_.push_back(word.size());
     adding_tallies_.push_back(tally);
   });
+  adding_words_.clear();
+  for (size_t i = 0, at = 0; i < adding_lengths_.size(); at += adding_lengths_[i++]) {
+    adding_words_.emplace_back(adding_letters_.data() + at, adding_lengths_[i]);
+  }
   adding_indexes_.resize(adding_words_.size());
   AddWords(adding_words_.data(), adding_tallies_.data(), adding_words_.size(),
            adding_indexes_.data());
+  // A word met with a capital and without is one word of the text: its counts make one pair,
+  // at the place of its first form.
+  if (pair_of_word_.size() < words_.DistinctCount()) pair_of_word_.resize(words_.DistinctCount());
+  adding_pairs_.clear();
   for (size_t i = 0; i < adding_indexes_.size(); ++i) {
-    AddCount(adding_indexes_[i], adding_tallies_[i].count);
+    uint32_t& pair = pair_of_word_[adding_indexes_[i]];
+    if (pair == 0) {
+      adding_pairs_.push_back({adding_indexes_[i], adding_tallies_[i].count});
+      pair = static_cast<uint32_t>(adding_pairs_.size());
+    } else {
+      adding_pairs_[pair - 1].count += adding_tallies_[i].count;
+    }
+  }
+  for (const TextPair& pair : adding_pairs_) {
+    AddCount(pair.word, pair.count);
+    pair_of_word_[pair.word] = 0;
   }
   EndText(text.TotalCount());
 }
@@ -29,6 +50,7 @@ void CorpusTally::AddText(FirstSeenCounter&& text) {
     return;
   }
   words_ = std::move(text);
+  words_.FoldCapitals();
   uint32_t index = 0;
   words_.ForEachTally([&](std::string_view, const WordTally& tally) { AddCount(index++, tally.count); });
   EndText(words_.TotalCount());

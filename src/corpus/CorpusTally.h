@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -25,7 +26,8 @@ struct WordSpread {
 class CorpusTally {
  public:
   // Adds the words of the next text, as if they had been counted after those of the texts
-  // before it; `text` may be released afterwards.
+  // before it, its marked capitals folded (FirstSeenCounter::ForEachFoldedTally); `text` may be
+  // released afterwards.
   void AddText(const FirstSeenCounter& text);
   // The same for a text that is no longer needed: the first text's words become the corpus's
   // own, uncopied.
@@ -88,10 +90,22 @@ class CorpusTally {
   // bytes, not the sixteen of the plain numbers: a large corpus has tens of millions of them.
   std::vector<uint8_t> counts_;
   std::vector<size_t> text_ends_;  // where each text's numbers end
-  // The words of the text being added, their tallies and their indexes in `words_`.
+  // The words of the text being added (their letters one after another, and their lengths),
+  // their tallies, their indexes in `words_`, and its words' counts as the text's numbers take
+  // them.
+  struct TextPair {
+    uint32_t word;
+    int64_t count;
+  };
+  std::string adding_letters_;
+  std::vector<size_t> adding_lengths_;
   std::vector<std::string_view> adding_words_;
   std::vector<WordTally> adding_tallies_;
   std::vector<uint32_t> adding_indexes_;
+  std::vector<TextPair> adding_pairs_;
+  // Per word of `words_`: 0, or while a text is added, its pair's place in `adding_pairs_` plus
+  // one.
+  std::vector<uint32_t> pair_of_word_;
 };
 
 }  // namespace tarn

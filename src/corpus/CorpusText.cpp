@@ -41,6 +41,7 @@ CountedText CountCorpusText(const std::string& path, const ConversionSettings& s
       return text;
     }
     WordStreamCounter counter(true);
+    counter.LeaveCapitalsMarked();
     const DocumentReading reading = CountDocument(path, kind, counter, settings, nullptr, progress);
     if (reading.result != ConversionResult::kDone) {
       text.failure = ConversionMessage(reading.result, path, kind);

@@ -11,6 +11,7 @@ class FileProgress;
 
 // One text of a corpus, counted: its words, or why it was not counted.
 struct CountedText {
+  // Its words, those met with a capital first letter still marked (ForEachFoldedTally).
   FirstSeenCounter words;
   // A sentence naming the file when the text was skipped; empty when it was counted.
   std::string failure;

@@ -70,7 +70,7 @@ ReferenceCounts CountReferenceCorpus(const std::vector<std::string>& paths, size
   const std::vector<SkippedText> skipped =
       CountCorpusTexts(paths, threads, conversion,
                        [&](const std::string&, const FirstSeenCounter& text) {
-                         text.ForEachTally([&words](std::string_view word, const WordTally& tally) {
+                         text.ForEachFoldedTally([&words](std::string_view word, const WordTally& tally) {
                            words.AddTally(word, tally);
                          });
                          ++texts;

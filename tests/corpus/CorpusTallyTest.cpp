@@ -42,6 +42,32 @@ TEST(CorpusTallyTest, MergedTextsAreOneStream) {
   EXPECT_EQ(tally.Texts(), 3u);
 }
 
+// A text's marked capitals fold as the text is added: a word met with a capital and without is
+// one word of the text, in the tallies, the order and the spread alike, whether the first text
+// is adopted or copied.
+TEST(CorpusTallyTest, MarkedCapitalsFoldAsTextsAreAdded) {
+  const std::string shown_t(1, MarkedCapital('t', true));
+  const std::vector<std::string> texts = {"a The x the", "the b " + shown_t + "om The",
+                                          "x " + shown_t + "he " + shown_t + "om"};
+  CorpusTally folded;
+  CorpusTally copied;
+  CorpusTally adopted;
+  for (const std::string& text : texts) {
+    FirstSeenCounter words = Counted(text);
+    copied.AddText(words);
+    adopted.AddText(Counted(text));
+    words.FoldCapitals();
+    folded.AddText(words);
+  }
+  for (const CorpusTally* tally : {&copied, &adopted}) {
+    EXPECT_EQ(Tallies(tally->Words()), Tallies(folded.Words()));
+    EXPECT_EQ(tally->Spread(), folded.Spread());
+  }
+  const auto the = folded.Words().IndexOf("the");
+  ASSERT_TRUE(the.has_value());
+  EXPECT_EQ(folded.Spread()[*the].range, 3u);
+}
+
 // Worked by hand: the texts hold 4, 2 and 4 running words (10 in all), s = 0.4, 0.2, 0.4.
 // x: 2, 0, 2 of 4, v = 0.5, 0, 0.5: DP = 0.5 (0.1 + 0.2 + 0.1) = 0.2.
 // y: only in the second text, v = 0, 1, 0: DP = 0.5 (0.4 + 0.8 + 0.4) = 0.8.
