@@ -35,7 +35,8 @@ std::vector<CliCommand> AllCommands() {
 void PrintHelp(const std::vector<CliCommand>& commands, std::ostream& out) {
   out << "usage: tarn-cli [--dict DIR] COMMAND [ARGUMENTS]\n"
          "       tarn-cli [--dict DIR] [--jobs N] STEP [ARGUMENT] [STEP [ARGUMENT]]...\n"
-         "       tarn-cli COMMAND --help\n\ncommands:\n";
+         "       tarn-cli COMMAND --help\n"
+         "       tarn-cli --help | --version\n\ncommands:\n";
   for (const CliCommand& command : commands) {
     out << "  " << command.name << ' ' << command.usage << "\n      " << command.summary << '\n';
   }
@@ -98,6 +99,10 @@ int RunCommand(const std::vector<CliCommand>& commands, const std::vector<std::s
   const std::optional<std::string>& dict_folder = options.dict_folder;
   if (IsHelp(args[0])) {
     PrintHelp(commands, out);
+    return 0;
+  }
+  if (args[0] == "--version") {
+    out << "tarn-cli " << TARN_VERSION << '\n';
     return 0;
   }
   const auto command = std::find_if(commands.begin(), commands.end(),
