@@ -47,7 +47,9 @@ void ExportText(const StepCall& call) { Commands(call).ExportText(); }
 void SaveList(const StepCall& call) { Commands(call).SaveCurrentList(); }
 
 // The text view gets the help text; the statistics stay, so the sorts still work afterwards.
-void Help(const StepCall& call) { call.session.State().text_view = ReadFileBytes(ProgramDataFile("help.txt")); }
+void Help(const StepCall& call) {
+  call.session.State().text_view = ReadFileBytes(ProgramDataFile("help.txt"));
+}
 
 constexpr SessionStep kSteps[] = {
     {"all", "", "all counted words (查看全部单词统计)", 1,

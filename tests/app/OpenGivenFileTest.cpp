@@ -72,8 +72,8 @@ class OpenGivenFileTest : public QObject {
                              << QString() << false;
     QTest::newRow("a file after --") << QStringList{QStringLiteral("--"), QStringLiteral("-x")}
                                      << false << false << QStringLiteral("-x") << false;
-    QTest::newRow("unknown option") << QStringList{QStringLiteral("--fast")} << false << false
-                                    << QString() << true;
+    QTest::newRow("unknown option")
+        << QStringList{QStringLiteral("--fast")} << false << false << QString() << true;
     QTest::newRow("two files") << QStringList{QStringLiteral("a"), QStringLiteral("b")} << false
                                << false << QStringLiteral("a") << true;
   }
@@ -118,7 +118,8 @@ class OpenGivenFileTest : public QObject {
     // A file that is not there: the error box, and the counted document stays.
     fixture.main().OpenDocument(QString::fromStdString(fixture.Path(u"missing.txt")));
     QCOMPARE(fixture.port.messages.size(), size_t{1});
-    QVERIFY(QString::fromStdString(fixture.port.messages.front()).contains(QStringLiteral("missing.txt")));
+    QVERIFY(QString::fromStdString(fixture.port.messages.front())
+                .contains(QStringLiteral("missing.txt")));
     QCOMPARE(fixture.main().Session().State().TotalWords, 5);
   }
 
