@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QMimeData>
 #include <QProcess>
 #include <QUrl>
@@ -149,6 +150,25 @@ class OpenGivenFileTest : public QObject {
     QCOMPARE(fixture.main().Session().State().TotalWords, 5);
     QVERIFY(fixture.main().isVisible());
     QVERIFY(fixture.port.messages.empty());
+  }
+
+  // The program itself listens: a second start's file is taken and the second start ends.
+  void TheRunningProgramTakesASecondStartsFile() {
+    QTemporaryDir runtime;
+    QProcess first;
+    first.setProcessEnvironment(ProgramEnvironment(runtime));
+    first.start(QStringLiteral(TARN_EXECUTABLE), {});
+    QVERIFY(first.waitForStarted(10000));
+    const QString socket = DocumentHandOver::SocketPathFor(LockPath(runtime));
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(socket), 10000);
+    QProcess second;
+    second.setProcessEnvironment(ProgramEnvironment(runtime));
+    second.start(QStringLiteral(TARN_EXECUTABLE), {QStringLiteral("/nowhere/given.txt")});
+    QVERIFY(second.waitForFinished(10000));
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(first.state(), QProcess::Running);
+    first.kill();
+    first.waitForFinished(10000);
   }
 
   // While a dialog is open the handed-over file waits for it to close.
