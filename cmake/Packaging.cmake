@@ -38,8 +38,10 @@ add_custom_command(OUTPUT ${icons_dir}/48x48/apps/tarn.png
   DEPENDS tarn_make_icons
   COMMENT "Drawing the icon theme's PNG sizes")
 
-# Debian keeps a package's changelog compressed, without a time stamp in the gzip header.
-string(TIMESTAMP TARN_CHANGELOG_DATE "%a, %d %b %Y 00:00:00 +0000" UTC)
+# Debian keeps a package's changelog compressed, without a time stamp in the gzip header; its
+# date is the release's, so the same sources make the same package.
+execute_process(COMMAND date -u -R -d "${TARN_RELEASE_DATE}"
+  OUTPUT_VARIABLE TARN_CHANGELOG_DATE OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 configure_file(${PROJECT_SOURCE_DIR}/data/packaging/changelog.in ${packaging_dir}/changelog @ONLY)
 add_custom_command(OUTPUT ${packaging_dir}/changelog.gz
   COMMAND ${TARN_GZIP} -9n -c ${packaging_dir}/changelog > ${packaging_dir}/changelog.gz
