@@ -14,6 +14,7 @@ class DocumentHandOver : public QObject {
   Q_OBJECT
 
  public:
+  // Neither listening nor connected until Listen.
   explicit DocumentHandOver(QObject* parent = nullptr);
   ~DocumentHandOver() override;
 
