@@ -55,9 +55,10 @@ class AppWindows {
   std::unique_ptr<tarn::corpus::CorpusWindow> corpus_;
 };
 
-// The desktop program: one instance per user, the windows, the main window shown, the event
-// loop until the main window closes. Returns the process's exit status; a second instance
-// returns 0 at once without a window.
+// The desktop program: one instance per user, the windows, the main window shown (counting the
+// FILE of the command line), the event loop until the main window closes. Returns the process's
+// exit status. A second start hands its FILE over to the running instance and returns 0 (1 when
+// none takes it); without a FILE it returns 0 at once. --help and --version print and end.
 int RunTarn(int argc, char** argv);
 
 }  // namespace tarn::app

@@ -1,12 +1,18 @@
 #include "app/main.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
 #include <QCursor>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -19,6 +25,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <exception>
@@ -62,6 +69,8 @@ constexpr int kTextViewPointSize = 11;
 constexpr int kZoomStep = 2;
 // Documents above this size are counted behind the progress dialog, with 取消.
 constexpr uint64_t kLargeFileBytes = uint64_t{50} << 20;
+// How often a handed-over document looks again whether the dialog in its way has closed.
+constexpr int kPendingRetryMilliseconds = 200;
 
 // Stands in the session's text while a command runs; still there afterwards, the command left
 // the text view alone, so the view keeps its edits and search marks.
@@ -104,6 +113,17 @@ QMenu* MenuOf(Tmainfrm* owner, const char* name, std::span<const PopupItem> item
   return menu;
 }
 
+// The local files among `mime`'s URLs; empty when any URL is not a local file.
+QStringList DroppedFiles(const QMimeData* mime) {
+  QStringList files;
+  if (mime == nullptr || !mime->hasUrls()) return files;
+  for (const QUrl& url : mime->urls()) {
+    if (!url.isLocalFile()) return {};
+    files.append(url.toLocalFile());
+  }
+  return files;
+}
+
 // The threads of a corpus run: one per core.
 size_t CorpusThreads() { return std::max(1u, std::thread::hardware_concurrency()); }
 
@@ -121,6 +141,7 @@ Tmainfrm::Tmainfrm(tarn::UserPort& port, const tarn::app::ProgramFiles& files, Q
   setObjectName(QStringLiteral("mainfrm"));
   setWindowTitle(QStringLiteral("Tarn 英语词频统计4.0版"));
   setFixedSize(kClientWidth, kClientHeight);
+  setAcceptDrops(true);
   BuildWindow();
   FormCreate();
 }
@@ -457,6 +478,23 @@ void Tmainfrm::ShowSummary() {
 }
 
 bool Tmainfrm::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == RichEdit1->viewport() && event->type() == QEvent::DragEnter &&
+      !DroppedFiles(static_cast<QDragEnterEvent*>(event)->mimeData()).isEmpty()) {
+    dragEnterEvent(static_cast<QDragEnterEvent*>(event));
+    return true;
+  }
+  if (watched == RichEdit1->viewport() &&
+      (event->type() == QEvent::DragMove || event->type() == QEvent::Drop)) {
+    auto* drop = static_cast<QDropEvent*>(event);
+    if (!DroppedFiles(drop->mimeData()).isEmpty()) {
+      if (event->type() == QEvent::Drop) {
+        dropEvent(drop);
+      } else {
+        drop->acceptProposedAction();
+      }
+      return true;
+    }
+  }
   if (watched == RichEdit1->viewport() && event->type() == QEvent::MouseButtonDblClick &&
       session_.State().DocumentLoaded) {
     const QPoint where = static_cast<QMouseEvent*>(event)->position().toPoint();
@@ -469,10 +507,59 @@ bool Tmainfrm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Tmainfrm::RzGroup1Items0Click() {
+  CountDocument([this] {
+    const std::optional<std::string> path = session_.AskDocument();
+    return path && CountDocumentAt(*path);
+  });
+}
+
+void Tmainfrm::OpenDocument(const QString& path) {
+  CountDocument([&] { return CountDocumentAt(QFile::encodeName(path).toStdString()); });
+}
+
+void Tmainfrm::TakeHandedOverDocument(const QString& path) {
+  if (isMinimized()) showNormal();
+  show();
+  raise();
+  activateWindow();
+  pending_documents_.append(path);
+  OpenPendingDocuments();
+}
+
+void Tmainfrm::OpenPendingDocuments() {
+  // A count inside an open dialog's loop would run under the command that opened it.
+  if (QApplication::activeModalWidget() != nullptr) {
+    QTimer::singleShot(kPendingRetryMilliseconds, this, &Tmainfrm::OpenPendingDocuments);
+    return;
+  }
+  while (!pending_documents_.isEmpty()) OpenDocument(pending_documents_.takeFirst());
+}
+
+void Tmainfrm::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedFiles(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void Tmainfrm::dropEvent(QDropEvent* event) {
+  const QStringList files = DroppedFiles(event->mimeData());
+  if (files.isEmpty()) return;
+  event->acceptProposedAction();
+  // After the drop has ended, so the source of the drag is not left waiting during the count.
+  QTimer::singleShot(0, this, [this, files] {
+    if (files.size() == 1 && !QFileInfo(files.front()).isDir()) {
+      OpenDocument(files.front());
+      return;
+    }
+    std::vector<std::string> paths;
+    for (const QString& file : files) paths.push_back(QFile::encodeName(file).toStdString());
+    CountCorpus(paths);
+  });
+}
+
+void Tmainfrm::CountDocument(const std::function<bool()>& count) {
   bool kept = false;
   SessionCommand(false, [&] {
     try {
-      kept = !CountChosenFile();
+      kept = !count();
     } catch (const tarn::RunCancelled&) {
       kept = true;
       throw;
@@ -482,11 +569,9 @@ void Tmainfrm::RzGroup1Items0Click() {
   if (!kept) NewDocument();
 }
 
-bool Tmainfrm::CountChosenFile() {
-  const std::optional<std::string> path = session_.AskDocument();
-  if (!path) return false;
-  if (tarn::FileSizeOrZero(*path) <= large_file_bytes_) return session_.CountFile(*path);
-  return session_.CountFile(*path, background_->Host());
+bool Tmainfrm::CountDocumentAt(const std::string& path) {
+  if (tarn::FileSizeOrZero(path) <= large_file_bytes_) return session_.CountFile(path);
+  return session_.CountFile(path, background_->Host());
 }
 
 void Tmainfrm::RzGroup1Items8Click() { PopupBelow(corpus_menu_, "RzGroup1Items8"); }

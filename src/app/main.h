@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -17,6 +18,8 @@
 #include "corpus/ReferenceCounts.h"
 #include "profile/ProfileCommands.h"
 
+class QDragEnterEvent;
+class QDropEvent;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -66,6 +69,14 @@ class Tmainfrm : public QWidget {
   // "打开文件并统计" counts a document larger than `bytes` off the window thread, behind the
   // progress dialog; smaller ones as they always were.
   void SetLargeFileBytes(uint64_t bytes) { large_file_bytes_ = bytes; }
+
+  // Counts the document at `path` as "打开文件并统计" does once its dialog has answered with
+  // it: for "tarn FILE", a file handed over by a second start and a file dropped on the window.
+  void OpenDocument(const QString& path);
+
+  // A document a second start of the program handed over: the window comes to the front and
+  // counts it as soon as no dialog is open.
+  void TakeHandedOverDocument(const QString& path);
 
   // The statistics and lexicon behind the window.
   tarn::MainSession& Session() { return session_; }
@@ -124,8 +135,13 @@ class Tmainfrm : public QWidget {
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  // A double-click on the text view also shows the concordance of the line's word.
+  // A double-click on the text view also shows the concordance of the line's word; files
+  // dropped on the text view are counted as on the rest of the window.
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Dropped local files: one file is counted as "打开文件并统计" counts it, several files or a
+  // folder as one corpus.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void BuildWindow();
@@ -157,8 +173,13 @@ class Tmainfrm : public QWidget {
   // After a counting run: the listing's words stand for themselves and the concordance window
   // no longer shows the old document.
   void NewDocument();
-  // "打开文件并统计" after the dialog: false when cancelled or the file gave no line.
-  bool CountChosenFile();
+  // A counting run of one document by `count` (false when cancelled or the file gave no line),
+  // with what follows every new document.
+  void CountDocument(const std::function<bool()>& count);
+  // "打开文件并统计" after the dialog answered with `path`.
+  bool CountDocumentAt(const std::string& path);
+  // Counts the handed-over documents once no dialog is open.
+  void OpenPendingDocuments();
   // The corpus run over `paths`, off the window thread behind the progress dialog.
   void CountCorpus(const std::vector<std::string>& paths);
   // The corpus listing of the last run, which must be a corpus run.
@@ -191,6 +212,8 @@ class Tmainfrm : public QWidget {
   QMenu* corpus_menu_ = nullptr;
   QMenu* keywords_menu_ = nullptr;
   QWidget* corpus_buttons_ = nullptr;
+  // Handed-over documents waiting for the open dialog to close.
+  QStringList pending_documents_;
   // The word of the line the popup menu was opened on.
   QString popup_word_;
   bool shown_once_ = false;

@@ -1,6 +1,5 @@
 #include "cli/AnalysisSteps.h"
 
-#include <filesystem>
 #include <string>
 
 #include "analysis/AnalysisViews.h"
@@ -8,13 +7,12 @@
 #include "analysis/MainSession.h"
 #include "cli/CliPort.h"
 #include "concordance/ViewForms.h"
+#include "morphology/LexiconLoader.h"
 #include "wordlists/FileBytes.h"
 
 namespace tarn::cli {
 
 namespace {
-
-namespace fs = std::filesystem;
 
 template <void (AnalysisViews::*view)()>
 void View(const StepCall& call) {
@@ -48,19 +46,10 @@ void ExportXls(const StepCall& call) { Commands(call).ExportXls(); }
 void ExportText(const StepCall& call) { Commands(call).ExportText(); }
 void SaveList(const StepCall& call) { Commands(call).SaveCurrentList(); }
 
-// help.txt beside the executable, else the installed one; the one beside the executable when
-// neither is there, so the error names where the build puts it.
-std::string HelpFile() {
-  std::error_code failed;
-  const fs::path executable = fs::read_symlink("/proc/self/exe", failed);
-  const fs::path beside = executable.parent_path() / "help.txt";
-  const fs::path installed = TARN_INSTALL_PREFIX "/share/tarn/help.txt";
-  if (fs::exists(beside, failed) || !fs::exists(installed, failed)) return beside.string();
-  return installed.string();
-}
-
 // The text view gets the help text; the statistics stay, so the sorts still work afterwards.
-void Help(const StepCall& call) { call.session.State().text_view = ReadFileBytes(HelpFile()); }
+void Help(const StepCall& call) {
+  call.session.State().text_view = ReadFileBytes(ProgramDataFile("help.txt"));
+}
 
 constexpr SessionStep kSteps[] = {
     {"all", "", "all counted words (查看全部单词统计)", 1,

@@ -13,6 +13,7 @@
 #include "cli/DictToolsCommand.h"
 #include "cli/GlossCommand.h"
 #include "cli/ListCommands.h"
+#include "cli/OutputFormats.h"
 #include "cli/PartialCommands.h"
 #include "cli/StepRunner.h"
 #include "cli/WordFormCommands.h"
@@ -34,8 +35,10 @@ std::vector<CliCommand> AllCommands() {
 
 void PrintHelp(const std::vector<CliCommand>& commands, std::ostream& out) {
   out << "usage: tarn-cli [--dict DIR] COMMAND [ARGUMENTS]\n"
-         "       tarn-cli [--dict DIR] [--jobs N] STEP [ARGUMENT] [STEP [ARGUMENT]]...\n"
-         "       tarn-cli COMMAND --help\n\ncommands:\n";
+         "       tarn-cli [--dict DIR] [--jobs N] [--format tsv|json] STEP [ARGUMENT] "
+         "[STEP [ARGUMENT]]...\n"
+         "       tarn-cli COMMAND --help\n"
+         "       tarn-cli --help | --version\n\ncommands:\n";
   for (const CliCommand& command : commands) {
     out << "  " << command.name << ' ' << command.usage << "\n      " << command.summary << '\n';
   }
@@ -46,7 +49,13 @@ void PrintHelp(const std::vector<CliCommand>& commands, std::ostream& out) {
 struct LeadingOptions {
   std::optional<std::string> dict_folder;
   std::optional<size_t> jobs;
+  const OutputFormat* format = nullptr;
 };
+
+const OutputFormat* ParseFormat(const std::string& value) {
+  if (const OutputFormat* format = FindOutputFormat(value)) return format;
+  throw Error("option \"--format\" is one of " + OutputFormatNames() + ", not \"" + value + "\"");
+}
 
 // More threads than this would only queue for the same cores.
 constexpr size_t kMaxJobs = 256;
@@ -62,20 +71,25 @@ size_t ParseJobs(const std::string& value) {
   throw Error("option \"--jobs\" needs a whole number from 1 to " + std::to_string(kMaxJobs));
 }
 
-// Takes --dict DIR and --jobs N, in either order, each at most once, off the front of `args`.
+// Takes --dict DIR, --jobs N and --format NAME, in any order, each at most once, off the front
+// of `args`.
 LeadingOptions TakeLeadingOptions(std::vector<std::string>& args) {
   LeadingOptions options;
   size_t at = 0;
-  while (at < args.size() && (args[at] == "--dict" || args[at] == "--jobs")) {
+  while (at < args.size() &&
+         (args[at] == "--dict" || args[at] == "--jobs" || args[at] == "--format")) {
     const std::string& option = args[at];
     if (at + 1 == args.size()) throw Error("option \"" + option + "\" needs a value");
-    const bool given =
-        option == "--dict" ? options.dict_folder.has_value() : options.jobs.has_value();
+    const bool given = option == "--dict"   ? options.dict_folder.has_value()
+                       : option == "--jobs" ? options.jobs.has_value()
+                                            : options.format != nullptr;
     if (given) throw Error("option \"" + option + "\" is given twice");
     if (option == "--dict") {
       options.dict_folder = args[at + 1];
-    } else {
+    } else if (option == "--jobs") {
       options.jobs = ParseJobs(args[at + 1]);
+    } else {
+      options.format = ParseFormat(args[at + 1]);
     }
     at += 2;
   }
@@ -86,18 +100,24 @@ LeadingOptions TakeLeadingOptions(std::vector<std::string>& args) {
 bool IsHelp(const std::string& arg) { return arg == "--help" || arg == "-h" || arg == "help"; }
 
 int RunCommand(const std::vector<CliCommand>& commands, const std::vector<std::string>& all_args,
-               std::istream& in, std::ostream& out, std::ostream& err) {
+               std::istream& in, std::ostream& out, std::ostream& err, bool show_progress) {
   std::vector<std::string> args = all_args;
   const LeadingOptions options = TakeLeadingOptions(args);
   if (args.empty()) throw Error("no command given; see tarn-cli --help");
   if (IsStepName(args[0])) {
-    RunSteps(args, options.dict_folder, options.jobs.value_or(DefaultJobs()), out, err);
+    RunSteps(args, options.dict_folder, options.jobs.value_or(DefaultJobs()), out, err,
+             options.format, show_progress);
     return 0;
   }
   if (options.jobs) throw Error("option \"--jobs\" applies to steps only");
+  if (options.format != nullptr) throw Error("option \"--format\" applies to steps only");
   const std::optional<std::string>& dict_folder = options.dict_folder;
   if (IsHelp(args[0])) {
     PrintHelp(commands, out);
+    return 0;
+  }
+  if (args[0] == "--version") {
+    out << "tarn-cli " << TARN_VERSION << '\n';
     return 0;
   }
   const auto command = std::find_if(commands.begin(), commands.end(),
@@ -117,9 +137,13 @@ int RunCommand(const std::vector<CliCommand>& commands, const std::vector<std::s
 // Flushes `out`; false, with the reason on `err`, when what was written did not all arrive (a
 // full disk, a closed pipe, /dev/full).
 bool OutputArrived(std::ostream& out, std::ostream& err) {
-  errno = 0;
-  out.flush();
-  if (out.good()) return true;
+  // A stream that already failed, its buffer full before the end, keeps the reason of that
+  // write in errno.
+  if (out.good()) {
+    errno = 0;
+    out.flush();
+    if (out.good()) return true;
+  }
   const int reason = errno;
   err << "error: cannot write to standard output";
   if (reason != 0) err << ": " << std::strerror(reason);
@@ -130,11 +154,11 @@ bool OutputArrived(std::ostream& out, std::ostream& err) {
 }  // namespace
 
 int RunCli(const std::vector<std::string>& all_args, std::istream& in, std::ostream& out,
-           std::ostream& err) {
+           std::ostream& err, bool show_progress) {
   const std::vector<CliCommand> commands = AllCommands();
   int status = 1;
   try {
-    status = RunCommand(commands, all_args, in, out, err);
+    status = RunCommand(commands, all_args, in, out, err, show_progress);
   } catch (const Error& error) {
     out.flush();
     err << "error: " << WithFullStop(WithFileName(error)) << '\n';

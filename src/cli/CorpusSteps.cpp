@@ -1,5 +1,7 @@
 #include "cli/CorpusSteps.h"
 
+#include <functional>
+
 #include "analysis/MainSession.h"
 #include "concordance/ViewForms.h"
 #include "corpus/CorpusListing.h"
@@ -9,22 +11,30 @@ namespace tarn::cli {
 
 namespace {
 
-// Runs `count` (Run or Merge) on a corpus run of the session and makes the corpus the session's
-// document.
+// Runs `count` on a corpus run of the session and makes the corpus the session's document.
 void CountIntoSession(const StepCall& call,
-                      CorpusStatistics (CorpusRun::*count)(const std::vector<std::string>&,
-                                                           size_t)) {
+                      const std::function<CorpusStatistics(CorpusRun& run)>& count) {
   MainSession& session = call.session;
   CorpusRun run(session.State(), *session.Words().StopWords, session.Port());
-  call.corpus = (run.*count)(call.arguments, call.jobs);
+  call.corpus = count(run);
   // The texts of a corpus are not kept: the commands that read a document again find none.
   session.ForgetSource();
   call.forms = FormScope::kWordAlone;
 }
 
-void Corpus(const StepCall& call) { CountIntoSession(call, &CorpusRun::Run); }
+void Corpus(const StepCall& call) {
+  CountIntoSession(call, [&call](CorpusRun& run) {
+    if (call.progress == nullptr) return run.Run(call.arguments, call.jobs);
+    CountedCorpus counted;
+    (*call.progress)(
+        [&](RunProgress* progress) { counted = run.Count(call.arguments, call.jobs, progress); });
+    return run.Show(std::move(counted));
+  });
+}
 
-void MergePartials(const StepCall& call) { CountIntoSession(call, &CorpusRun::Merge); }
+void MergePartials(const StepCall& call) {
+  CountIntoSession(call, [&call](CorpusRun& run) { return run.Merge(call.arguments, call.jobs); });
+}
 
 void CorpusListing(const StepCall& call) {
   ShowCorpusListing(call.session.State(), call.corpus, call.session.Port());

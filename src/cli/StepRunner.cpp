@@ -3,7 +3,9 @@
 #include <ostream>
 
 #include "cli/CliSession.h"
+#include "cli/OutputFormats.h"
 #include "cli/StepRegistry.h"
+#include "cli/TerminalProgress.h"
 #include "text/Error.h"
 #include "text/Utf8.h"
 
@@ -52,9 +54,11 @@ std::vector<PlannedStep> PlanSteps(const std::vector<std::string>& args) {
 bool IsStepName(const std::string& arg) { return FindStep(arg) != nullptr; }
 
 void RunSteps(const std::vector<std::string>& args, const std::optional<std::string>& dict_folder,
-              size_t jobs, std::ostream& out, std::ostream& err) {
+              size_t jobs, std::ostream& out, std::ostream& err, const OutputFormat* format,
+              bool show_progress) {
   const std::vector<PlannedStep> plan = PlanSteps(args);
   CliSession cli(dict_folder, err);
+  const CountingHost progress = TerminalProgress(err);
   for (const PlannedStep& planned : plan) {
     // A step without an argument cancels any dialog it opens.
     if (planned.step.TakesArgument()) {
@@ -63,9 +67,14 @@ void RunSteps(const std::vector<std::string>& args, const std::optional<std::str
       cli.Port().SetDialogAnswer(std::nullopt);
     }
     planned.step.run(StepCall{cli.Session(), cli.Port(), planned.argument, planned.number,
-                              cli.Forms(), planned.arguments, cli.Corpus(), jobs});
+                              cli.Forms(), planned.arguments, cli.Corpus(), jobs,
+                              show_progress ? &progress : nullptr});
   }
   const StatisticsState& state = cli.Session().State();
+  if (format != nullptr) {
+    format->print(state, out);
+    return;
+  }
   if (!state.summary_label.empty()) out << WithLfLineEnds(state.summary_label) << '\n';
   out << '\n' << WithLfLineEnds(Cp936ToUtf8(state.text_view));
 }
@@ -88,6 +97,13 @@ void PrintStepsHelp(std::ostream& out) {
          "one).\n"
          "  --jobs N    the number of files a corpus step counts at once (default: one for each\n"
          "              core); the result is the same for any N.\n"
+         "  --format tsv|json\n"
+         "              print for scripts instead: tsv, the text view with a listing's lines as\n"
+         "              WORD<TAB>COUNT without the padding; json, an object with \"summary\" (the\n"
+         "              summary's lines as {\"label\", \"value\"}), \"entries\" (the listing's\n"
+         "              {\"word\", \"count\"}) and \"lines\" (the text view's other lines).\n"
+         "  When standard error is a terminal, a file run or a corpus that takes a while shows\n"
+         "  its progress there.\n"
          "  A dict file that cannot be read is reported as \"error: TEXT\", but the steps still\n"
          "  run with the tables loaded before it, the later ones empty, and the status stays 0.\n";
 }

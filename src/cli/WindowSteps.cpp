@@ -12,7 +12,11 @@ namespace tarn::cli {
 namespace {
 
 void Open(const StepCall& call) {
-  call.session.OpenAndCount();
+  if (call.progress == nullptr) {
+    call.session.OpenAndCount();
+  } else if (const std::optional<std::string> path = call.session.AskDocument()) {
+    call.session.CountFile(*path, *call.progress);
+  }
   call.forms = FormScope::kWordAlone;
 }
 

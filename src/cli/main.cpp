@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <iostream>
 #include <string>
 #include <vector>
@@ -7,5 +9,5 @@
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
   return tarn::cli::RunCli(std::vector<std::string>(argv + 1, argv + argc), std::cin, std::cout,
-                           std::cerr);
+                           std::cerr, ::isatty(STDERR_FILENO) == 1);
 }

@@ -6,10 +6,6 @@
 #include "wordlists/DatFile.h"
 #include "wordlists/WordTableLoading.h"
 
-#ifndef TARN_INSTALL_PREFIX
-#define TARN_INSTALL_PREFIX "/usr/local"
-#endif
-
 namespace tarn {
 
 void LoadLexicon(const std::string& dict_folder, Lexicon& lexicon) {
@@ -31,11 +27,30 @@ std::string ChooseDictFolder(const std::string& folder, const std::string& insta
   return installed_folder;
 }
 
-std::string DefaultDictFolder() {
+std::string ExecutableFolder() {
   std::error_code failed;
   const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", failed);
-  return ChooseDictFolder(failed ? std::string() : executable.parent_path().string(),
-                          TARN_INSTALL_PREFIX "/share/tarn/dict");
+  return failed ? std::string() : executable.parent_path().string();
+}
+
+std::string InstalledDataFolder() {
+  // An installation keeps its programs in PREFIX/bin and their data in PREFIX/share/tarn, so a
+  // package (/usr) and a local install (/usr/local) both find theirs.
+  return (std::filesystem::path(ExecutableFolder()).parent_path() / "share" / "tarn").string();
+}
+
+std::string ProgramDataFile(const std::string& name) {
+  const std::filesystem::path beside = std::filesystem::path(ExecutableFolder()) / name;
+  const std::filesystem::path installed = std::filesystem::path(InstalledDataFolder()) / name;
+  std::error_code failed;
+  if (std::filesystem::exists(beside, failed) || !std::filesystem::exists(installed, failed)) {
+    return beside.string();
+  }
+  return installed.string();
+}
+
+std::string DefaultDictFolder() {
+  return ChooseDictFolder(ExecutableFolder(), InstalledDataFolder() + "/dict");
 }
 
 }  // namespace tarn

@@ -1,4 +1,4 @@
-// The desktop program's entry: it reads no arguments and hands over to the window library.
+// The desktop program's entry: it hands over to the window library.
 #include "app/AppWindows.h"
 
 int main(int argc, char** argv) { return tarn::app::RunTarn(argc, argv); }
