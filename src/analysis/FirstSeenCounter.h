@@ -49,6 +49,22 @@ struct WordKey {
   uint64_t hash;
 };
 
+// What FoldCapitals makes of a counted word and its tally. For a word with a MarkedCapital first
+// letter: puts the word in lower case in `unmarked`, counts its occurrences as the capitals of
+// `tally` and returns true. Returns false, changing nothing, for a word in lower case.
+inline bool FoldMarkedCapital(std::string_view word, WordTally& tally, std::string& unmarked) {
+  const char first = word[0];
+  if (first >= 'a' && first <= 'z') return false;
+  if (first >= 'A' && first <= 'Z') {
+    tally.eligible -= tally.count;  // hidden
+  } else {
+    tally.capitalised += tally.count;  // shown
+  }
+  unmarked.assign(word);
+  unmarked[0] = UnmarkedLetter(first);
+  return true;
+}
+
 // Counts byte-string words in an open-addressing index and remembers the order in which each
 // distinct word was first met, so that a word table filled from it in that order has the same
 // chains as one filled by one AddCount per running word.
@@ -128,19 +144,7 @@ class FirstSeenCounter {
   void ForEachFoldedTally(Visit&& visit) const {
     std::string unmarked;
     ForEachTally([&](std::string_view word, WordTally tally) {
-      const char first = word[0];
-      if (first >= 'a' && first <= 'z') {
-        visit(word, tally);
-        return;
-      }
-      if (first >= 'A' && first <= 'Z') {
-        tally.eligible -= tally.count;  // hidden
-      } else {
-        tally.capitalised += tally.count;  // shown
-      }
-      unmarked.assign(word);
-      unmarked[0] = UnmarkedLetter(first);
-      visit(std::string_view(unmarked), tally);
+      visit(FoldMarkedCapital(word, tally, unmarked) ? std::string_view(unmarked) : word, tally);
     });
   }
   // The same for the words with at least one capitalised occurrence alone. Those are few, so

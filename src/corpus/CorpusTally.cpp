@@ -8,18 +8,25 @@ namespace tarn {
 
 void CorpusTally::AddText(const FirstSeenCounter& text) {
   // The text's words are added all at once, so that the corpus's slots for them load ahead.
-  // Folded words last for the visit only, so every word is copied.
-  adding_letters_.clear();
-  adding_lengths_.clear();
+  // The lower-case forms of its marked capitals are kept apart, their views made once all are in.
+  adding_words_.clear();
   adding_tallies_.clear();
-  text.ForEachFoldedTally([this](std::string_view word, const WordTally& tally) {
-    adding_letters_.append(word);
-    adding_lengths_.push_back(word.size());
+  adding_letters_.clear();
+  adding_folded_.clear();
+  std::string unmarked;
+  text.ForEachTally([&](std::string_view word, WordTally tally) {
+    // The lower-case form is as long as the word.
+    if (FoldMarkedCapital(word, tally, unmarked)) {
+      adding_folded_.push_back(adding_words_.size());
+      adding_letters_.append(unmarked);
+    }
+    adding_words_.push_back(word);
     adding_tallies_.push_back(tally);
   });
-  adding_words_.clear();
-  for (size_t i = 0, at = 0; i < adding_lengths_.size(); at += adding_lengths_[i++]) {
-    adding_words_.emplace_back(adding_letters_.data() + at, adding_lengths_[i]);
+  for (size_t i = 0, at = 0; i < adding_folded_.size(); ++i) {
+    std::string_view& word = adding_words_[adding_folded_[i]];
+    word = std::string_view(adding_letters_.data() + at, word.size());
+    at += word.size();
   }
   adding_indexes_.resize(adding_words_.size());
   AddWords(adding_words_.data(), adding_tallies_.data(), adding_words_.size(),

@@ -90,15 +90,15 @@ class CorpusTally {
   // bytes, not the sixteen of the plain numbers: a large corpus has tens of millions of them.
   std::vector<uint8_t> counts_;
   std::vector<size_t> text_ends_;  // where each text's numbers end
-  // The words of the text being added (their letters one after another, and their lengths),
-  // their tallies, their indexes in `words_`, and its words' counts as the text's numbers take
-  // them.
+  // The words of the text being added, their tallies, their indexes in `words_`, and its words'
+  // counts as the text's numbers take them; the lower-case forms of its marked capitals one
+  // after another, and where they stand among its words.
   struct TextPair {
     uint32_t word;
     int64_t count;
   };
   std::string adding_letters_;
-  std::vector<size_t> adding_lengths_;
+  std::vector<size_t> adding_folded_;
   std::vector<std::string_view> adding_words_;
   std::vector<WordTally> adding_tallies_;
   std::vector<uint32_t> adding_indexes_;
