@@ -34,7 +34,8 @@ std::vector<CliCommand> AllCommands() {
 
 void PrintHelp(const std::vector<CliCommand>& commands, std::ostream& out) {
   out << "usage: tarn-cli [--dict DIR] COMMAND [ARGUMENTS]\n"
-         "       tarn-cli [--dict DIR] [--jobs N] STEP [ARGUMENT] [STEP [ARGUMENT]]...\n"
+         "       tarn-cli [--dict DIR] [--jobs N] [--known FILE] STEP [ARGUMENT]\n"
+         "                [STEP [ARGUMENT]]...\n"
          "       tarn-cli COMMAND --help\n\ncommands:\n";
   for (const CliCommand& command : commands) {
     out << "  " << command.name << ' ' << command.usage << "\n      " << command.summary << '\n';
@@ -46,6 +47,7 @@ void PrintHelp(const std::vector<CliCommand>& commands, std::ostream& out) {
 struct LeadingOptions {
   std::optional<std::string> dict_folder;
   std::optional<size_t> jobs;
+  std::optional<std::string> known_file;
 };
 
 // More threads than this would only queue for the same cores.
@@ -62,18 +64,23 @@ size_t ParseJobs(const std::string& value) {
   throw Error("option \"--jobs\" needs a whole number from 1 to " + std::to_string(kMaxJobs));
 }
 
-// Takes --dict DIR and --jobs N, in either order, each at most once, off the front of `args`.
+// Takes --dict DIR, --jobs N and --known FILE, in any order, each at most once, off the front
+// of `args`.
 LeadingOptions TakeLeadingOptions(std::vector<std::string>& args) {
   LeadingOptions options;
   size_t at = 0;
-  while (at < args.size() && (args[at] == "--dict" || args[at] == "--jobs")) {
+  while (at < args.size() &&
+         (args[at] == "--dict" || args[at] == "--jobs" || args[at] == "--known")) {
     const std::string& option = args[at];
     if (at + 1 == args.size()) throw Error("option \"" + option + "\" needs a value");
-    const bool given =
-        option == "--dict" ? options.dict_folder.has_value() : options.jobs.has_value();
+    const bool given = option == "--dict"    ? options.dict_folder.has_value()
+                       : option == "--known" ? options.known_file.has_value()
+                                             : options.jobs.has_value();
     if (given) throw Error("option \"" + option + "\" is given twice");
     if (option == "--dict") {
       options.dict_folder = args[at + 1];
+    } else if (option == "--known") {
+      options.known_file = args[at + 1];
     } else {
       options.jobs = ParseJobs(args[at + 1]);
     }
@@ -91,10 +98,12 @@ int RunCommand(const std::vector<CliCommand>& commands, const std::vector<std::s
   const LeadingOptions options = TakeLeadingOptions(args);
   if (args.empty()) throw Error("no command given; see tarn-cli --help");
   if (IsStepName(args[0])) {
-    RunSteps(args, options.dict_folder, options.jobs.value_or(DefaultJobs()), out, err);
+    RunSteps(args, options.dict_folder, options.jobs.value_or(DefaultJobs()), out, err,
+             options.known_file);
     return 0;
   }
   if (options.jobs) throw Error("option \"--jobs\" applies to steps only");
+  if (options.known_file) throw Error("option \"--known\" applies to steps only");
   const std::optional<std::string>& dict_folder = options.dict_folder;
   if (IsHelp(args[0])) {
     PrintHelp(commands, out);

@@ -6,6 +6,7 @@
 
 namespace tarn {
 class CorpusStatistics;
+class KnownWordBook;
 class MainSession;
 enum class FormScope;
 }  // namespace tarn
@@ -18,7 +19,8 @@ class CliPort;
 // step's own argument (empty for a step without one, the first of a list), the optional number
 // after a required argument (empty when not given), what a word of the text view's listing
 // stands for, which the listing steps set, every argument of a step that takes a list, the
-// corpus of the last corpus step and the number of threads a corpus is counted on.
+// corpus of the last corpus step, the number of threads a corpus is counted on and the known
+// words.
 struct StepCall {
   MainSession& session;
   CliPort& port;
@@ -28,6 +30,7 @@ struct StepCall {
   const std::vector<std::string>& arguments;
   CorpusStatistics& corpus;
   size_t jobs;
+  KnownWordBook& known;
 };
 
 // One tarn-cli step: a window command run on the shared session, its argument standing in for

@@ -52,9 +52,10 @@ std::vector<PlannedStep> PlanSteps(const std::vector<std::string>& args) {
 bool IsStepName(const std::string& arg) { return FindStep(arg) != nullptr; }
 
 void RunSteps(const std::vector<std::string>& args, const std::optional<std::string>& dict_folder,
-              size_t jobs, std::ostream& out, std::ostream& err) {
+              size_t jobs, std::ostream& out, std::ostream& err,
+              const std::optional<std::string>& known_file) {
   const std::vector<PlannedStep> plan = PlanSteps(args);
-  CliSession cli(dict_folder, err);
+  CliSession cli(dict_folder, err, known_file);
   for (const PlannedStep& planned : plan) {
     // A step without an argument cancels any dialog it opens.
     if (planned.step.TakesArgument()) {
@@ -63,7 +64,7 @@ void RunSteps(const std::vector<std::string>& args, const std::optional<std::str
       cli.Port().SetDialogAnswer(std::nullopt);
     }
     planned.step.run(StepCall{cli.Session(), cli.Port(), planned.argument, planned.number,
-                              cli.Forms(), planned.arguments, cli.Corpus(), jobs});
+                              cli.Forms(), planned.arguments, cli.Corpus(), jobs, cli.Known()});
   }
   const StatisticsState& state = cli.Session().State();
   if (!state.summary_label.empty()) out << WithLfLineEnds(state.summary_label) << '\n';
@@ -71,7 +72,8 @@ void RunSteps(const std::vector<std::string>& args, const std::optional<std::str
 }
 
 void PrintStepsHelp(std::ostream& out) {
-  out << "\nsteps (tarn-cli [--dict DIR] [--jobs N] STEP [ARGUMENT] [STEP [ARGUMENT]]...):\n";
+  out << "\nsteps (tarn-cli [--dict DIR] [--jobs N] [--known FILE] STEP [ARGUMENT] [STEP "
+         "[ARGUMENT]]...):\n";
   for (const SessionStep& step : AllSteps()) {
     out << "  " << step.name;
     if (!step.usage.empty()) out << ' ' << step.usage;
@@ -88,6 +90,9 @@ void PrintStepsHelp(std::ostream& out) {
          "one).\n"
          "  --jobs N    the number of files a corpus step counts at once (default: one for each\n"
          "              core); the result is the same for any N.\n"
+         "  --known FILE the known words (熟词本) that profile, names and beyond leave out and\n"
+         "              the known-* steps change (default: the user's own list, "
+         "$XDG_DATA_HOME/tarn/我的熟词本.txt or ~/.local/share/tarn/我的熟词本.txt).\n"
          "  A dict file that cannot be read is reported as \"error: TEXT\", but the steps still\n"
          "  run with the tables loaded before it, the later ones empty, and the status stays 0.\n";
 }

@@ -11,11 +11,13 @@ namespace tarn::cli {
 bool IsStepName(const std::string& arg);
 
 // Runs the steps in `args` (each name followed by its argument, if it takes one) in order on
-// one session, a corpus counted on `jobs` threads, then prints the summary label's lines, an
+// one session, a corpus counted on `jobs` threads, the known words in `known_file` (default:
+// the user's own list), then prints the summary label's lines, an
 // empty line and the text view's text, all UTF-8 with LF line ends. Throws tarn::Error for a
 // malformed list (before any step runs) and for a step's failure.
 void RunSteps(const std::vector<std::string>& args, const std::optional<std::string>& dict_folder,
-              size_t jobs, std::ostream& out, std::ostream& err);
+              size_t jobs, std::ostream& out, std::ostream& err,
+              const std::optional<std::string>& known_file = std::nullopt);
 
 // The steps' part of --help.
 void PrintStepsHelp(std::ostream& out);
