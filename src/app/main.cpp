@@ -845,21 +845,21 @@ void Tmainfrm::ChangeKnownWords(const std::function<size_t(tarn::KnownWordComman
   RefreshProfile();
 }
 
-void Tmainfrm::KnownAddClick() {
-  const std::vector<std::string> words =
-      tarn::app::TextViewWords(*RichEdit1);
+void Tmainfrm::ChangeTextViewWords(
+    size_t (tarn::KnownWordCommands::*change)(const std::vector<std::string>&, bool),
+    const char* done) {
+  const std::vector<std::string> words = tarn::app::TextViewWords(*RichEdit1);
   // The merged views list base forms already.
   const bool base_forms = view_forms_ != tarn::FormScope::kWordAlone;
-  ChangeKnownWords([&](auto& known) { return known.Mark(words, base_forms); },
-                   "已加入熟词本的新词：");
+  ChangeKnownWords([&](auto& known) { return (known.*change)(words, base_forms); }, done);
+}
+
+void Tmainfrm::KnownAddClick() {
+  ChangeTextViewWords(&tarn::KnownWordCommands::Mark, "已加入熟词本的新词：");
 }
 
 void Tmainfrm::KnownRemoveClick() {
-  const std::vector<std::string> words =
-      tarn::app::TextViewWords(*RichEdit1);
-  const bool base_forms = view_forms_ != tarn::FormScope::kWordAlone;
-  ChangeKnownWords([&](auto& known) { return known.Unmark(words, base_forms); },
-                   "已移出熟词本的词：");
+  ChangeTextViewWords(&tarn::KnownWordCommands::Unmark, "已移出熟词本的词：");
 }
 
 void Tmainfrm::KnownShowClick() {

@@ -181,6 +181,10 @@ class Tmainfrm : public QWidget {
   // by the number it returns.
   void ChangeKnownWords(const std::function<size_t(tarn::KnownWordCommands&)>& change,
                         const char* done);
+  // ChangeKnownWords with `change` (Mark or Unmark) of the words TextViewWords picks.
+  void ChangeTextViewWords(
+      size_t (tarn::KnownWordCommands::*change)(const std::vector<std::string>&, bool),
+      const char* done);
   // The popup menu's 我的熟词本 submenu.
   QMenu* BuildKnownWordsMenu();
   // The keywords of the last run against the reference that `reference` reads, in the text view.
