@@ -19,35 +19,40 @@ namespace tarn {
 
 namespace {
 
-// The non-blank lines of `bytes`, trimmed, sorted and without repeats.
-std::vector<std::string> SortedWords(const std::vector<std::string>& lines) {
-  std::vector<std::string> words;
-  words.reserve(lines.size());
-  for (const std::string& line : lines) {
-    const std::string_view word = TrimView<char>(line);
-    if (!word.empty()) words.emplace_back(word);
-  }
-  std::sort(words.begin(), words.end());
+bool IsWordByte(unsigned char byte) { return byte > 0x20 && byte != 0x7F; }
+
+// Sorts `words` and drops repeats; a list as the book writes it is sorted already.
+void SortUnique(std::vector<std::string>& words) {
+  if (!std::is_sorted(words.begin(), words.end())) std::sort(words.begin(), words.end());
   words.erase(std::unique(words.begin(), words.end()), words.end());
-  return words;
 }
 
-bool IsWordByte(unsigned char byte) { return byte > 0x20 && byte != 0x7F; }
+// The words of the text word list `bytes` (lines broken at CR LF, CR or LF, trimmed, blank
+// ones skipped) into `words`, or why it is no list of words.
+std::optional<std::string> ParseWordList(std::string_view bytes, std::vector<std::string>* words) {
+  if (bytes.find('\0') != std::string_view::npos) return "文件含有二进制数据，不是文本词表";
+  size_t number = 0;
+  size_t at = 0;
+  while (at < bytes.size()) {
+    const size_t end = std::min(bytes.find_first_of("\r\n", at), bytes.size());
+    ++number;
+    const std::string_view word = TrimView<char>(bytes.substr(at, end - at));
+    if (word.size() > kKnownWordBytes ||
+        !std::all_of(word.begin(), word.end(), [](char c) { return IsWordByte(c); })) {
+      return "第" + std::to_string(number) + "行不是一个单词，这不是词表";
+    }
+    if (!word.empty() && words != nullptr) words->emplace_back(word);
+    at = end;
+    if (at < bytes.size() && bytes[at] == '\r') ++at;
+    if (at < bytes.size() && bytes[at] == '\n') ++at;
+  }
+  return std::nullopt;
+}
 
 }  // namespace
 
 std::optional<std::string> WordListProblem(std::string_view bytes) {
-  if (bytes.find('\0') != std::string_view::npos) return "文件含有二进制数据，不是文本词表";
-  size_t number = 0;
-  for (const std::string& line : SplitLines(bytes)) {
-    ++number;
-    const std::string_view word = TrimView<char>(line);
-    const bool is_word =
-        word.size() <= kKnownWordBytes &&
-        std::all_of(word.begin(), word.end(), [](char c) { return IsWordByte(c); });
-    if (!is_word) return "第" + std::to_string(number) + "行不是一个单词，这不是词表";
-  }
-  return std::nullopt;
+  return ParseWordList(bytes, nullptr);
 }
 
 KnownWordBook::KnownWordBook(std::string path, UserPort& port)
@@ -101,8 +106,11 @@ void KnownWordBook::Load() const {
   }
   try {
     std::string bytes = ReadFileBytes(path_, kKnownWordsByteLimit);
-    if (const std::optional<std::string> problem = WordListProblem(bytes)) throw Error(*problem);
-    words_ = SortedWords(SplitLines(std::string_view(bytes)));
+    std::vector<std::string> words;
+    words.reserve(bytes.size() / 8);
+    if (const auto problem = ParseWordList(bytes, &words)) throw Error(*problem);
+    SortUnique(words);
+    words_ = std::move(words);
     saved_bytes_ = std::move(bytes);
   } catch (const Error& error) {
     problem_ = error.what();
@@ -115,8 +123,15 @@ void KnownWordBook::Load() const {
 size_t KnownWordBook::Add(const std::vector<std::string>& words) {
   std::vector<std::string> all = Words();
   const size_t before = all.size();
-  all.insert(all.end(), words.begin(), words.end());
-  all = SortedWords(all);
+  for (const std::string& word : words) {
+    const std::string_view trimmed = TrimView<char>(word);
+    if (!trimmed.empty()) all.emplace_back(trimmed);
+  }
+  // The known words are sorted already: only the new ones need sorting.
+  const auto added_from = all.begin() + static_cast<std::ptrdiff_t>(before);
+  std::sort(added_from, all.end());
+  std::inplace_merge(all.begin(), added_from, all.end());
+  all.erase(std::unique(all.begin(), all.end()), all.end());
   const size_t added = all.size() - before;
   if (added > 0) Save(std::move(all));
   return added;
