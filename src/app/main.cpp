@@ -348,11 +348,12 @@ QMenu* Tmainfrm::BuildKnownWordsMenu() {
       {"导入词表…", "KnownImportList", true, &Tmainfrm::KnownImportListClick},
       {nullptr, "KnownLevels", true, nullptr},
       {"导出熟词本…", "KnownExport", true, &Tmainfrm::KnownExportClick},
+      {"导出生词本（略去熟词）…", "KnownExportStudy", true, &Tmainfrm::KnownExportStudyClick},
   };
   QMenu* menu = MenuOf(this, "KnownMenu", items);
   menu->setTitle(QStringLiteral("我的熟词本"));
-  // One item per exam level, before the export: "我已掌握高考词汇" marks the whole list.
-  QAction* const before = menu->actions().back();
+  // One item per exam level, before the exports: "我已掌握高考词汇" marks the whole list.
+  QAction* const before = menu->actions()[menu->actions().size() - 2];
   for (const tarn::LevelDefinition& level : tarn::LevelsOf(tarn::Ladder::kExam)) {
     auto* action =
         new QAction(QStringLiteral("我已掌握") + Text(level.label) + QStringLiteral("词汇"), menu);
@@ -870,6 +871,14 @@ void Tmainfrm::KnownShowClick() {
 
 void Tmainfrm::KnownImportListClick() {
   ChangeKnownWords([](auto& known) { return known.ImportList(); }, "已加入熟词本的新词：");
+}
+
+void Tmainfrm::KnownExportStudyClick() {
+  SessionCommand(true, [this] {
+    tarn::StudyListCommands(session_, profile_commands_, glosses_.Get())
+        .ExportStudyList(view_forms_,
+                         known_commands_.KnownTest(view_forms_ != tarn::FormScope::kWordAlone));
+  });
 }
 
 void Tmainfrm::KnownExportClick() {

@@ -130,6 +130,7 @@ class Tmainfrm : public QWidget {
   void KnownShowClick();    // 我的熟词本 > 查看熟词本
   void KnownImportListClick();  // 我的熟词本 > 导入词表…
   void KnownExportClick();      // 我的熟词本 > 导出熟词本…
+  void KnownExportStudyClick();  // 我的熟词本 > 导出生词本（略去熟词）…: 导出生词本 without them
 
  protected:
   void showEvent(QShowEvent* event) override;

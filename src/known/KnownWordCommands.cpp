@@ -1,6 +1,7 @@
 #include "known/KnownWordCommands.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "analysis/MainSession.h"
 #include "known/KnownWordBook.h"
@@ -11,6 +12,7 @@
 #include "text/CodePage936.h"
 #include "text/Lines.h"
 #include "text/Trim.h"
+#include "text/Utf8.h"
 #include "wordlists/SaveWordList.h"
 #include "wordlists/TextWordList.h"
 #include "wordlists/UserPort.h"
@@ -45,6 +47,15 @@ std::vector<std::string> KnownWordCommands::BaseFormsOf(const std::vector<std::s
     bases.push_back(base_forms ? lower : Utf16ToCp936(base.Of(Cp936ToUtf16(lower))));
   }
   return bases;
+}
+
+std::function<bool(const std::string& word)> KnownWordCommands::KnownTest(bool base_forms) const {
+  auto base = std::make_shared<const MergedBase>(session_.Words());
+  const KnownWordBook& book = book_;
+  return [base, &book, base_forms](const std::string& word) {
+    const std::string lower = LowerAscii(Utf8ToCp936(word));
+    return book.Contains(base_forms ? lower : Utf16ToCp936(base->Of(Cp936ToUtf16(lower))));
+  };
 }
 
 size_t KnownWordCommands::Mark(const std::vector<std::string>& words, bool base_forms) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,10 @@ class KnownWordCommands {
   // merged view folds each into.
   std::vector<std::string> BaseFormsOf(const std::vector<std::string>& words,
                                        bool base_forms) const;
+
+  // Whether a listed word (UTF-8; a base form already when `base_forms`) has a known base form.
+  // The test must not outlive the commands; the known words are read as it is made.
+  std::function<bool(const std::string& word)> KnownTest(bool base_forms) const;
 
   // "加入熟词本": adds the base forms of `words` (see BaseFormsOf) and, when the text view shows
   // the words beyond a level, shows them again without the new known words. Returns how many

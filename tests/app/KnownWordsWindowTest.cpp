@@ -141,6 +141,23 @@ class KnownWordsWindowTest : public QObject {
     QCOMPARE(data.List(), before);
   }
 
+  void TheStudyListLeavesTheKnownWordsOut() {
+    DataHome data;
+    WindowFixture fixture;
+    fixture.Count(kSample);
+    fixture.Click("RzGroup1Items5");  // 查看归并单词统计
+    const int line = static_cast<int>(ListedWords(fixture).indexOf(QStringLiteral("dragon")));
+    QVERIFY(line >= 0);
+    auto* view = fixture.Find<QPlainTextEdit>("RichEdit1");
+    view->setTextCursor(QTextCursor(view->document()->findBlockByNumber(line)));
+    fixture.Choose("KnownAdd");
+    fixture.port.save_answers.push_back(DialogChoice{fixture.Path(u"study"), 1});
+    fixture.Choose("KnownExportStudy");
+    const QString notes = QString::fromUtf8(fixture.ReadFile(u"study.tsv"));
+    QVERIFY2(notes.contains(QStringLiteral("\ncastle\t")), qPrintable(notes));
+    QVERIFY(!notes.contains(QStringLiteral("\ndragon\t")));
+  }
+
   void AListThatIsNoWordListIsReportedAndLeftAlone() {
     DataHome data;
     QVERIFY(QDir().mkpath(data.folder.filePath(QStringLiteral("tarn"))));

@@ -102,6 +102,36 @@ TEST_F(KnownStepsTest, AddingAndRemovingSurviveARestart) {
   EXPECT_EQ(testing::ReadBytes(folder_ / "known.BAK"), "cat\r\ngo\r\nsee\r\n");
 }
 
+// The words of the study list NAME.tsv: the first field of each note.
+std::vector<std::string> StudyWords(const std::string& tsv) {
+  std::vector<std::string> words;
+  for (const std::string& line : LinesOf(testing::ReadBytes(tsv))) {
+    if (!line.starts_with('#')) words.push_back(line.substr(0, line.find('\t')));
+  }
+  return words;
+}
+
+TEST_F(KnownStepsTest, TheStudyListCanLeaveTheKnownWordsOut) {
+  WriteTextLines(known_, {"see", "holmes"});
+  const std::string all = folder_ / "all";
+  const std::string fresh = folder_ / "new";
+  // In a merged view the listed words are base forms; in the counted listing "saw" is "see".
+  for (const char* view : {"merged", "all"}) {
+    ASSERT_EQ(RunWith(With({"open", Sample(), view, "export-study", all})).status, 0);
+    const CliRun run = RunWith(With({"open", Sample(), view, "export-study-new", fresh}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::vector<std::string> expected;
+    for (const std::string& word : StudyWords(all + ".tsv")) {
+      if (word != "see" && word != "holmes" && word != "saw" && word != "seen" && word != "sees" &&
+          word != "seeing") {
+        expected.push_back(word);
+      }
+    }
+    EXPECT_GT(StudyWords(all + ".tsv").size(), expected.size() + 1) << view;
+    EXPECT_EQ(StudyWords(fresh + ".tsv"), expected) << view;
+  }
+}
+
 TEST_F(KnownStepsTest, AnUnusableListIsReportedAndTheStepsRunWithoutIt) {
   ASSERT_EQ(::mkfifo(known_.c_str(), 0600), 0);
   const CliRun profile = RunWith(With({"open", Sample(), "profile"}));
