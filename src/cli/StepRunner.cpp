@@ -90,11 +90,13 @@ void PrintStepsHelp(std::ostream& out) {
          "one).\n"
          "  --jobs N    the number of files a corpus step counts at once (default: one for each\n"
          "              core); the result is the same for any N.\n"
-         "  --known FILE the known words (熟词本) that profile, names and beyond leave out and\n"
-         "              the known-* steps change (default: the user's own list, "
-         "$XDG_DATA_HOME/tarn/我的熟词本.txt or ~/.local/share/tarn/我的熟词本.txt).\n"
          "  A dict file that cannot be read is reported as \"error: TEXT\", but the steps still\n"
          "  run with the tables loaded before it, the later ones empty, and the status stays 0.\n";
+  // A separate piece: the stream hands a piece of 1 KiB or more to the system at once, and a
+  // failure there (a full disk) would lose its reason before the final flush reports it.
+  out << "\n  --known FILE the known words (熟词本) that profile, names and beyond leave out and\n"
+         "              the known-* steps change (default: the user's own list,\n"
+         "              $XDG_DATA_HOME/tarn/我的熟词本.txt or ~/.local/share/tarn/我的熟词本.txt).\n";
 }
 
 }  // namespace tarn::cli
