@@ -96,7 +96,8 @@ void PrintStepsHelp(std::ostream& out) {
   // failure there (a full disk) would lose its reason before the final flush reports it.
   out << "\n  --known FILE the known words (熟词本) that profile, names and beyond leave out and\n"
          "              the known-* steps change (default: the user's own list,\n"
-         "              $XDG_DATA_HOME/tarn/我的熟词本.txt or ~/.local/share/tarn/我的熟词本.txt).\n";
+         "              $XDG_DATA_HOME/tarn/我的熟词本.txt or "
+         "~/.local/share/tarn/我的熟词本.txt).\n";
 }
 
 }  // namespace tarn::cli
