@@ -11,6 +11,7 @@
 
 #include "WindowFixture.h"
 #include "known/KnownWordBook.h"
+#include "profile/ProfileWindow.h"
 
 using tarn::DialogChoice;
 using tarn::testing::WindowFixture;
@@ -85,6 +86,10 @@ class KnownWordsWindowTest : public QObject {
                                        QString::number(before.size() - 2)));
     QCOMPARE(fixture.Find<QLabel>("RzStatusPane1")->text(),
              QStringLiteral("已加入熟词本的新词：2"));
+    // The open profile window follows: a row 熟词 and the share known.
+    fixture.Click("RzGroup5Items0");
+    auto* verdict = fixture.windows->profile().findChild<QLabel*>(QStringLiteral("ProfileVerdict"));
+    QVERIFY(verdict != nullptr && verdict->text().contains(QStringLiteral("你已认识全文 ")));
     QStringList marked = {before[0], before[1]};
     marked.sort();
     QCOMPARE(data.List(), (marked.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n")).toUtf8());
