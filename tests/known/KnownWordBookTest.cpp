@@ -177,6 +177,19 @@ TEST_F(KnownWordBookTest, AReadOnlyFolderKeepsTheListAndRefusesTheChange) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_ / "tarn"), {}), 2);
 }
 
+TEST_F(KnownWordBookTest, AListThatCannotBeCreatedIsReportedAndChangesAreRefused) {
+  std::filesystem::permissions(folder_.path(), std::filesystem::perms(0555));
+  KnownWordBook book(ListPath(), port_);
+  AsUnprivileged([&] {
+    EXPECT_THAT(book.Words(), IsEmpty());
+    EXPECT_THROW(book.Add({"pear"}), Error);
+  });
+  std::filesystem::permissions(folder_.path(), std::filesystem::perms(0755));
+  ASSERT_EQ(port_.messages.size(), 1u);
+  EXPECT_THAT(port_.messages[0], HasSubstr("无法创建熟词本“" + ListPath() + "”"));
+  EXPECT_THAT(folder_.Names(), IsEmpty());
+}
+
 TEST_F(KnownWordBookTest, AFullDiskKeepsTheListAndRefusesTheChange) {
   KnownWordBook book(ListPath(), port_);
   book.Add({"apple"});
