@@ -40,6 +40,7 @@
 #include "app/BackgroundCounting.h"
 #include "app/GroupBar.h"
 #include "app/TextViewSearch.h"
+#include "app/TextViewWords.h"
 #include "app/ViewText.h"
 #include "app/unitabout.h"
 #include "concordance/ConcordanceWindow.h"
@@ -49,6 +50,7 @@
 #include "corpus/CorpusWindow.h"
 #include "corpus/Keywords.h"
 #include "dicttools/untdicttools.h"
+#include "known/KnownWordsPath.h"
 #include "profile/LevelChooser.h"
 #include "profile/ProfileIcons.h"
 #include "profile/ProfileWindow.h"
@@ -124,6 +126,10 @@ QStringList DroppedFiles(const QMimeData* mime) {
   return files;
 }
 
+QString Text(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
 // The threads of a corpus run: one per core.
 size_t CorpusThreads() { return std::max(1u, std::thread::hardware_concurrency()); }
 
@@ -136,6 +142,7 @@ Tmainfrm::Tmainfrm(tarn::UserPort& port, const tarn::app::ProgramFiles& files, Q
       files_(files),
       session_(port),
       glosses_(files.dict_folder),
+      known_words_(tarn::DefaultKnownWordsPath(), port),
       background_(std::make_unique<tarn::app::BackgroundCounting>(this)),
       large_file_bytes_(kLargeFileBytes) {
   setObjectName(QStringLiteral("mainfrm"));
@@ -332,8 +339,12 @@ void Tmainfrm::BuildPopupMenu() {
       {"归并词根", "g1", true, &Tmainfrm::g1Click},
       {nullptr, "N13", true, nullptr},
       {"查看上下文", "c3", true, &Tmainfrm::c3Click},
+      {nullptr, "N14", true, nullptr},
+      {"加入熟词本", "KnownAdd", true, &Tmainfrm::KnownAddClick},
+      {"移出熟词本", "KnownRemove", true, &Tmainfrm::KnownRemoveClick},
   };
   PopupMenu1 = MenuOf(this, "PopupMenu1", items);
+  PopupMenu1->addMenu(BuildKnownWordsMenu());
   const PopupItem corpus_items[] = {
       {"选择文件…", "CorpusFiles", true, &Tmainfrm::CorpusFilesClick},
       {"选择文件夹…", "CorpusFolder", true, &Tmainfrm::CorpusFolderClick},
@@ -350,6 +361,32 @@ void Tmainfrm::BuildPopupMenu() {
         RichEdit1->cursorForPosition(where).block().text());
     PopupMenu1->popup(RichEdit1->viewport()->mapToGlobal(where));
   });
+}
+
+QMenu* Tmainfrm::BuildKnownWordsMenu() {
+  const PopupItem items[] = {
+      {"查看熟词本", "KnownShow", true, &Tmainfrm::KnownShowClick},
+      {"导入词表…", "KnownImportList", true, &Tmainfrm::KnownImportListClick},
+      {nullptr, "KnownLevels", true, nullptr},
+      {"导出熟词本…", "KnownExport", true, &Tmainfrm::KnownExportClick},
+      {"导出生词本（略去熟词）…", "KnownExportStudy", true, &Tmainfrm::KnownExportStudyClick},
+  };
+  QMenu* menu = MenuOf(this, "KnownMenu", items);
+  menu->setTitle(QStringLiteral("我的熟词本"));
+  // One item per exam level, before the exports: "我已掌握高考词汇" marks the whole list.
+  QAction* const before = menu->actions()[menu->actions().size() - 2];
+  for (const tarn::LevelDefinition& level : tarn::LevelsOf(tarn::Ladder::kExam)) {
+    auto* action =
+        new QAction(QStringLiteral("我已掌握") + Text(level.label) + QStringLiteral("词汇"), menu);
+    action->setObjectName(QStringLiteral("KnownLevel-") + Text(level.Stem()));
+    connect(action, &QAction::triggered, this, [this, &level] {
+      ChangeKnownWords([&level](auto& known) { return known.ImportLevel(level); },
+                       "已加入熟词本的新词：");
+    });
+    menu->insertAction(before, action);
+  }
+  menu->insertSeparator(before);
+  return menu;
 }
 
 QWidget* Tmainfrm::BuildTabs() {
@@ -404,6 +441,8 @@ QWidget* Tmainfrm::BuildCorpusButtons(QWidget* parent) {
 }
 
 void Tmainfrm::FormCreate() {
+  // A list that cannot be used is reported here, once; the program goes on without it.
+  known_words_.Open();
   try {
     session_.LoadLexicon(files_.dict_folder);
     session_.State().text_view = tarn::ReadFileBytes(files_.help_file);
@@ -882,4 +921,51 @@ void Tmainfrm::c2Click() { ShowLexiconTable(tarn::LexiconTable::kStopWords); }
 
 void Tmainfrm::z1Click() {
   SessionCommand(false, [this] { session_.ReloadFilterWords(); });
+}
+
+void Tmainfrm::ChangeKnownWords(const std::function<size_t(tarn::KnownWordCommands&)>& change,
+                                const char* done) {
+  std::optional<size_t> changed;
+  SessionCommand(false, [&] { changed = change(known_commands_); });
+  if (changed) RzStatusPane1->setText(QString::fromUtf8(done) + QString::number(*changed));
+  RefreshProfile();
+}
+
+void Tmainfrm::ChangeTextViewWords(
+    size_t (tarn::KnownWordCommands::*change)(const std::vector<std::string>&, bool),
+    const char* done) {
+  const std::vector<std::string> words = tarn::app::TextViewWords(*RichEdit1);
+  // The merged views list base forms already.
+  const bool base_forms = view_forms_ != tarn::FormScope::kWordAlone;
+  ChangeKnownWords([&](auto& known) { return (known.*change)(words, base_forms); }, done);
+}
+
+void Tmainfrm::KnownAddClick() {
+  ChangeTextViewWords(&tarn::KnownWordCommands::Mark, "已加入熟词本的新词：");
+}
+
+void Tmainfrm::KnownRemoveClick() {
+  ChangeTextViewWords(&tarn::KnownWordCommands::Unmark, "已移出熟词本的词：");
+}
+
+void Tmainfrm::KnownShowClick() {
+  // The list holds base forms, as a merged view lists them.
+  view_forms_ = tarn::FormScope::kMerged;
+  SessionCommand(false, [this] { known_commands_.ShowList(); });
+}
+
+void Tmainfrm::KnownImportListClick() {
+  ChangeKnownWords([](auto& known) { return known.ImportList(); }, "已加入熟词本的新词：");
+}
+
+void Tmainfrm::KnownExportStudyClick() {
+  SessionCommand(true, [this] {
+    tarn::StudyListCommands(session_, profile_commands_, glosses_.Get())
+        .ExportStudyList(view_forms_,
+                         known_commands_.KnownTest(view_forms_ != tarn::FormScope::kWordAlone));
+  });
+}
+
+void Tmainfrm::KnownExportClick() {
+  SessionCommand(false, [this] { known_commands_.ExportList(); });
 }

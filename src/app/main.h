@@ -16,6 +16,8 @@
 #include "corpus/CorpusListing.h"
 #include "corpus/CorpusStatistics.h"
 #include "corpus/ReferenceCounts.h"
+#include "known/KnownWordBook.h"
+#include "known/KnownWordCommands.h"
 #include "profile/ProfileCommands.h"
 
 class QDragEnterEvent;
@@ -80,6 +82,8 @@ class Tmainfrm : public QWidget {
 
   // The statistics and lexicon behind the window.
   tarn::MainSession& Session() { return session_; }
+  // "我的熟词本", read as the window is created.
+  const tarn::KnownWordBook& KnownWords() const { return known_words_; }
   // The Chinese glosses of the dict folder, read on first use.
   const tarn::LazyGlosses& WordGlosses() const { return glosses_; }
 
@@ -131,6 +135,13 @@ class Tmainfrm : public QWidget {
   void N12Click();             // 保存当前词表
   void g1Click();              // 归并词根
   void c3Click();  // 查看上下文: the selected word or the listing line's, not modal
+
+  void KnownAddClick();     // 加入熟词本: the selected lines' words or the one under the caret
+  void KnownRemoveClick();  // 移出熟词本: the same words
+  void KnownShowClick();    // 我的熟词本 > 查看熟词本
+  void KnownImportListClick();  // 我的熟词本 > 导入词表…
+  void KnownExportClick();      // 我的熟词本 > 导出熟词本…
+  void KnownExportStudyClick();  // 我的熟词本 > 导出生词本（略去熟词）…: 导出生词本 without them
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -188,6 +199,16 @@ class Tmainfrm : public QWidget {
   void ShowConcordance(const QString& word);
   // Opens `menu` below the group bar's item `item_name`.
   void PopupBelow(QMenu* menu, const char* item_name);
+  // Runs `change` on the known words and says in the status bar what it did: `done` followed
+  // by the number it returns.
+  void ChangeKnownWords(const std::function<size_t(tarn::KnownWordCommands&)>& change,
+                        const char* done);
+  // ChangeKnownWords with `change` (Mark or Unmark) of the words TextViewWords picks.
+  void ChangeTextViewWords(
+      size_t (tarn::KnownWordCommands::*change)(const std::vector<std::string>&, bool),
+      const char* done);
+  // The popup menu's 我的熟词本 submenu.
+  QMenu* BuildKnownWordsMenu();
   // The keywords of the last run against the reference that `reference` reads, in the text view.
   void ShowKeywordsAgainst(const std::function<tarn::ReferenceCounts()>& reference);
 
@@ -195,7 +216,9 @@ class Tmainfrm : public QWidget {
   tarn::app::ProgramFiles files_;
   tarn::MainSession session_;
   tarn::LazyGlosses glosses_;
-  tarn::ProfileCommands profile_commands_{session_};
+  tarn::KnownWordBook known_words_;
+  tarn::ProfileCommands profile_commands_{session_, tarn::KnownSourceOf(known_words_)};
+  tarn::KnownWordCommands known_commands_{session_, profile_commands_, known_words_};
   // What a word of the listing stands for: set by the counting runs and the views.
   tarn::FormScope view_forms_ = tarn::FormScope::kWordAlone;
   Tfrmdicttools* dicttools_ = nullptr;

@@ -35,8 +35,8 @@ std::vector<CliCommand> AllCommands() {
 
 void PrintHelp(const std::vector<CliCommand>& commands, std::ostream& out) {
   out << "usage: tarn-cli [--dict DIR] COMMAND [ARGUMENTS]\n"
-         "       tarn-cli [--dict DIR] [--jobs N] [--format tsv|json] STEP [ARGUMENT] "
-         "[STEP [ARGUMENT]]...\n"
+         "       tarn-cli [--dict DIR] [--jobs N] [--format tsv|json] [--known FILE] STEP\n"
+         "                [ARGUMENT] [STEP [ARGUMENT]]...\n"
          "       tarn-cli COMMAND --help\n"
          "       tarn-cli --help | --version\n\ncommands:\n";
   for (const CliCommand& command : commands) {
@@ -50,6 +50,7 @@ struct LeadingOptions {
   std::optional<std::string> dict_folder;
   std::optional<size_t> jobs;
   const OutputFormat* format = nullptr;
+  std::optional<std::string> known_file;
 };
 
 const OutputFormat* ParseFormat(const std::string& value) {
@@ -71,21 +72,26 @@ size_t ParseJobs(const std::string& value) {
   throw Error("option \"--jobs\" needs a whole number from 1 to " + std::to_string(kMaxJobs));
 }
 
-// Takes --dict DIR, --jobs N and --format NAME, in any order, each at most once, off the front
+// Takes --dict DIR, --jobs N, --format NAME and --known FILE, in any order, each at most once,
+// off the front
 // of `args`.
 LeadingOptions TakeLeadingOptions(std::vector<std::string>& args) {
   LeadingOptions options;
   size_t at = 0;
   while (at < args.size() &&
-         (args[at] == "--dict" || args[at] == "--jobs" || args[at] == "--format")) {
+         (args[at] == "--dict" || args[at] == "--jobs" || args[at] == "--format" ||
+          args[at] == "--known")) {
     const std::string& option = args[at];
     if (at + 1 == args.size()) throw Error("option \"" + option + "\" needs a value");
-    const bool given = option == "--dict"   ? options.dict_folder.has_value()
-                       : option == "--jobs" ? options.jobs.has_value()
-                                            : options.format != nullptr;
+    const bool given = option == "--dict"    ? options.dict_folder.has_value()
+                       : option == "--jobs"  ? options.jobs.has_value()
+                       : option == "--known" ? options.known_file.has_value()
+                                             : options.format != nullptr;
     if (given) throw Error("option \"" + option + "\" is given twice");
     if (option == "--dict") {
       options.dict_folder = args[at + 1];
+    } else if (option == "--known") {
+      options.known_file = args[at + 1];
     } else if (option == "--jobs") {
       options.jobs = ParseJobs(args[at + 1]);
     } else {
@@ -106,11 +112,12 @@ int RunCommand(const std::vector<CliCommand>& commands, const std::vector<std::s
   if (args.empty()) throw Error("no command given; see tarn-cli --help");
   if (IsStepName(args[0])) {
     RunSteps(args, options.dict_folder, options.jobs.value_or(DefaultJobs()), out, err,
-             options.format, show_progress);
+             options.format, show_progress, options.known_file);
     return 0;
   }
   if (options.jobs) throw Error("option \"--jobs\" applies to steps only");
   if (options.format != nullptr) throw Error("option \"--format\" applies to steps only");
+  if (options.known_file) throw Error("option \"--known\" applies to steps only");
   const std::optional<std::string>& dict_folder = options.dict_folder;
   if (IsHelp(args[0])) {
     PrintHelp(commands, out);

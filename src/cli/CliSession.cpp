@@ -2,13 +2,15 @@
 
 #include <ostream>
 
+#include "known/KnownWordsPath.h"
 #include "morphology/LexiconLoader.h"
 #include "text/Error.h"
 
 namespace tarn::cli {
 
-CliSession::CliSession(const std::optional<std::string>& dict_folder, std::ostream& err)
-    : port_(err), session_(port_) {
+CliSession::CliSession(const std::optional<std::string>& dict_folder, std::ostream& err,
+                       const std::optional<std::string>& known_file)
+    : port_(err), session_(port_), known_(known_file.value_or(DefaultKnownWordsPath()), port_) {
   try {
     session_.LoadLexicon(dict_folder.value_or(DefaultDictFolder()));
   } catch (const Error& error) {

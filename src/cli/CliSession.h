@@ -8,6 +8,7 @@
 #include "cli/CliPort.h"
 #include "concordance/ViewForms.h"
 #include "corpus/CorpusStatistics.h"
+#include "known/KnownWordBook.h"
 
 namespace tarn::cli {
 
@@ -16,8 +17,10 @@ namespace tarn::cli {
 class CliSession {
  public:
   // Loads `dict_folder`, or the default dict folder when none is given. A loading failure is
-  // printed to `err` as "error: MESSAGE" and the session goes on with the tables it has.
-  CliSession(const std::optional<std::string>& dict_folder, std::ostream& err);
+  // printed to `err` as "error: MESSAGE" and the session goes on with the tables it has. The
+  // known words are those of `known_file`, or the user's own list, read when a step needs them.
+  CliSession(const std::optional<std::string>& dict_folder, std::ostream& err,
+             const std::optional<std::string>& known_file = std::nullopt);
 
   MainSession& Session() { return session_; }
   CliPort& Port() { return port_; }
@@ -25,12 +28,14 @@ class CliSession {
   FormScope& Forms() { return forms_; }
   // The range and DP of the last corpus step's words.
   CorpusStatistics& Corpus() { return corpus_; }
+  KnownWordBook& Known() { return known_; }
 
  private:
   CliPort port_;
   MainSession session_;
   FormScope forms_ = FormScope::kWordAlone;
   CorpusStatistics corpus_;
+  KnownWordBook known_;
 };
 
 }  // namespace tarn::cli

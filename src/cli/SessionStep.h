@@ -8,6 +8,7 @@
 
 namespace tarn {
 class CorpusStatistics;
+class KnownWordBook;
 class MainSession;
 enum class FormScope;
 }  // namespace tarn
@@ -20,8 +21,9 @@ class CliPort;
 // step's own argument (empty for a step without one, the first of a list), the optional number
 // after a required argument (empty when not given), what a word of the text view's listing
 // stands for, which the listing steps set, every argument of a step that takes a list, the
-// corpus of the last corpus step, the number of threads a corpus is counted on and, when long
-// runs show their progress, the host that counts them (null: they count on the spot).
+// corpus of the last corpus step, the number of threads a corpus is counted on, the known words
+// and, when long runs show their progress, the host that counts them (null: they count on the
+// spot).
 struct StepCall {
   MainSession& session;
   CliPort& port;
@@ -31,6 +33,7 @@ struct StepCall {
   const std::vector<std::string>& arguments;
   CorpusStatistics& corpus;
   size_t jobs;
+  KnownWordBook& known;
   const CountingHost* progress = nullptr;
 };
 

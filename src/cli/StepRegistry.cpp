@@ -7,6 +7,7 @@
 #include "cli/ConcordanceSteps.h"
 #include "cli/CorpusSteps.h"
 #include "cli/KeywordSteps.h"
+#include "cli/KnownSteps.h"
 #include "cli/ProfileSteps.h"
 #include "cli/StudySteps.h"
 #include "cli/WindowSteps.h"
@@ -19,7 +20,7 @@ const std::vector<SessionStep>& AllSteps() {
     std::vector<SessionStep> all;
     for (const std::span<const SessionStep> group :
          {WindowSteps(), CorpusSteps(), KeywordSteps(), AnalysisSteps(), ProfileSteps(),
-          ConcordanceSteps(), StudySteps()}) {
+          KnownSteps(), ConcordanceSteps(), StudySteps()}) {
       all.insert(all.end(), group.begin(), group.end());
     }
     return all;

@@ -12,7 +12,8 @@
 
 namespace tarn {
 
-void StudyListCommands::ExportStudyList(FormScope scope) {
+void StudyListCommands::ExportStudyList(
+    FormScope scope, const std::function<bool(const std::string& word)>& leave_out) {
   StatisticsState& state = session_.State();
   UserPort& port = session_.Port();
   if (!RequireDocument(state, port)) return;
@@ -24,6 +25,9 @@ void StudyListCommands::ExportStudyList(FormScope scope) {
     BusyCursor busy(port);
     list = MakeStudyList(state.text_view, scope,
                          {state, session_.Words(), session_.Source(), levels, glosses_});
+    if (leave_out) {
+      std::erase_if(list.rows, [&leave_out](const StudyRow& row) { return leave_out(row.word); });
+    }
   }
   PendingFile flashcards(choice->file_name + ".tsv", StudyListTsv(list.rows));
   PendingFile table(choice->file_name + ".csv", StudyListCsv(list.rows));

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+#include <string>
+
 #include "concordance/Glosses.h"
 #include "concordance/ViewForms.h"
 
@@ -26,8 +29,10 @@ class StudyListCommands {
   // A cancelled dialog does nothing. Both files are written completely before either replaces
   // what was there, so a failed write throws the error naming its file and leaves the old
   // files in place. A document changed since it was counted gives empty sentences and a
-  // message.
-  void ExportStudyList(FormScope scope);
+  // message. When `leave_out` is given, the listed words (UTF-8, as the listing shows them) it
+  // holds true for have no row: the words the learner knows.
+  void ExportStudyList(FormScope scope,
+                       const std::function<bool(const std::string& word)>& leave_out = {});
 
  private:
   MainSession& session_;

@@ -18,6 +18,8 @@ QColor BarColor(ProfileRow::Kind kind) {
       return QColor(0x9e, 0xa7, 0xb3);
     case ProfileRow::Kind::kNames:
       return QColor(0xb0, 0x8f, 0x6a);
+    case ProfileRow::Kind::kKnown:
+      return QColor(0x4c, 0xa6, 0x6b);
     case ProfileRow::Kind::kLevel:
       return QColor(0x3f, 0x7f, 0xc6);
     case ProfileRow::Kind::kBeyond:

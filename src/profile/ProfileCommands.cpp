@@ -59,7 +59,7 @@ bool ProfileCommands::WithPlacement(Ladder ladder,
   if (!RequireDocument(session_.State(), session_.Port())) return false;
   const MergedBase base(session_.Words());
   const NameTest is_name = NamesOfDocument(session_.State());
-  use(WordPlacement(Lists(ladder), base, is_name));
+  use(WordPlacement(Lists(ladder), base, is_name, known_ ? known_() : nullptr));
   return true;
 }
 
@@ -88,7 +88,16 @@ void ProfileCommands::ShowBeyond(const LevelDefinition& level) {
     const int index = static_cast<int>(&level - levels.data());
     ShowBeyondView(session_.State(), session_.Words(), session_.Port(), placement, IsNonWord,
                    index);
+    beyond_level_ = &level;
+    beyond_summary_ = session_.State().summary_label;
   });
+}
+
+void ProfileCommands::RefreshBeyond() {
+  if (beyond_level_ != nullptr && session_.State().DocumentLoaded &&
+      session_.State().summary_label == beyond_summary_) {
+    ShowBeyond(*beyond_level_);
+  }
 }
 
 void ProfileCommands::ShowRow(Ladder ladder, const ProfileRow& row) {

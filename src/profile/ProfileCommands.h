@@ -19,8 +19,12 @@ class MainSession;
 // when first needed and kept while that folder stays the same.
 class ProfileCommands {
  public:
+  // The base forms the learner knows, asked for when a command needs them; nullptr for none.
+  using KnownSource = std::function<const WordMap<char>*()>;
+
   // `session` must outlive the commands.
-  explicit ProfileCommands(MainSession& session) : session_(session) {}
+  explicit ProfileCommands(MainSession& session, KnownSource known = {})
+      : session_(session), known_(std::move(known)) {}
 
   // The lists of `ladder`. Each list that cannot be read is reported once through the port
   // ("无法读取等级词表 ..."), and its level is left out.
@@ -38,6 +42,9 @@ class ProfileCommands {
   void ShowNames();
   // "超出等级的生词": the merged new words beyond `level` as a view, most frequent first.
   void ShowBeyond(const LevelDefinition& level);
+  // Shows the words beyond the same level again when the text view still shows them (the
+  // summary is the one they wrote), after the known words changed.
+  void RefreshBeyond();
   // The words of `row` of a profile over `ladder`, as a view (a double-click on the row).
   void ShowRow(Ladder ladder, const ProfileRow& row);
 
@@ -51,6 +58,10 @@ class ProfileCommands {
   bool WithPlacement(Ladder ladder, const std::function<void(const WordPlacement&)>& use);
 
   MainSession& session_;
+  KnownSource known_;
+  // The level of the last words beyond a level, and the summary they wrote.
+  const LevelDefinition* beyond_level_ = nullptr;
+  std::string beyond_summary_;
   std::array<std::unique_ptr<LevelLists>, 2> lists_;
   std::array<std::string, 2> folders_;
 };

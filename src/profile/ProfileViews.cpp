@@ -27,7 +27,7 @@ std::vector<char> KeptOfChains(const THashTable& words, size_t first, size_t las
     const std::u16string& word = items[i]->Key;
     if (placement.IsName(*items[i]) || is_non_word(word)) return;
     const int own = placement.PlaceWord(word, hash, base, base_hash);
-    kept[i] = own < 0 || own > level;
+    kept[i] = (own < 0 || own > level) && !placement.IsKnownBase(base, base_hash);
   });
   return kept;
 }
@@ -37,7 +37,8 @@ std::vector<char> KeptOfChains(const THashTable& words, size_t first, size_t las
 void ShowBeyondView(StatisticsState& state, const Lexicon& lexicon, UserPort& port,
                     const WordPlacement& placement, const NonWordTest& is_non_word, int level) {
   if (!RequireDocument(state, port)) return;
-  // What the learner is taken to know, and what is no vocabulary, goes before the merge...
+  // What the learner is taken to know or knows, and what is no vocabulary, goes before the
+  // merge...
   placement.base().PrepareConcurrentUse();
   // Each half of the chains is gathered and placed on a thread of its own.
   const THashTable& words = *state.WordTable;
@@ -52,12 +53,13 @@ void ShowBeyondView(StatisticsState& state, const Lexicon& lexicon, UserPort& po
   table->MergePairs(lexicon.IrregularPairs);
   const ReducerTables tables = lexicon.Reducers();
   FoldTable(*table, [&tables](std::string_view word) { return StemWord(word, tables); });
-  // ...and base forms that the fold made and that a list holds or that are names of the
-  // document themselves (americans folds into the name american) go after it.
+  // ...and base forms that the fold made and that a list or the known words hold or that are
+  // names of the document themselves (americans folds into the name american) go after it.
   std::vector<std::u16string> known_bases;
   table->ForEach([&](const THashItem& item) {
     const int own = placement.lists().LevelOf(item.Key);
-    if ((own >= 0 && own <= level) || placement.is_name()(item.Key)) {
+    if ((own >= 0 && own <= level) || placement.is_name()(item.Key) ||
+        placement.IsKnownBase(item.Key, WordHash(item.Key))) {
       known_bases.push_back(item.Key);
     }
   });

@@ -193,7 +193,9 @@ void ProfileWindow::Fill() {
   chart_->SetProfile(*profile_,
                      QStringLiteral("各等级词次占全文的比例（") + ladder + QStringLiteral("，共 ") +
                          QString::number(profile_->total_words) + QStringLiteral(" 个词次）"));
-  verdict_label_->setText(FromUtf8(VerdictSentence(*profile_)));
+  std::string verdict = VerdictSentence(*profile_);
+  if (HasKnownRow(*profile_)) verdict += KnownShareSentence(*profile_);
+  verdict_label_->setText(FromUtf8(verdict));
   const QString unread = UnreadLists();
   unread_label_->setText(unread);
   unread_label_->setVisible(!unread.isEmpty());

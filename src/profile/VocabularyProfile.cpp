@@ -15,6 +15,7 @@ namespace {
 
 constexpr char kStopWordsLabel[] = "功能词";
 constexpr char kNamesLabel[] = "专有名词";
+constexpr char kKnownLabel[] = "熟词";
 constexpr char kBeyondLabel[] = "超纲词";
 
 // The rows of a profile over `lists`, and which row each counted word belongs to.
@@ -23,6 +24,10 @@ class RowLayout {
   RowLayout(const WordPlacement& placement) : placement_(placement) {
     rows_.push_back({ProfileRow::Kind::kStopWords, kStopWordsLabel});
     rows_.push_back({ProfileRow::Kind::kNames, kNamesLabel});
+    if (placement.HasKnown()) {
+      known_row_ = rows_.size();
+      rows_.push_back({ProfileRow::Kind::kKnown, kKnownLabel});
+    }
     const auto& levels = placement.lists().Levels();
     row_of_level_.assign(levels.size(), -1);
     for (size_t i = 0; i < levels.size(); ++i) {
@@ -43,17 +48,24 @@ class RowLayout {
   size_t RowOf(const THashItem& item, uint64_t hash, std::u16string& base,
                uint64_t& base_hash) const {
     const std::u16string& word = item.Key;
+    if (known_row_ != 0) {
+      // What the learner knows goes first, names included.
+      placement_.base().Of(word, hash, base, base_hash);
+      if (placement_.IsKnownBase(base, base_hash)) return known_row_;
+    }
     if (placement_.IsName(item)) {
       base = word;
       base_hash = hash;
       return 1;
     }
-    const int level = placement_.PlaceWord(word, hash, base, base_hash);
+    const int level = known_row_ != 0 ? placement_.LevelOf(word, hash, base, base_hash)
+                                      : placement_.PlaceWord(word, hash, base, base_hash);
     return level < 0 ? rows_.size() - 1 : static_cast<size_t>(row_of_level_[level]);
   }
 
  private:
   const WordPlacement& placement_;
+  size_t known_row_ = 0;  // 0 without known words
   std::vector<ProfileRow> rows_;
   std::vector<int> row_of_level_;
 };
@@ -113,7 +125,7 @@ std::string Coverage(const std::vector<ProfileRow>& rows, int64_t total, int per
   int64_t known = 0;
   for (const ProfileRow& row : rows) {
     known += row.tokens;
-    if (row.kind != ProfileRow::Kind::kStopWords && row.kind != ProfileRow::Kind::kNames &&
+    if ((row.kind == ProfileRow::Kind::kLevel || row.kind == ProfileRow::Kind::kBeyond) &&
         known * 100 >= total * percent) {
       return row.label;
     }
@@ -194,6 +206,27 @@ std::unique_ptr<THashTable> WordsOfRow(const StatisticsState& state, const WordP
   return words;
 }
 
+bool HasKnownRow(const VocabularyProfile& profile) {
+  return std::any_of(profile.rows.begin(), profile.rows.end(),
+                     [](const ProfileRow& row) { return row.kind == ProfileRow::Kind::kKnown; });
+}
+
+int KnownShareTenths(const VocabularyProfile& profile) {
+  int tenths = 0;
+  for (const ProfileRow& row : profile.rows) {
+    if (row.kind == ProfileRow::Kind::kStopWords || row.kind == ProfileRow::Kind::kNames ||
+        row.kind == ProfileRow::Kind::kKnown) {
+      tenths += row.share_tenths;
+    }
+  }
+  return tenths;
+}
+
+std::string KnownShareSentence(const VocabularyProfile& profile) {
+  return "你已认识全文 " + PercentText(KnownShareTenths(profile)) +
+         " 的词次（功能词、专有名词和熟词）。";
+}
+
 std::string PercentText(int tenths) {
   return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10) + "%";
 }
@@ -205,6 +238,7 @@ std::string ProfileTable(const VocabularyProfile& profile) {
             '\t' + PercentText(row.share_tenths) + '\t' + PercentText(row.cumulative_tenths) + '\n';
   }
   text += "\n95%\t" + profile.coverage95 + "\n98%\t" + profile.coverage98 + '\n';
+  if (HasKnownRow(profile)) text += KnownShareSentence(profile) + '\n';
   return text;
 }
 

@@ -18,7 +18,7 @@ struct StatisticsState;
 
 // One row of the profile.
 struct ProfileRow {
-  enum class Kind { kStopWords, kNames, kLevel, kBeyond };
+  enum class Kind { kStopWords, kNames, kKnown, kLevel, kBeyond };
   Kind kind;
   std::string label;
   int level = -1;             // the index in LevelLists::Levels() of a level row
@@ -32,7 +32,7 @@ struct ProfileRow {
 struct VocabularyProfile {
   Ladder ladder = Ladder::kExam;
   int64_t total_words = 0;
-  // 功能词, 专有名词, the read levels lowest first, 超纲词.
+  // 功能词, 专有名词, 熟词 (only with known words), the read levels lowest first, 超纲词.
   std::vector<ProfileRow> rows;
   // The lowest level whose cumulative share reaches 95 % and 98 % of the running words; the
   // 超纲词 row's label when no level does.
@@ -44,8 +44,11 @@ struct VocabularyProfile {
 // word table no longer holds.
 class WordPlacement {
  public:
-  WordPlacement(const LevelLists& lists, const MergedBase& base, const NameTest& is_name)
-      : lists_(lists), base_(base), is_name_(is_name) {}
+  // `known`, when given and not empty, holds the base forms the learner knows: a word whose
+  // base form is among them is known before it is a name or has a level.
+  WordPlacement(const LevelLists& lists, const MergedBase& base, const NameTest& is_name,
+                const WordMap<char>* known = nullptr)
+      : lists_(lists), base_(base), is_name_(is_name), known_(known) {}
 
   // The level index (in LevelLists::Levels()) of `word` or of its base form, whichever is
   // lower, with the words' WordHash values at hand; -1 when neither is listed. Names are not
@@ -93,6 +96,13 @@ class WordPlacement {
   // is settled without asking the evidence.
   bool IsName(const THashItem& item) const { return item.Count >= 2 && is_name_(item.Key); }
 
+  // Whether there are known words at all.
+  bool HasKnown() const { return known_ != nullptr && known_->Size() > 0; }
+  // Whether `base` (whose WordHash is `base_hash`) is a known base form.
+  bool IsKnownBase(const std::u16string& base, uint64_t base_hash) const {
+    return known_ != nullptr && known_->Find(base, base_hash) != nullptr;
+  }
+
   const LevelLists& lists() const { return lists_; }
   const MergedBase& base() const { return base_; }
   const NameTest& is_name() const { return is_name_; }
@@ -101,6 +111,7 @@ class WordPlacement {
   const LevelLists& lists_;
   const MergedBase& base_;
   const NameTest& is_name_;
+  const WordMap<char>* known_;
 };
 
 // The profile of the document counted into `state` (its word table without stop words, its
@@ -115,6 +126,14 @@ std::unique_ptr<THashTable> WordsOfRow(const StatisticsState& state, const WordP
 // (LABEL TAB TYPES TAB TOKENS TAB PERCENT TAB CUMULATIVE, percentages with one decimal and "%"),
 // an empty line and the verdicts "95%" TAB LABEL and "98%" TAB LABEL.
 std::string ProfileTable(const VocabularyProfile& profile);
+
+// The share of the running words the learner knows (function words, names and known words),
+// in tenths of a percent.
+int KnownShareTenths(const VocabularyProfile& profile);
+// The sentence that says it: "你已认识全文 85.3% 的词次（功能词、专有名词和熟词）。"
+std::string KnownShareSentence(const VocabularyProfile& profile);
+// Whether `profile` has a 熟词 row.
+bool HasKnownRow(const VocabularyProfile& profile);
 
 // A share in tenths of a percent as text: 1234 gives "123.4%".
 std::string PercentText(int tenths);

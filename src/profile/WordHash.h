@@ -41,6 +41,8 @@ class WordMap {
     return entry == 0 ? nullptr : &entries_[entry - 1].value;
   }
   const Value* Find(std::u16string_view word) const { return Find(word, WordHash(word)); }
+  // How many words there are.
+  size_t Size() const { return entries_.size(); }
   // Asks for the slot where a lookup of `hash` starts to be brought into cache.
   void Prefetch(uint64_t hash) const {
     if (!slots_.empty()) __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);

@@ -260,8 +260,10 @@ class MainWindowTest : public QObject {
                                  QStringLiteral("-"), QStringLiteral("词典工具"),
                                  QStringLiteral("载入新的过略词表"), QStringLiteral("-"),
                                  QStringLiteral("保存当前词表"), QStringLiteral("归并词根"),
-                                 QStringLiteral("-"), QStringLiteral("查看上下文")}));
-    QCOMPARE(popup->actions().size(), 14);
+                                 QStringLiteral("-"), QStringLiteral("查看上下文"),
+                                 QStringLiteral("-"), QStringLiteral("加入熟词本"),
+                                 QStringLiteral("移出熟词本"), QStringLiteral("我的熟词本")}));
+    QCOMPARE(popup->actions().size(), 18);
   }
 
   void AboutAndDictionaryToolsWindows() {

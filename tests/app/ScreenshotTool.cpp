@@ -24,6 +24,7 @@
 #include "dicttools/untdicttools.h"
 #include "profile/ProfileWindow.h"
 #include "support/FakeUserPort.h"
+#include "support/PrivateDataHome.h"
 
 namespace {
 

@@ -15,6 +15,7 @@
 #include "app/AppWindows.h"
 #include "app/main.h"
 #include "support/FakeUserPort.h"
+#include "support/PrivateDataHome.h"
 
 namespace tarn::testing {
 

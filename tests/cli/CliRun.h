@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/CliRunner.h"
+#include "support/PrivateDataHome.h"
 
 namespace tarn::cli {
 
