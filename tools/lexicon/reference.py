@@ -13,6 +13,9 @@ ARCHAIC_FILE = os.path.join(HERE, "archaic_forms.txt")
 # SCOWL's lists up to this size are the words it knows; the larger ones are mostly foreign,
 # misspelt or run together.
 SCOWL_SIZE = 80
+# SCOWL's short words that WordNet lacks are mostly foreign or abbreviations (san, lo, twa, ms):
+# a shorter one is no base of a longer word.
+MIN_SCOWL_BASE = 4
 VOWELS = set("aeiou")
 BRITISH = (("is", "iz"), ("ys", "yz"))
 # What an inflection adds, what the base may have had there instead, and the parts of speech
@@ -65,18 +68,20 @@ class Reference:
     -ize/-yze lemmas it finds for the American spelling, the verbs of archaic forms, and for a
     SCOWL word WordNet does not know, the SCOWL words it is a regular form of."""
 
-    def __init__(self, wn, scowl, verbs=None):
+    def __init__(self, wn, scowl, verbs=None, names=frozenset()):
         """`scowl`: the words of SCOWL's lists up to SCOWL_SIZE; `verbs`: the verbs whose
-        archaic forms count (default: every WordNet verb)."""
+        archaic forms count (default: every WordNet verb); `names`: SCOWL's names, lower-cased,
+        which are no form of a SCOWL word (Silas is not sila's)."""
         self.wn = wn
         self.scowl = scowl
+        self.names = names
         self.archaic = self.archaic_forms(wn.index["verb"] if verbs is None else verbs)
         self._cache = {}
 
     def archaic_forms(self, verbs):
         """{form: verb}: the exception file's forms, then every paradigm form of `verbs` that
-        is no word of its own (honest is not hone's, teeth not tee's) and that WordNet leads
-        to no other lemma."""
+        is no word or name of its own (honest is not hone's, teeth not tee's, Lambeth not
+        lamb's) and that WordNet leads to no other lemma."""
         wn = self.wn
         pasts = {}
         for variant, bases in wn.exc["verb"].items():
@@ -88,8 +93,8 @@ class Reference:
             if verb not in wn.index["verb"]:
                 continue
             for form in sorted(archaic_candidates(verb, pasts.get(verb, ()), known)):
-                if form in forms or form in wn.all_lemmas:
-                    continue
+                if form in forms or form in wn.all_lemmas or form in self.names:
+                    continue  # a word or a name of its own (honest, Lambeth)
                 others = wn.lemmas(form)
                 if others and verb not in others:
                     continue
@@ -125,15 +130,16 @@ class Reference:
 
     def scowl_bases(self, word):
         """The words that taking off an ending leaves, where the base is of a part of speech
-        that takes the ending, or a SCOWL word that WordNet knows neither as a lemma nor as a
-        form. Others and hearted have none: other is no noun, heart no verb."""
+        that takes the ending, or a SCOWL word of at least MIN_SCOWL_BASE letters that WordNet
+        knows neither as a lemma nor as a form. Others and hearted have none: other is no noun, heart no verb."""
         out = set()
         for suffix, repl, pos in ENDINGS:
             if word.endswith(suffix) and len(word) > len(suffix) + 1:
                 base = word[: len(word) - len(suffix)]
                 for b in (base + repl, base[:-1] if base[-1:] == base[-2:-1] else None):
                     if b and b != word and (any(b in self.wn.index[p] for p in pos) or (
-                            b in self.scowl and not self.wn.lemmas(b))):
+                            len(b) >= MIN_SCOWL_BASE and b in self.scowl
+                            and not self.wn.lemmas(b))):
                         out.add(b)
         return out
 
@@ -148,7 +154,7 @@ class Reference:
             found = self.dictionary_lemmas(word)
             if word in self.archaic:
                 found.add(self.archaic[word])
-            if not found and word in self.scowl:
+            if not found and word in self.scowl and word not in self.names:
                 found = self.scowl_bases(word)
             self._cache[word] = found
         return found
