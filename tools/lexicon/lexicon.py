@@ -12,6 +12,7 @@ import tempfile
 
 import glosses
 import levels
+import reference
 import sources
 import spoken
 
@@ -24,8 +25,9 @@ GLOSS_FILE = "glosses.txt"  # UTF-8, unlike the word lists
 MIN_COUNT_IRREGULAR = 20  # an irregular form worth a pair of 1.dat
 MIN_COUNT_PAIR = 3  # a regular form the rules get wrong worth a pair
 COMMON_SIZE = 60  # SCOWL's lists up to this size hold the common words
-NAME_SIZE = 80  # and its names up to this size the common names
-TABLE_LEMMAS = 20000  # lemmas that 2.dat and 4.dat draw on
+NAME_SIZE = 95  # every name SCOWL lists: 3.dat keeps the ones the reducers would cut
+RARE_COMPARISON = 5000  # a comparison said less than once per this many uses of its adjective
+ARCHAIC_LEMMAS = 10000  # the most frequent lemmas whose archaic verb forms 1.dat folds
 
 # Irregular forms that are at least as often words of their own: folding them would hide a
 # word a learner needs (the ground, a rose, a wound, a bit, turn left, lay the table).
@@ -52,12 +54,12 @@ def ends_cvc(w):
             and w[-3] not in VOWELS)
 
 
-def regular_forms(lemma, wn):
-    """Candidate regular inflections of `lemma` for the parts of speech WordNet gives it."""
+def regular_forms(lemma, pos):
+    """Candidate regular inflections of `lemma` for the parts of speech `pos`."""
     out = set()
     consonant_y = len(lemma) >= 2 and lemma[-1] == "y" and lemma[-2] not in VOWELS
     doubled = lemma + lemma[-1] if ends_cvc(lemma) else None
-    if lemma in wn.index["noun"] or lemma in wn.index["verb"]:
+    if "noun" in pos or "verb" in pos:
         if lemma.endswith(("s", "x", "z", "ch", "sh")):
             out.add(lemma + "es")
         elif consonant_y:
@@ -66,7 +68,7 @@ def regular_forms(lemma, wn):
             out.add(lemma + "s")
             if lemma.endswith("o"):
                 out.add(lemma + "es")
-    if lemma in wn.index["verb"]:
+    if "verb" in pos:
         if lemma.endswith("e"):
             out.add(lemma + "d")
             out.add(lemma + "ing")
@@ -79,7 +81,7 @@ def regular_forms(lemma, wn):
             out.update({lemma + "ed", lemma + "ing"})
             if doubled:
                 out.update({doubled + "ed", doubled + "ing"})
-    if lemma in wn.index["adj"] or lemma in wn.index["adv"]:
+    if "adj" in pos or "adv" in pos:
         if lemma.endswith("e"):
             out.update({lemma + "r", lemma + "st"})
         elif consonant_y:
@@ -106,15 +108,17 @@ class Lexicon:
             for variant, bases in self.wn.exc[pos].items():
                 for b in bases:
                     self.exc_forms[b].add(variant)
-        self._lemma_cache = {}
+        self.words = sources.read_scowl(reference.SCOWL_SIZE)
+        self.ref = reference.Reference(self.wn, self.words, names=self.names)
 
     def lemmas(self, word):
         """The reference's lemmas; a word the reference does not know is its own lemma."""
-        found = self._lemma_cache.get(word)
-        if found is None:
-            found = self.wn.lemmas(word) or {word}
-            self._lemma_cache[word] = found
-        return found
+        return self.ref.lemmas(word) or {word}
+
+    def pos_of(self, lemma):
+        """The parts of speech WordNet gives `lemma`, or its American spelling (fertilise)."""
+        spellings = {lemma} | self.ref.american(lemma)
+        return {pos for pos in sources.POS_NAMES for l in spellings if l in self.wn.index[pos]}
 
     def is_base(self, word):
         return word in self.lemmas(word)
@@ -148,15 +152,22 @@ class Lexicon:
     def forms(self, lemma):
         """The inflected forms of `lemma`: regular ones and WordNet's exceptions, each a real
         word (SCOWL) that the reference leads back to `lemma`."""
-        candidates = regular_forms(lemma, self.wn) | self.exc_forms.get(lemma, set())
+        candidates = regular_forms(lemma, self.pos_of(lemma)) | self.exc_forms.get(lemma, set())
         return sorted(f for f in candidates
-                      if f != lemma and f in self.scowl and lemma in self.wn.lemmas(f))
+                      if f != lemma and f in self.scowl and lemma in self.ref.dictionary_lemmas(f))
 
     def listed_forms(self, lemma):
         """The forms a filter list shows: common words (SCOWL's smaller lists) that people do
-        say (SUBTLEX), or WordNet's irregular forms."""
+        say (SUBTLEX), or WordNet's irregular forms. SCOWL gives every adjective of its
+        common lists an -er and an -est form; one that people hardly ever say (justest,
+        likest, rightest) is no form to learn."""
+        exceptions = self.exc_forms.get(lemma, ())
+        pos = self.pos_of(lemma)
+        graded = (regular_forms(lemma, pos & {"adj", "adv"})
+                  - regular_forms(lemma, pos - {"adj", "adv"}))
         return [f for f in self.forms(lemma) if f in self.common
-                and (f in self.counts or f in self.exc_forms.get(lemma, ()))]
+                and (f in exceptions or (f in self.counts and not (
+                    f in graded and self.counts[f] * RARE_COMPARISON < self.counts.get(lemma, 0))))]
 
     def graded_list(self, size):
         seen = set()
@@ -170,21 +181,66 @@ class Lexicon:
 
     # --- the stemmer's tables ----------------------------------------------------------------
 
-    def e_end_words(self):
-        """Frequent base forms ending in e that have inflected forms for the stemmer to
-        restore."""
-        return sorted(l for l in self.ranked[:TABLE_LEMMAS]
-                      if len(l) >= 3 and l.endswith("e") and self.forms(l))
+    def table_lemmas(self):
+        """Every lemma the tables may need: WordNet's, and the British spellings SCOWL lists
+        of its -ize and -yze lemmas."""
+        british = {w for w in self.scowl
+                   if w.endswith(("ise", "yse")) and w in self.ref.british(w)}
+        return sorted(w for w in self.wn.all_lemmas | british
+                      if len(w) >= 3 and w not in self.stop)
 
-    def double_words(self):
-        """Frequent base forms ending in a doubled letter whose -ed, -ing or -er form the
-        stemmer would otherwise undouble."""
+    def steals(self, lemma, shorter, forms):
+        """Whether listing `lemma` would send the -ing and -ed forms `forms` of `shorter`, a
+        verb that WordNet's tagged texts use more often as one (sing before singe, put before
+        putt), to `lemma`."""
+        count = self.wn.pos_tag_count
+        if count[(shorter, "verb")] <= count[(lemma, "verb")]:
+            return False
+        return bool(set(forms) & set(self.forms(shorter)))
+
+    def takes_plural(self, verb):
+        """Whether a verb in -ve would take the plural in -ves of a noun in -f or -fe that
+        WordNet's tagged texts use more than twice as often (wives is wife's, halves half's;
+        lives stays live's, life 256 to live 240)."""
+        count = self.wn.pos_tag_count
+        for noun in (verb[:-2] + "f", verb[:-2] + "fe"):
+            if (verb + "s" in self.forms(noun)
+                    and count[(noun, "noun")] > 2 * count[(verb, "verb")]):
+                return True
+        return False
+
+    def e_end_words(self, lemmas):
+        """Base forms ending in e that have inflected forms for the stemmer to restore, unless
+        the e would take the forms of a verb without it (singing is sing's) or a noun's plural
+        in -ves. A verb that doubles its last letter keeps its forms apart (scarring,
+        scaring)."""
         out = []
-        for l in self.ranked[:TABLE_LEMMAS]:
-            if len(l) >= 3 and l[-1] == l[-2]:
-                if any(f.endswith(("ed", "ing", "er")) for f in self.forms(l)):
+        for l in lemmas:
+            if not l.endswith("e") or not self.forms(l):
+                continue
+            if not ends_cvc(l[:-1]) and self.steals(l, l[:-1], (l[:-1] + "ing", l[:-1] + "ed")):
+                continue
+            if l.endswith("ve") and self.takes_plural(l):
+                continue
+            out.append(l)
+        return out
+
+    def double_words(self, lemmas):
+        """Base forms ending in a doubled letter whose -ed, -ing or -er form the stemmer would
+        otherwise undouble, unless the second letter would take the doubled forms of a verb
+        (putting is put's)."""
+        out = []
+        for l in lemmas:
+            if l[-1] == l[-2] and any(f.endswith(("ed", "ing", "er")) for f in self.forms(l)):
+                if not self.steals(l, l[:-1], (l + "ing", l + "ed")):
                     out.append(l)
-        return sorted(out)
+        return out
+
+    def archaic_pairs(self):
+        """{form: verb} of the archaic -est, -st, -eth and -th forms of the frequent verbs."""
+        verbs = [l for l in self.ranked[:ARCHAIC_LEMMAS] if l in self.wn.index["verb"]]
+        common = reference.Reference(self.wn, self.words, verbs, self.names)
+        return {f: v for f, v in common.archaic.items() if v not in OWN_WORDS}
 
     def irregular_pairs(self):
         """WordNet's exception pairs for frequent forms: {form: base}, base chosen by part of
@@ -213,13 +269,14 @@ class Lexicon:
     # --- building --------------------------------------------------------------------------
 
     def checked_words(self):
-        """Every word whose reduction the tables answer for: spoken words, SCOWL's common words
-        and names, and the forms of the largest graded list."""
+        """Every word whose reduction the tables answer for: spoken words, SCOWL's words and
+        names, WordNet's lemmas, the forms of the largest graded list and the archaic forms."""
         words = {w for w in self.counts if len(w) >= 3}
-        words |= {w for w in self.common | self.names if len(w) >= 3}
+        words |= {w for w in self.words | self.names | self.wn.all_lemmas if len(w) >= 3}
         for lemma in self.ranked[:GRADES[-1]]:
             words.add(lemma)
             words.update(self.forms(lemma))
+        words |= set(self.ref.archaic)
         return words - self.stop
 
     def frequent_form(self, word):
@@ -227,8 +284,9 @@ class Lexicon:
 
     def build(self):
         self.rank_lemmas()
-        eend = self.e_end_words()
-        double = self.double_words()
+        lemmas = self.table_lemmas()
+        eend = self.e_end_words(lemmas)
+        double = self.double_words(lemmas)
         words = self.checked_words()
         self.graded_forms = set(self.graded_list(GRADES[-1]))
         exc_pairs = self.irregular_pairs()
@@ -249,6 +307,13 @@ class Lexicon:
             others = self.lemmas(variant) - {variant}
             if stem[variant] not in others:
                 pairs[variant] = base
+
+        irregular = len(pairs)
+        for form, verb in sorted(self.archaic_pairs().items()):
+            # bettereth is the verb better's, which must not go on to good as better does.
+            if stem[form] != verb and verb not in pairs:
+                pairs[form] = verb
+        archaic = len(pairs) - irregular
 
         def final(word):
             seen = set()
@@ -276,11 +341,16 @@ class Lexicon:
             if stem.get(base, base) != base:
                 recall.add(base)
 
-        # Inflected forms the rules get wrong become pairs of their own.
+        # Inflected forms the rules get wrong become pairs of their own, when a word list or
+        # WordNet's exceptions hold them.
+        listed = self.words | self.names
+        listed.update(*(self.wn.exc[pos] for pos in sources.POS_NAMES))
         added = 0
         for w in sorted(words):
             if w in pairs or self.is_base(w) or not self.frequent_form(w):
                 continue
+            if w not in listed:
+                continue  # no dictionary lists it
             if stem[w] in self.lemmas(w):
                 continue
             candidates = [l for l in self.lemmas(w) if l not in self.stop]
@@ -293,7 +363,8 @@ class Lexicon:
             added += 1
             if stem.get(base, base) != base and base not in recall:
                 recall.add(base)  # checked below with the final tables
-        self.log(f"pairs {len(pairs)} ({added} regular), recall {len(recall)}")
+        self.log(f"pairs {len(pairs)} ({irregular} irregular, {archaic} archaic, {added} regular), "
+                 f"recall {len(recall)}")
         self.levels, self.exam_lemmas, report = levels.build(self)
         for line in report:
             self.log("levels: " + line)
