@@ -303,28 +303,16 @@ inline void WordStreamCounter::BlockCapitals(const unsigned char* block, size_t 
   // A capital followed by a second one starts a word in capitals: hidden.
   const uint64_t marks = capital_starts & ~open_start;
   const uint64_t shown_marks = marks & shown & ~(capitals >> 1);
-  // A block mostly holds one or two: those two are marked without a branch, so that how many
-  // there are is no branch to mispredict either. Without a capital there, byte 63 is rewritten
-  // as it stands.
-  uint64_t rest = marks;
-  for (int k = 0; k < 2; ++k) {
-    const size_t start = static_cast<size_t>(__builtin_ctzll(rest | uint64_t{1} << 63));
-    const auto present = static_cast<unsigned char>((rest >> start) & 1);
-    MarkCapital(at + start, present,
-                static_cast<unsigned char>((shown_marks >> start) & present));
-    rest &= rest - 1;
-  }
-  for (; rest != 0; rest &= rest - 1) {
+  for (uint64_t rest = marks; rest != 0; rest &= rest - 1) {
     const size_t start = static_cast<size_t>(__builtin_ctzll(rest));
-    MarkCapital(at + start, 1, static_cast<unsigned char>((shown_marks >> start) & 1));
+    MarkCapital(at + start, static_cast<unsigned char>((shown_marks >> start) & 1));
   }
 }
 
-inline void WordStreamCounter::MarkCapital(size_t at, unsigned char capital, unsigned char shown) {
-  // The copy is lowered: MarkedCapital of it when `capital`, without a branch.
+inline void WordStreamCounter::MarkCapital(size_t at, unsigned char shown) {
+  // The copy is lowered: MarkedCapital of it, without a branch.
   auto& first = reinterpret_cast<unsigned char&>(batch_.bytes[at]);
-  const unsigned char hidden = capital & (shown ^ 1);
-  first = static_cast<unsigned char>((first | (shown << 7)) & ~(hidden << 5));
+  first = static_cast<unsigned char>((first | (shown << 7)) & ~((shown ^ 1) << 5));
 }
 
 void WordStreamCounter::SettleBlock() {

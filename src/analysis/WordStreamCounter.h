@@ -85,9 +85,9 @@ class WordStreamCounter {
   void BlockCapitals(const unsigned char* block, size_t at, uint64_t letters,
                      uint64_t starts, uint64_t capitals, uint64_t capital_starts,
                      uint64_t open_start, WordSpan open_before);
-  // Marks the lowered first letter at `at` of the batch as a capital, shown or hidden, when
-  // `capital` is 1; leaves it as it is when 0 (`shown` is then 0 too).
-  void MarkCapital(size_t at, unsigned char capital, unsigned char shown);
+  // Marks the lowered first letter at `at` of the batch as a capital, shown (`shown` 1) or
+  // hidden (0).
+  void MarkCapital(size_t at, unsigned char shown);
   // Brings after_word_, shown_next_ and previous_alnum_ up to the end of the last plain block,
   // if that is still to do.
   void SettleBlockEnd() {
