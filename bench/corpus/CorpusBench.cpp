@@ -97,7 +97,7 @@ void BM_LargeFileAsCorpusOfOne(benchmark::State& bench) {
 BENCHMARK(BM_ThousandTextsAsOneFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ThousandTextsAsCorpus)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_LargeFileOpened)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_LargeFileAsCorpusOfOne)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_LargeFileAsCorpusOfOne)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

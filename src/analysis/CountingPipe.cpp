@@ -11,8 +11,27 @@ constexpr size_t kMaxBatches = 4;
 
 }  // namespace
 
-CountingPipe::CountingPipe(FirstSeenCounter& counter)
-    : counter_(counter), worker_([this] { Work(); }) {}
+void CountBatch(WordBatch& batch, FirstSeenCounter& counter, CountedTexts* texts,
+                std::vector<uint32_t>& entries) {
+  const size_t count = batch.spans.size();
+  if (texts != nullptr) entries.resize(count);
+  uint32_t* const indexes = texts != nullptr ? entries.data() : nullptr;
+  if (batch.keyed) {
+    counter.AddKeyed(batch.bytes.data(), batch.spans.data(), batch.keys.data(), count, indexes);
+  } else {
+    counter.AddPadded(batch.bytes.data(), batch.spans.data(), count, indexes);
+  }
+  if (texts != nullptr) {
+    texts->Counted(counter, indexes, count);
+    if (batch.ends_text) texts->TextEnded();
+  }
+  batch.spans.clear();
+  batch.keyed = false;
+  batch.ends_text = false;
+}
+
+CountingPipe::CountingPipe(FirstSeenCounter& counter, CountedTexts* texts)
+    : counter_(counter), texts_(texts), worker_([this] { Work(); }) {}
 
 CountingPipe::~CountingPipe() {
   {
@@ -63,12 +82,7 @@ void CountingPipe::Work() {
     working_ = true;
     lock.unlock();
     try {
-      if (batch.keys.empty()) {
-        counter_.AddPadded(batch.bytes.data(), batch.spans.data(), batch.spans.size());
-      } else {
-        counter_.AddKeyed(batch.bytes.data(), batch.spans.data(), batch.keys.data(),
-                          batch.spans.size());
-      }
+      CountBatch(batch, counter_, texts_, entries_);
     } catch (...) {
       lock.lock();
       failure_ = std::current_exception();
@@ -76,8 +90,6 @@ void CountingPipe::Work() {
       changed_.notify_all();
       return;
     }
-    batch.spans.clear();
-    batch.keys.clear();
     lock.lock();
     working_ = false;
     spare_.push_back(std::move(batch));

@@ -10,25 +10,36 @@
 #include <thread>
 #include <vector>
 
+#include "analysis/CountedTexts.h"
 #include "analysis/FirstSeenCounter.h"
 
 namespace tarn {
 
 // Finished words on their way to the counter: their bytes back to back, each followed by room
 // for FirstSeenCounter::PaddedKeyOf, where each stands and, when the one who filled the batch had
-// the time, their keys (one for each span, or none).
+// the time, their keys (one for each span; the vector only grows, so that its room is not
+// cleared for every batch).
 struct WordBatch {
   std::string bytes;
   std::vector<WordSpan> spans;
   std::vector<WordKey> keys;
+  bool keyed = false;
+  // In a stream of texts: the batch holds the last words of its text.
+  bool ends_text = false;
 };
+
+// Counts the words of `batch` into `counter`, tells `texts` (when given) what they were, their
+// first-seen indexes put in `entries` for it, and leaves the batch empty for reuse.
+void CountBatch(WordBatch& batch, FirstSeenCounter& counter, CountedTexts* texts,
+                std::vector<uint32_t>& entries);
 
 // Counts batches of words into a FirstSeenCounter on a thread of its own, so that cutting a
 // text into words and counting them run side by side. Batches are counted in the order passed,
-// so the counter sees the words as if counted in place.
+// so the counter sees the words as if counted in place. With `texts`, it hears of every batch
+// counted and of each text's end.
 class CountingPipe {
  public:
-  explicit CountingPipe(FirstSeenCounter& counter);
+  explicit CountingPipe(FirstSeenCounter& counter, CountedTexts* texts = nullptr);
   // Waits for the batch being counted and drops those still waiting.
   ~CountingPipe();
   CountingPipe(const CountingPipe&) = delete;
@@ -47,6 +58,8 @@ class CountingPipe {
   void Work();
 
   FirstSeenCounter& counter_;
+  CountedTexts* texts_;
+  std::vector<uint32_t> entries_;  // the first-seen indexes of the batch's words, for texts_
   std::mutex mutex_;
   std::condition_variable changed_;
   std::deque<WordBatch> waiting_;

@@ -239,8 +239,22 @@ void FirstSeenCounter::PaddedKeysOf(const char* base, const WordSpan* spans, siz
 }
 
 void FirstSeenCounter::AddKeyed(const char* base, const WordSpan* spans, const WordKey* keys,
-                                size_t count) {
+                                size_t count, uint32_t* entries) {
+  if (entries != nullptr) {
+    CountKeyed<true>(base, spans, keys, count, entries);
+  } else {
+    CountKeyed<false>(base, spans, keys, count, nullptr);
+  }
+}
+
+template <bool kRecord>
+void FirstSeenCounter::CountKeyed(const char* base, const WordSpan* spans, const WordKey* keys,
+                                  size_t count, uint32_t* entries) {
   total_ += static_cast<int64_t>(count);
+  const auto count_word = [&](size_t i, const WordKey& key) {
+    const size_t entry = Insert(std::string_view(base + spans[i].offset, spans[i].length), key);
+    if constexpr (kRecord) entries[i] = static_cast<uint32_t>(entry);
+  };
   // Each word's slot is requested this many words before it is counted, so that it has arrived
   // from memory by then.
   constexpr size_t kAhead = 32;
@@ -248,7 +262,7 @@ void FirstSeenCounter::AddKeyed(const char* base, const WordSpan* spans, const W
     for (size_t i = 0; i < std::min(kAhead, count); ++i) PrefetchSlot(keys[i]);
     for (size_t i = 0; i < count; ++i) {
       if (i + kAhead < count) PrefetchSlot(keys[i + kAhead]);
-      Insert(std::string_view(base + spans[i].offset, spans[i].length), keys[i]);
+      count_word(i, keys[i]);
     }
     return;
   }
@@ -261,12 +275,35 @@ void FirstSeenCounter::AddKeyed(const char* base, const WordSpan* spans, const W
   for (size_t i = 0; i < count; ++i) {
     const WordKey key = ready[i % kAhead];
     if (i + kAhead < count) prepare(i + kAhead);
-    Insert(std::string_view(base + spans[i].offset, spans[i].length), key);
+    count_word(i, key);
   }
 }
 
-void FirstSeenCounter::AddPadded(const char* base, const WordSpan* spans, size_t count) {
-  AddKeyed(base, spans, nullptr, count);
+void FirstSeenCounter::AddPadded(const char* base, const WordSpan* spans, size_t count,
+                                 uint32_t* entries) {
+  AddKeyed(base, spans, nullptr, count, entries);
+}
+
+void FirstSeenCounter::TakeBack(size_t kept, const uint32_t* entries, const int64_t* counts,
+                                size_t count) {
+  std::vector<int64_t> less(kept, 0);
+  size_t letters = 0;
+  for (size_t i = 0; i < count; ++i) {
+    if (entries[i] < kept) less[entries[i]] += counts[i];
+  }
+  for (size_t i = 0; i < kept; ++i) letters += entries_[i].length;
+  // The words kept are counted again in their order, which keeps their first-seen indexes.
+  FirstSeenCounter rest(kept, letters);
+  size_t entry = 0;
+  ForEachTally([&](std::string_view word, WordTally tally) {
+    if (entry < kept) {
+      tally.count -= less[entry];
+      tally.eligible -= less[entry];
+      rest.AddTally(word, tally);
+    }
+    ++entry;
+  });
+  *this = std::move(rest);
 }
 
 void FirstSeenCounter::FoldCapitals() {

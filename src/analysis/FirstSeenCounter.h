@@ -83,11 +83,18 @@ class FirstSeenCounter {
   // the key's few instructions are inlined into.
   static void PaddedKeysOf(const char* base, const WordSpan* spans, size_t count, WordKey* keys);
   // Counts the words at `spans` in `base` whose keys are given, in order; with the keys known
-  // ahead, the slots of the words to come load from memory while earlier ones are counted.
-  void AddKeyed(const char* base, const WordSpan* spans, const WordKey* keys, size_t count);
+  // ahead, the slots of the words to come load from memory while earlier ones are counted. When
+  // `entries` is given, each word's first-seen index goes there.
+  void AddKeyed(const char* base, const WordSpan* spans, const WordKey* keys, size_t count,
+                uint32_t* entries = nullptr);
   // Counts the words at `spans` in `base`, each followed by room enough for PaddedKeyOf, as
   // AddKeyed.
-  void AddPadded(const char* base, const WordSpan* spans, size_t count);
+  void AddPadded(const char* base, const WordSpan* spans, size_t count,
+                 uint32_t* entries = nullptr);
+  // Takes back occurrences counted by Add, AddKeyed or AddPadded (none added with a tally): the
+  // words from first-seen index `kept` on are forgotten, and the word at index `entries[i]`
+  // below it loses `counts[i]` occurrences, for each of the `count` pairs (others are ignored).
+  void TakeBack(size_t kept, const uint32_t* entries, const int64_t* counts, size_t count);
   // Folds each word counted with a MarkedCapital first letter into its lower-case form, as the
   // capitals of its tally, keeping the first-seen order of the folded words.
   void FoldCapitals();
@@ -108,6 +115,10 @@ class FirstSeenCounter {
   WordTally Find(std::string_view word) const;
   // The first-seen index of `word` (0 for the first word counted), or nothing.
   std::optional<size_t> IndexOf(std::string_view word) const;
+  // The word at first-seen index `entry`; it lasts until the next word is added.
+  std::string_view WordAt(size_t entry) const {
+    return std::string_view(arena_.data() + entries_[entry].offset, entries_[entry].length);
+  }
 
   // Calls `visit(std::string_view word, int64_t count)` for every distinct word, first seen first.
   template <typename Visit>
@@ -185,6 +196,10 @@ class FirstSeenCounter {
   size_t Insert(std::string_view word, const WordKey& key);
   // Adds `word`, met for the first time, in the empty slot at `at`; returns its entry's index.
   [[gnu::noinline]] size_t AddEntry(std::string_view word, const WordKey& key, size_t at);
+  // AddKeyed, with the first-seen indexes put in `entries` when kRecord.
+  template <bool kRecord>
+  void CountKeyed(const char* base, const WordSpan* spans, const WordKey* keys, size_t count,
+                  uint32_t* entries);
   // AddTally of `word` under its key.
   size_t AddKeyedTally(std::string_view word, const WordKey& key, const WordTally& tally);
   // The tally of the word in `slot`.

@@ -355,7 +355,7 @@ bool WordStreamCounter::TitleStop(size_t word, size_t length) const {
   return IsTitleBeforeName(std::string_view(title, length));
 }
 
-void WordStreamCounter::Finish() {
+void WordStreamCounter::EndLastLine() {
   if (lead_ != 0) {
     lead_ = 0;
     Unit(kOtherUnit);
@@ -367,13 +367,59 @@ void WordStreamCounter::Finish() {
   }
   if (apostrophe_) RuleUnit(' ');
   EndWord();
+}
+
+void WordStreamCounter::Finish() {
+  EndLastLine();
+  stopped_ = true;
+  if (texts_ != nullptr) return;
   FlushWords();
   if (pipe_) {
     pipe_->Drain();
     pipe_.reset();
   }
   if (fold_capitals_) words_.FoldCapitals();
-  stopped_ = true;
+}
+
+void WordStreamCounter::EndText() {
+  if (!stopped_) EndLastLine();
+  batch_.ends_text = true;
+  FlushWords();
+  StartText();
+}
+
+void WordStreamCounter::DropText() {
+  batch_.spans.clear();
+  batch_.keyed = false;
+  if (pipe_) pipe_->Drain();
+  texts_->TextDropped(words_);
+  StartText();
+}
+
+void WordStreamCounter::FinishTexts() {
+  if (pipe_) {
+    pipe_->Drain();
+    pipe_.reset();
+  }
+}
+
+void WordStreamCounter::StartText() {
+  stopped_ = false;
+  has_text_ = false;
+  line_open_ = false;
+  carry_cr_ = false;
+  lead_ = 0;
+  rule_pending_ = false;
+  apostrophe_ = false;
+  kill_ = 0;
+  previous_alnum_ = false;
+  after_word_ = false;
+  shown_next_ = false;
+  block_end_ = BlockEnd{};
+  open_shown_ = false;
+  open_capitals_ = 0;
+  word_start_ = 0;
+  word_length_ = 0;
 }
 
 FirstSeenCounter WordStreamCounter::TakeWords() {
@@ -498,19 +544,20 @@ void WordStreamCounter::FlushWords() {
   // The keys are worked out here, where the words are still in cache, unless the counting
   // thread is waiting for work anyway.
   if (!pipe_ || pipe_->Behind()) {
-    batch_.keys.resize(spans.size());
+    if (batch_.keys.size() < spans.size()) batch_.keys.resize(spans.size());
     FirstSeenCounter::PaddedKeysOf(batch_.bytes.data(), spans.data(), spans.size(),
                                    batch_.keys.data());
+    batch_.keyed = true;
   }
   // A word still open moves to the front of the next batch.
   open_word_.assign(batch_.bytes.data() + word_start_, word_length_);
-  if (!pipe_ && spans.size() < batch_words_) {
-    // The whole text fitted in one batch: a second thread would not pay for itself.
-    words_.AddKeyed(batch_.bytes.data(), spans.data(), batch_.keys.data(), spans.size());
-    batch_.spans.clear();
-    batch_.keys.clear();
+  // A text that fits in one batch gains nothing from a second thread; nor does a stream of
+  // texts counted on one.
+  const bool in_place = texts_ != nullptr ? !side_by_side_ : spans.size() < batch_words_;
+  if (!pipe_ && in_place) {
+    CountBatch(batch_, words_, texts_, entries_);
   } else {
-    if (!pipe_) pipe_ = std::make_unique<CountingPipe>(words_);
+    if (!pipe_) pipe_ = std::make_unique<CountingPipe>(words_, texts_);
     pipe_->Pass(batch_);
   }
   word_start_ = 0;

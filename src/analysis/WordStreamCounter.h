@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/CountedTexts.h"
 #include "analysis/CountingPipe.h"
 #include "analysis/FirstSeenCounter.h"
 #include "analysis/NameEvidence.h"
@@ -46,13 +47,36 @@ class WordStreamCounter {
   // added to other counters (FirstSeenCounter::ForEachFoldedTally reads them folded): folding
   // them here would cost a second count of every word.
   void LeaveCapitalsMarked() { fold_capitals_ = false; }
-  // Forgets everything fed so far, as if newly made with the same settings.
+  // Forgets everything fed so far, as if newly made with the same settings; in a stream of
+  // texts, what was fed of the current text (DropText).
   void Reset() {
+    if (texts_ != nullptr) {
+      DropText();
+      return;
+    }
     pipe_.reset();
     const bool fold_capitals = fold_capitals_;
     *this = WordStreamCounter(l_rule_, batch_words_);
     fold_capitals_ = fold_capitals;
   }
+
+  // Counts a stream of texts into one counter, each cut into words as if it were the only one,
+  // `texts` hearing what each of them counted; call before the first Feed. The capitals stay
+  // marked, as after LeaveCapitalsMarked. Finish then ends the current text's words without
+  // ending the stream; EndText or DropText decides what becomes of the text, and the next Feed
+  // begins another. FinishTexts ends the stream.
+  // With `side_by_side`, the words are counted on a second thread while the next are cut.
+  void CountTexts(CountedTexts& texts, bool side_by_side) {
+    texts_ = &texts;
+    side_by_side_ = side_by_side;
+    fold_capitals_ = false;
+  }
+  // Keeps the current text (ended by Finish, or empty) as a text of the stream.
+  void EndText();
+  // Gives up the current text, ended or not: its words are taken back from the counter.
+  void DropText();
+  // Returns once every text of the stream is counted; Words() is then complete.
+  void FinishTexts();
 
   // Whether the document gave at least one line (a byte before the first NUL).
   bool HasText() const { return has_text_; }
@@ -115,8 +139,16 @@ class WordStreamCounter {
   void NoteCapital();
   void EndWord();
 
+  // Brings the cutting back to the start of a text, for the next text of a stream.
+  void StartText();
+  // Ends the last line and the last word, as the end of the text does.
+  void EndLastLine();
+
   bool l_rule_;
   bool fold_capitals_ = true;
+  CountedTexts* texts_ = nullptr;  // in a stream of texts, what hears of them
+  bool side_by_side_ = false;      // a stream of texts is counted on a second thread
+  std::vector<uint32_t> entries_;  // the first-seen indexes of a batch counted in place
   size_t batch_words_;
   // Line and code page state carried from one chunk to the next.
   bool stopped_ = false;    // a NUL ended the text

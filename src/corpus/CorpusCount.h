@@ -20,9 +20,12 @@ struct CorpusCount : CorpusSkips {
   std::vector<std::string> texts;
 };
 
-// Counts the documents that `paths` stand for as CountCorpusTexts does, into the tally in the
-// order of the files, so that the count is the same for any number of threads. A document that
-// cannot be counted is skipped, never thrown.
+// Counts the documents that `paths` stand for (ListCorpusToCount), each by the file run's
+// rules, into the tally in the order of the files: one stream of texts, cut into words and
+// counted side by side on two threads when `threads` is more than one, on the calling thread
+// alone otherwise, the count the same either way. A document that cannot be counted is skipped
+// with its reason, never thrown; the words met with a capital are folded. Reports to `progress`
+// when there is one, and throws RunCancelled once that is cancelled.
 CorpusCount CountCorpus(const std::vector<std::string>& paths, size_t threads,
                         const ConversionSettings& conversion, RunProgress* progress = nullptr);
 

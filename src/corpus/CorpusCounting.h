@@ -1,13 +1,11 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
+#include <cstdint>
 #include <string>
 #include <vector>
 
-#include "analysis/FirstSeenCounter.h"
 #include "corpus/CorpusFiles.h"
-#include "documents/DocumentKinds.h"
 
 namespace tarn {
 
@@ -24,16 +22,14 @@ struct CorpusSkips {
   std::vector<SkippedText> Skipped() const;
 };
 
-// Counts the documents that `paths` stand for (ListCorpusFiles), each by the file run's rules,
-// `threads` at a time, and hands each text counted to `add(file, words)` in the order of the
-// files, whatever the number of threads; the words met with a capital first letter are still
-// marked (FirstSeenCounter::ForEachFoldedTally). Returns what was skipped, each with its reason.
-// Reports to `progress` when there is one, and throws RunCancelled once that is cancelled. An
-// exception of `add` ends the counting and is thrown on.
-CorpusSkips CountCorpusTexts(
-    const std::vector<std::string>& paths, size_t threads, const ConversionSettings& conversion,
-    const std::function<void(const std::string&, FirstSeenCounter&&)>& add,
-    RunProgress* progress = nullptr);
+// The documents that `paths` stand for (ListCorpusFiles) as a run counts them: the files, their
+// sizes when there is a progress (begun for them then), and the paths that stood for none.
+struct ListedCorpus {
+  std::vector<std::string> files;
+  std::vector<uint64_t> sizes;
+  CorpusSkips skipped;
+};
+ListedCorpus ListCorpusToCount(const std::vector<std::string>& paths, RunProgress* progress);
 
 // The message that lists the skipped files and folders, one reason a line, after a first line
 // that says how many there are; `whose` ("参照语料" ...) says what they were skipped from.

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "analysis/FirstSeenCounter.h"
@@ -25,24 +26,25 @@ struct WordSpread {
 // for the spread.
 class CorpusTally {
  public:
-  // Adds the words of the next text, as if they had been counted after those of the texts
-  // before it, its marked capitals folded (FirstSeenCounter::ForEachFoldedTally); `text` may be
-  // released afterwards.
-  void AddText(const FirstSeenCounter& text);
-  // The same for a text that is no longer needed: the first text's words become the corpus's
-  // own, uncopied.
-  void AddText(FirstSeenCounter&& text);
-
-  // The same in three parts, for a text whose words come counted: AddWord adds `tally` to the
-  // corpus's `word` and returns its index in Words(); AddCount records that the text being added
-  // has `count` (at least 1) of the word at `index`, each word at most once; EndText closes the
-  // text with its running words.
+  // A text is added in parts: AddWord adds `tally` to the corpus's `word` and returns its index
+  // in Words(); AddCount records that the text being added has `count` (at least 1) of the word
+  // at `index`, each word at most once; EndText closes the text with its running words.
   uint32_t AddWord(std::string_view word, const WordTally& tally);
   // AddWord of each of the `count` words with its tally, the indexes put in `indexes`.
   void AddWords(const std::string_view* words, const WordTally* tallies, size_t count,
                 uint32_t* indexes);
   void AddCount(uint32_t index, int64_t count);
+  // A word's index in Words() and its count in a text.
+  struct WordCount {
+    uint32_t word;
+    int64_t count;
+  };
+  // AddCount of each of the `size` counts.
+  void AddCounts(const WordCount* counts, size_t size);
   void EndText(int64_t running_words);
+  // For texts whose counts came without their words (AddCount, AddCounts): makes `words` the
+  // corpus's words, the indexes of those counts being their first-seen indexes.
+  void AdoptWords(FirstSeenCounter&& words) { words_ = std::move(words); }
 
   // The running words of text `text` (0 for the first added).
   int64_t TextWords(size_t text) const { return text_words_[text]; }
@@ -90,22 +92,6 @@ class CorpusTally {
   // bytes, not the sixteen of the plain numbers: a large corpus has tens of millions of them.
   std::vector<uint8_t> counts_;
   std::vector<size_t> text_ends_;  // where each text's numbers end
-  // The words of the text being added, their tallies, their indexes in `words_`, and its words'
-  // counts as the text's numbers take them; the lower-case forms of its marked capitals one
-  // after another, and where they stand among its words.
-  struct TextPair {
-    uint32_t word;
-    int64_t count;
-  };
-  std::string adding_letters_;
-  std::vector<size_t> adding_folded_;
-  std::vector<std::string_view> adding_words_;
-  std::vector<WordTally> adding_tallies_;
-  std::vector<uint32_t> adding_indexes_;
-  std::vector<TextPair> adding_pairs_;
-  // Per word of `words_`: 0, or while a text is added, its pair's place in `adding_pairs_` plus
-  // one.
-  std::vector<uint32_t> pair_of_word_;
 };
 
 }  // namespace tarn

@@ -31,31 +31,22 @@ std::string Quoted(const std::string& path) { return "“" + path + "”"; }
 
 }  // namespace
 
-CountedText CountCorpusText(const std::string& path, const ConversionSettings& settings,
-                            FileProgress* progress) {
-  CountedText text;
+std::string CountCorpusDocument(const std::string& path, const ConversionSettings& settings,
+                                WordStreamCounter& counter, FileProgress* progress) {
   try {
     const DocumentKind kind = KindOfDocument(path);
     if (kind == DocumentKind::kText && LooksBinary(path)) {
-      text.failure = Quoted(path) + "不是文本文件（含有零字节）";
-      return text;
+      return Quoted(path) + "不是文本文件（含有零字节）";
     }
-    WordStreamCounter counter(true);
-    counter.LeaveCapitalsMarked();
     const DocumentReading reading = CountDocument(path, kind, counter, settings, nullptr, progress);
-    if (reading.result != ConversionResult::kDone) {
-      text.failure = ConversionMessage(reading.result, path, kind);
-    } else if (!reading.has_text) {
-      text.failure = Quoted(path) + "中没有文字";
-    } else {
-      text.words = counter.TakeWords();
-    }
+    if (reading.result != ConversionResult::kDone) return ConversionMessage(reading.result, path, kind);
+    if (!reading.has_text) return Quoted(path) + "中没有文字";
+    return {};
   } catch (const Error& error) {
     // Every failure names the file, whether the error's message does or not.
     const std::string message = error.what();
-    text.failure = message.find(path) != std::string::npos ? message : path + ": " + message;
+    return message.find(path) != std::string::npos ? message : path + ": " + message;
   }
-  return text;
 }
 
 }  // namespace tarn

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <utility>
 
-#include "corpus/CorpusCounting.h"
+#include "corpus/CorpusCount.h"
 #include "text/AsciiCase.h"
 #include "text/Error.h"
 #include "wordlists/FileBytes.h"
@@ -65,17 +65,10 @@ ReferenceCounts ReadReferenceCounts(const std::string& path) {
 ReferenceCounts CountReferenceCorpus(const std::vector<std::string>& paths, size_t threads,
                                      const ConversionSettings& conversion, UserPort& port) {
   BusyCursor busy(port);
-  FirstSeenCounter words;
-  size_t texts = 0;
-  const std::vector<SkippedText> skipped =
-      CountCorpusTexts(paths, threads, conversion,
-                       [&](const std::string&, const FirstSeenCounter& text) {
-                         text.ForEachFoldedTally([&words](std::string_view word, const WordTally& tally) {
-                           words.AddTally(word, tally);
-                         });
-                         ++texts;
-                       })
-          .Skipped();
+  CorpusCount count = CountCorpus(paths, threads, conversion);
+  const size_t texts = count.tally.Texts();
+  const std::vector<SkippedText> skipped = count.Skipped();
+  FirstSeenCounter words = count.tally.TakeWords();
   if (texts == 0) {
     std::string reasons;
     for (const SkippedText& text : skipped) reasons += (reasons.empty() ? "" : "；") + text.reason;

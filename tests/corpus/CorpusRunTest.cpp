@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analysis/RunProgress.h"
+#include "analysis/WordStreamCounter.h"
 #include "corpus/CorpusFiles.h"
 #include "corpus/CorpusListing.h"
 #include "corpus/CorpusRun.h"
@@ -143,7 +144,8 @@ TEST_F(CorpusRunTest, ACancelDuringATextIsNoFailureOfTheText) {
     RunProgress run;
     FileProgress file(&run, path, 100);
     run.Cancel();
-    EXPECT_THROW(CountCorpusText(path, settings_, &file), RunCancelled);
+    WordStreamCounter counter(true);
+    EXPECT_THROW(CountCorpusDocument(path, settings_, counter, &file), RunCancelled);
   }
 }
 
@@ -155,8 +157,9 @@ TEST_F(CorpusRunTest, AFileThatDisappearsIsNamed) {
   const CorpusFiles files = ListCorpusFiles({folder_ / "books"});
   ASSERT_THAT(files.files, ElementsAre(path));
   fs::remove(path);
-  const CountedText text = CountCorpusText(path, settings_);
-  EXPECT_THAT(text.failure, HasSubstr("Cannot open file \"" + path + "\". No such file"));
+  WordStreamCounter counter(true);
+  EXPECT_THAT(CountCorpusDocument(path, settings_, counter),
+              HasSubstr("Cannot open file \"" + path + "\". No such file"));
 }
 
 }  // namespace

@@ -1,13 +1,17 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
+#include <map>
 #include <stdexcept>
 #include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "analysis/WordStreamCounter.h"
 #include "corpus/CorpusTally.h"
+#include "corpus/CorpusTextCounts.h"
 #include "corpus/JobPool.h"
 
 namespace tarn {
@@ -20,9 +24,37 @@ FirstSeenCounter Counted(const std::string& words) {
   return counter;
 }
 
-CorpusTally TallyOf(const std::vector<std::string>& texts) {
+// What becomes of a text fed to the stream.
+enum class Fate { kKept, kDropped, kDroppedWhenEnded, kRestarted };
+
+// The tally of `texts` counted as one stream in batches of two words, on a second thread or
+// not; each text meets its fate, kKept by default.
+CorpusTally TallyOf(const std::vector<std::string>& texts, const std::vector<Fate>& fates = {},
+                    bool side_by_side = true) {
   CorpusTally tally;
-  for (const std::string& text : texts) tally.AddText(Counted(text));
+  CorpusTextCounts counts(tally);
+  WordStreamCounter counter(true, 2);
+  counter.CountTexts(counts, side_by_side);
+  for (size_t i = 0; i < texts.size(); ++i) {
+    const Fate fate = i < fates.size() ? fates[i] : Fate::kKept;
+    counter.Feed(texts[i]);
+    if (fate == Fate::kDropped) {
+      counter.DropText();
+      continue;
+    }
+    if (fate == Fate::kRestarted) {
+      counter.Reset();
+      counter.Feed(texts[i]);
+    }
+    counter.Finish();
+    if (fate == Fate::kDroppedWhenEnded) {
+      counter.DropText();
+    } else {
+      counter.EndText();
+    }
+  }
+  counter.FinishTexts();
+  counts.Finish(counter.TakeWords());
   return tally;
 }
 
@@ -34,7 +66,7 @@ std::vector<std::pair<std::string, WordTally>> Tallies(const FirstSeenCounter& w
   return tallies;
 }
 
-// Merged text by text, the words come out in the order, and with the counts, of one stream.
+// Counted as one stream, the words come out in the order, and with the counts, of one text.
 TEST(CorpusTallyTest, MergedTextsAreOneStream) {
   const std::vector<std::string> texts = {"b a b c", "d a e", "c f b"};
   const CorpusTally tally = TallyOf(texts);
@@ -42,30 +74,58 @@ TEST(CorpusTallyTest, MergedTextsAreOneStream) {
   EXPECT_EQ(tally.Texts(), 3u);
 }
 
-// A text's marked capitals fold as the text is added: a word met with a capital and without is
-// one word of the text, in the tallies, the order and the spread alike, whether the first text
-// is adopted or copied.
-TEST(CorpusTallyTest, MarkedCapitalsFoldAsTextsAreAdded) {
-  const std::string shown_t(1, MarkedCapital('t', true));
-  const std::vector<std::string> texts = {"a The x the", "the b " + shown_t + "om The",
-                                          "x " + shown_t + "he " + shown_t + "om"};
-  CorpusTally folded;
-  CorpusTally copied;
-  CorpusTally adopted;
+// Each text of the stream is cut as if it stood alone, and a word met with a capital and
+// without is one word: the tallies, capitals included, are those of the texts counted one by
+// one and added up in order, and a word's range counts each text once.
+TEST(CorpusTallyTest, CapitalsFoldAcrossTexts) {
+  const std::vector<std::string> texts = {"A cat. The cat saw the Dog and Mr. Tom'",
+                                          "l the dog and Tom THE END",
+                                          "Tom met THE CAT; the cat met Tom"};
+  const CorpusTally tally = TallyOf(texts);
+  FirstSeenCounter added;
+  std::map<std::string, uint32_t> ranges;
   for (const std::string& text : texts) {
-    FirstSeenCounter words = Counted(text);
-    copied.AddText(words);
-    adopted.AddText(Counted(text));
-    words.FoldCapitals();
-    folded.AddText(words);
+    WordStreamCounter alone(true);
+    alone.Feed(text);
+    alone.Finish();
+    alone.Words().ForEachTally([&](std::string_view word, const WordTally& counted) {
+      added.AddTally(word, counted);
+      ++ranges[std::string(word)];
+    });
   }
-  for (const CorpusTally* tally : {&copied, &adopted}) {
-    EXPECT_EQ(Tallies(tally->Words()), Tallies(folded.Words()));
-    EXPECT_EQ(tally->Spread(), folded.Spread());
+  EXPECT_EQ(Tallies(tally.Words()), Tallies(added));
+  const std::vector<WordSpread> spread = tally.Spread();
+  for (const auto& [word, range] : ranges) {
+    EXPECT_EQ(spread[*tally.Words().IndexOf(word)].range, range) << word;
   }
-  const auto the = folded.Words().IndexOf("the");
-  ASSERT_TRUE(the.has_value());
-  EXPECT_EQ(folded.Spread()[*the].range, 3u);
+  EXPECT_EQ(ranges["tom"], 3u);
+}
+
+// A text given up, before or after its end, halfway through a batch or not, leaves the words,
+// the counts and the spread of the texts without it; one fed again from its start after a
+// restart counts once.
+TEST(CorpusTallyTest, AGivenUpTextLeavesNoTrace) {
+  const std::vector<std::string> texts = {"apple Pear apple", "pear Zebra quince apple Apple fig",
+                                          "fig pear Quince"};
+  for (const bool side_by_side : {true, false}) {
+    for (const Fate fate : {Fate::kDropped, Fate::kDroppedWhenEnded}) {
+      for (size_t dropped = 0; dropped < texts.size(); ++dropped) {
+        SCOPED_TRACE(testing::Message() << side_by_side << " " << dropped);
+        std::vector<Fate> fates(texts.size(), Fate::kKept);
+        fates[dropped] = fate;
+        std::vector<std::string> kept = texts;
+        kept.erase(kept.begin() + static_cast<std::ptrdiff_t>(dropped));
+        const CorpusTally with = TallyOf(texts, fates, side_by_side);
+        const CorpusTally without = TallyOf(kept);
+        EXPECT_EQ(Tallies(with.Words()), Tallies(without.Words()));
+        EXPECT_EQ(with.Spread(), without.Spread());
+        EXPECT_EQ(with.Texts(), 2u);
+      }
+    }
+    const CorpusTally restarted = TallyOf(texts, {Fate::kKept, Fate::kRestarted}, side_by_side);
+    EXPECT_EQ(Tallies(restarted.Words()), Tallies(TallyOf(texts).Words()));
+    EXPECT_EQ(restarted.Spread(), TallyOf(texts).Spread());
+  }
 }
 
 // Worked by hand: the texts hold 4, 2 and 4 running words (10 in all), s = 0.4, 0.2, 0.4.
