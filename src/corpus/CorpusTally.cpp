@@ -16,31 +16,44 @@ void CorpusTally::AddWords(const std::string_view* words, const WordTally* talli
 }
 
 void CorpusTally::AddCount(uint32_t index, int64_t count) {
-  // Room for two numbers of ten bytes at most.
-  if (counts_.capacity() - counts_.size() < 20) GrowFresh(counts_, 2 * counts_.size() + 4096);
-  WriteNumber(index);
-  WriteNumber(static_cast<uint64_t>(count));
+  const WordCount pair{index, count};
+  AddCounts(&pair, 1);
 }
 
 void CorpusTally::AddCounts(const WordCount* counts, size_t size) {
-  // Room for all of them at once.
-  if (counts_.capacity() - counts_.size() < 20 * size) {
-    GrowFresh(counts_, 2 * counts_.size() + 20 * size + 4096);
+  // Two numbers of ten bytes at most a pair, and the three that a short number's store covers.
+  const size_t room = 20 * size + 3;
+  if (counts_.size() - counts_used_ < room) {
+    GrowFresh(counts_, 2 * counts_.size() + room + 4096);
+    counts_.resize(counts_.capacity());
   }
+  uint8_t* out = counts_.data() + counts_used_;
   for (size_t i = 0; i < size; ++i) {
-    WriteNumber(counts[i].word);
-    WriteNumber(static_cast<uint64_t>(counts[i].count));
+    out = WriteNumber(out, counts[i].word);
+    out = WriteNumber(out, static_cast<uint64_t>(counts[i].count));
   }
+  counts_used_ = static_cast<size_t>(out - counts_.data());
 }
 
-void CorpusTally::WriteNumber(uint64_t number) {
-  for (; number >= 0x80; number >>= 7) counts_.push_back(static_cast<uint8_t>(number | 0x80));
-  counts_.push_back(static_cast<uint8_t>(number));
+uint8_t* CorpusTally::WriteNumber(uint8_t* out, uint64_t number) {
+  if (number < (uint64_t{1} << 21)) {
+    // Up to three bytes, all three written: how many of them a number takes depends on the
+    // text, so a branch per byte would be mispredicted.
+    const uint64_t second = number >= 0x80 ? 1 : 0;
+    const uint64_t third = number >= 0x4000 ? 1 : 0;
+    out[0] = static_cast<uint8_t>((number & 0x7F) | (second << 7));
+    out[1] = static_cast<uint8_t>(((number >> 7) & 0x7F) | (third << 7));
+    out[2] = static_cast<uint8_t>(number >> 14);
+    return out + 1 + second + third;
+  }
+  for (; number >= 0x80; number >>= 7) *out++ = static_cast<uint8_t>(number | 0x80);
+  *out++ = static_cast<uint8_t>(number);
+  return out;
 }
 
 void CorpusTally::EndText(int64_t running_words) {
   text_words_.push_back(running_words);
-  text_ends_.push_back(counts_.size());
+  text_ends_.push_back(counts_used_);
 }
 
 FirstSeenCounter CorpusTally::TakeWords() {

@@ -83,14 +83,18 @@ class CorpusTally {
       if (byte < 0x80) return number;
     }
   }
-  void WriteNumber(uint64_t number);
+  // Writes `number` at `out` as ReadNumber reads it, writing three bytes for a number below
+  // 2^21 whatever its length; returns where the next number goes.
+  static uint8_t* WriteNumber(uint8_t* out, uint64_t number);
 
   FirstSeenCounter words_;
   std::vector<int64_t> text_words_;  // each text's running words
   // Each text's words, by their indexes in `words_`, with their counts in it: two numbers a
   // word, text after text. Most indexes and counts are small, so a word takes three or four
   // bytes, not the sixteen of the plain numbers: a large corpus has tens of millions of them.
+  // Its bytes are all there to write into; the first `counts_used_` hold the numbers.
   std::vector<uint8_t> counts_;
+  size_t counts_used_ = 0;
   std::vector<size_t> text_ends_;  // where each text's numbers end
 };
 

@@ -54,26 +54,34 @@ uint32_t CorpusTextCounts::FoldedIndexOf(const FirstSeenCounter& words, size_t e
 
 void CorpusTextCounts::TextEnded() {
   // A word met with a capital and without is one word of the text: its counts make one pair,
-  // at the place of its first form. Only words of several forms need looking for.
-  if (place_of_folded_.size() < folded_words_) place_of_folded_.resize(folded_words_);
-  for (const uint32_t entry : text_entries_) {
-    const int64_t count = std::exchange(count_in_text_[entry], 0);
+  // at the place of its first form. Every word gets its pair first, and the words of several
+  // forms, which are few, are then looked for among themselves.
+  const size_t words = text_entries_.size();
+  folded_counts_.resize(words);
+  several_.resize(words);
+  size_t severals = 0;
+  for (size_t i = 0; i < words; ++i) {
+    const uint32_t entry = text_entries_[i];
     const uint32_t folded = folded_[entry];
-    if ((folded & kOfSeveralForms) == 0) {
-      folded_counts_.push_back({folded, count});
-      continue;
-    }
-    uint32_t& place = place_of_folded_[folded & ~kOfSeveralForms];
+    folded_counts_[i] = {folded & ~kOfSeveralForms, std::exchange(count_in_text_[entry], 0)};
+    several_[severals] = static_cast<uint32_t>(i);
+    severals += (folded & kOfSeveralForms) != 0 ? 1 : 0;
+  }
+  if (place_of_folded_.size() < folded_words_) place_of_folded_.resize(folded_words_);
+  bool merged = false;
+  for (size_t k = 0; k < severals; ++k) {
+    CorpusTally::WordCount& pair = folded_counts_[several_[k]];
+    uint32_t& place = place_of_folded_[pair.word];
     if (place == 0) {
-      folded_counts_.push_back({folded & ~kOfSeveralForms, count});
-      place = static_cast<uint32_t>(folded_counts_.size());
+      place = several_[k] + 1;
     } else {
-      folded_counts_[place - 1].count += count;
+      folded_counts_[place - 1].count += std::exchange(pair.count, 0);
+      merged = true;
     }
   }
-  for (const uint32_t entry : text_entries_) {
-    const uint32_t folded = folded_[entry];
-    if ((folded & kOfSeveralForms) != 0) place_of_folded_[folded & ~kOfSeveralForms] = 0;
+  for (size_t k = 0; k < severals; ++k) place_of_folded_[folded_counts_[several_[k]].word] = 0;
+  if (merged) {
+    std::erase_if(folded_counts_, [](const CorpusTally::WordCount& pair) { return pair.count == 0; });
   }
   tally_.AddCounts(folded_counts_.data(), folded_counts_.size());
   tally_.EndText(text_words_);

@@ -53,8 +53,10 @@ class CorpusTextCounts : public CountedTexts {
   int64_t text_words_ = 0;
   std::vector<uint32_t> text_entries_;
   std::vector<int64_t> count_in_text_;
-  // The same by folded word, as a text ends.
+  // The same by folded word, as a text ends; the places in it of the words of several forms;
+  // per folded word, 0 or its place plus one while a text ends.
   std::vector<CorpusTally::WordCount> folded_counts_;
+  std::vector<uint32_t> several_;
   std::vector<uint32_t> place_of_folded_;
 };
 
