@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <utility>
 
@@ -21,22 +23,29 @@ WordTally NameEvidence::Of(std::u16string_view word) const {
   return words_->Find(narrow);
 }
 
-bool IsListedTitle(std::string_view word) {
-  const auto listed = [word](const auto& titles) {
-    return std::find(titles.begin(), titles.end(), word) != titles.end();
-  };
-  switch (word.size()) {
-    case 2:
-      return listed(std::array<std::string_view, 5>{"mr", "ms", "dr", "st", "lt"});
-    case 3:
-      return listed(std::array<std::string_view, 6>{"mrs", "rev", "col", "gen", "sgt", "mme"});
-    case 4:
-      return listed(std::array<std::string_view, 3>{"prof", "capt", "mlle"});
-    case 6:
-      return word == "messrs";
-    default:
-      return false;
+namespace {
+
+// The bytes of a word of up to eight letters as one number, the first lowest, so that a word is
+// compared with a title in one instruction.
+constexpr uint64_t Packed(std::string_view word) {
+  uint64_t packed = 0;
+  for (size_t i = 0; i < word.size(); ++i) {
+    packed |= uint64_t{static_cast<unsigned char>(word[i])} << (8 * i);
   }
+  return packed;
+}
+
+constexpr std::array<uint64_t, 15> kPackedTitles = {
+    Packed("mr"),  Packed("ms"),  Packed("dr"),  Packed("st"),   Packed("lt"),
+    Packed("mrs"), Packed("rev"), Packed("col"), Packed("gen"),  Packed("sgt"),
+    Packed("mme"), Packed("prof"), Packed("capt"), Packed("mlle"), Packed("messrs")};
+
+}  // namespace
+
+bool IsListedTitle(std::string_view word) {
+  if (word.size() > kLongestTitleBeforeName) return false;
+  const uint64_t packed = Packed(word);
+  return std::find(kPackedTitles.begin(), kPackedTitles.end(), packed) != kPackedTitles.end();
 }
 
 }  // namespace tarn
