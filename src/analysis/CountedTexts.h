@@ -13,8 +13,10 @@ class CountedTexts {
  public:
   virtual ~CountedTexts() = default;
   // `count` more words of the current text were counted into `words`, their first-seen indexes
-  // in `entries`, in order. Called on the counting thread.
-  virtual void Counted(const FirstSeenCounter& words, const uint32_t* entries, size_t count) = 0;
+  // in `entries`, in order, with the `capital_count` capitals of FirstSeenCounter::AddCapitals.
+  // Called on the counting thread.
+  virtual void Counted(const FirstSeenCounter& words, const uint32_t* entries, size_t count,
+                       const uint32_t* capitals, size_t capital_count) = 0;
   // The current text is complete: its words came in the calls to Counted since the last text.
   // Called on the counting thread.
   virtual void TextEnded() = 0;

@@ -14,18 +14,22 @@ constexpr size_t kMaxBatches = 4;
 void CountBatch(WordBatch& batch, FirstSeenCounter& counter, CountedTexts* texts,
                 std::vector<uint32_t>& entries) {
   const size_t count = batch.spans.size();
-  if (texts != nullptr) entries.resize(count);
-  uint32_t* const indexes = texts != nullptr ? entries.data() : nullptr;
+  // The capitals need to know which word each of them is.
+  const bool record = texts != nullptr || !batch.capitals.empty();
+  if (record) entries.resize(count);
+  uint32_t* const indexes = record ? entries.data() : nullptr;
   if (batch.keyed) {
     counter.AddKeyed(batch.bytes.data(), batch.spans.data(), batch.keys.data(), count, indexes);
   } else {
     counter.AddPadded(batch.bytes.data(), batch.spans.data(), count, indexes);
   }
+  counter.AddCapitals(indexes, batch.capitals.data(), batch.capitals.size());
   if (texts != nullptr) {
-    texts->Counted(counter, indexes, count);
+    texts->Counted(counter, indexes, count, batch.capitals.data(), batch.capitals.size());
     if (batch.ends_text) texts->TextEnded();
   }
   batch.spans.clear();
+  batch.capitals.clear();
   batch.keyed = false;
   batch.ends_text = false;
 }

@@ -24,12 +24,16 @@ struct WordBatch {
   std::vector<WordSpan> spans;
   std::vector<WordKey> keys;
   bool keyed = false;
+  // The words that begin with a capital: a word's place among the spans times two, plus one
+  // for a shown capital (FirstSeenCounter::AddCapitals).
+  std::vector<uint32_t> capitals;
   // In a stream of texts: the batch holds the last words of its text.
   bool ends_text = false;
 };
 
-// Counts the words of `batch` into `counter`, tells `texts` (when given) what they were, their
-// first-seen indexes put in `entries` for it, and leaves the batch empty for reuse.
+// Counts the words of `batch` and their capitals into `counter`, tells `texts` (when given)
+// what they were, their first-seen indexes put in `entries`, and leaves the batch empty for
+// reuse.
 void CountBatch(WordBatch& batch, FirstSeenCounter& counter, CountedTexts* texts,
                 std::vector<uint32_t>& entries);
 

@@ -205,16 +205,30 @@ size_t FirstSeenCounter::AddKeyedTally(std::string_view word, const WordKey& key
   }
   const int64_t hidden = tally.count - tally.eligible;
   if (hidden != 0 || tally.capitalised != 0) {
-    if (capitals_.size() < 2 * entries_.size()) {
-      if (capitals_.capacity() < 2 * entries_.capacity()) {
-        GrowFresh(capitals_, 2 * entries_.capacity());
-      }
-      capitals_.resize(2 * entries_.capacity());
-    }
-    capitals_[2 * entry] += hidden;
-    capitals_[2 * entry + 1] += tally.capitalised;
+    int64_t* capitals = CapitalsOf(entry);
+    capitals[0] += hidden;
+    capitals[1] += tally.capitalised;
   }
   return entry;
+}
+
+int64_t* FirstSeenCounter::CapitalsOf(size_t entry) {
+  if (capitals_.size() < 2 * entries_.size()) {
+    if (capitals_.capacity() < 2 * entries_.capacity()) {
+      GrowFresh(capitals_, 2 * entries_.capacity());
+    }
+    capitals_.resize(2 * entries_.capacity());
+  }
+  return capitals_.data() + 2 * entry;
+}
+
+void FirstSeenCounter::AddCapitals(const uint32_t* entries, const uint32_t* capitals,
+                                   size_t count) {
+  if (count == 0) return;
+  CapitalsOf(0);
+  for (size_t i = 0; i < count; ++i) {
+    ++capitals_[2 * size_t{entries[capitals[i] >> 1]} + (capitals[i] & 1)];
+  }
 }
 
 WordTally FirstSeenCounter::TallyOf(const Slot& slot) const {
@@ -284,12 +298,16 @@ void FirstSeenCounter::AddPadded(const char* base, const WordSpan* spans, size_t
   AddKeyed(base, spans, nullptr, count, entries);
 }
 
-void FirstSeenCounter::TakeBack(size_t kept, const uint32_t* entries, const int64_t* counts,
+void FirstSeenCounter::TakeBack(size_t kept, const uint32_t* entries, const WordTally* less,
                                 size_t count) {
-  std::vector<int64_t> less(kept, 0);
+  std::vector<WordTally> lower(kept);
   size_t letters = 0;
   for (size_t i = 0; i < count; ++i) {
-    if (entries[i] < kept) less[entries[i]] += counts[i];
+    if (entries[i] >= kept) continue;
+    WordTally& tally = lower[entries[i]];
+    tally.count += less[i].count;
+    tally.eligible += less[i].eligible;
+    tally.capitalised += less[i].capitalised;
   }
   for (size_t i = 0; i < kept; ++i) letters += entries_[i].length;
   // The words kept are counted again in their order, which keeps their first-seen indexes.
@@ -297,25 +315,14 @@ void FirstSeenCounter::TakeBack(size_t kept, const uint32_t* entries, const int6
   size_t entry = 0;
   ForEachTally([&](std::string_view word, WordTally tally) {
     if (entry < kept) {
-      tally.count -= less[entry];
-      tally.eligible -= less[entry];
+      tally.count -= lower[entry].count;
+      tally.eligible -= lower[entry].eligible;
+      tally.capitalised -= lower[entry].capitalised;
       rest.AddTally(word, tally);
     }
     ++entry;
   });
   *this = std::move(rest);
-}
-
-void FirstSeenCounter::FoldCapitals() {
-  const auto marked = [this](const Entry& entry) {
-    const char first = arena_[entry.offset];
-    return first < 'a' || first > 'z';
-  };
-  if (std::none_of(entries_.begin(), entries_.end(), marked)) return;
-  FirstSeenCounter folded(entries_.size(), arena_.size());
-  ForEachFoldedTally(
-      [&folded](std::string_view word, const WordTally& tally) { folded.AddTally(word, tally); });
-  *this = std::move(folded);
 }
 
 inline void FirstSeenCounter::PrefetchSlot(const WordKey& key) const {

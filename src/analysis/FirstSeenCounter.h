@@ -18,20 +18,6 @@ struct WordSpan {
   size_t length;
 };
 
-// How the counting run writes the first letter of a word that begins with a capital, so that
-// the counter keeps its occurrences apart from the lower-case ones at no cost of its own: a
-// hidden capital (where a sentence may start, or in a word written in capitals: no evidence) as
-// the capital itself, a shown one (that nothing else explains: evidence for a name) as the
-// lower-case letter with the top bit set. Neither is a-z; FoldCapitals folds such words back.
-constexpr char MarkedCapital(char lower, bool shown) {
-  return static_cast<char>(shown ? static_cast<unsigned char>(lower) | 0x80
-                                 : static_cast<unsigned char>(lower) & ~0x20);
-}
-// The lower-case letter of a first letter, marked or not.
-constexpr char UnmarkedLetter(char first) {
-  return static_cast<char>((static_cast<unsigned char>(first) & 0x7F) | 0x20);
-}
-
 // A counted word's occurrences: all of them, those that are evidence (in lower case, or with a
 // shown capital), and those of them with a capital first letter.
 struct WordTally {
@@ -48,22 +34,6 @@ struct WordKey {
   uint64_t second;  // bytes 8-15
   uint64_t hash;
 };
-
-// What FoldCapitals makes of a counted word and its tally. For a word with a MarkedCapital first
-// letter: puts the word in lower case in `unmarked`, counts its occurrences as the capitals of
-// `tally` and returns true. Returns false, changing nothing, for a word in lower case.
-inline bool FoldMarkedCapital(std::string_view word, WordTally& tally, std::string& unmarked) {
-  const char first = word[0];
-  if (first >= 'a' && first <= 'z') return false;
-  if (first >= 'A' && first <= 'Z') {
-    tally.eligible -= tally.count;  // hidden
-  } else {
-    tally.capitalised += tally.count;  // shown
-  }
-  unmarked.assign(word);
-  unmarked[0] = UnmarkedLetter(first);
-  return true;
-}
 
 // Counts byte-string words in an open-addressing index and remembers the order in which each
 // distinct word was first met, so that a word table filled from it in that order has the same
@@ -91,13 +61,14 @@ class FirstSeenCounter {
   // AddKeyed.
   void AddPadded(const char* base, const WordSpan* spans, size_t count,
                  uint32_t* entries = nullptr);
-  // Takes back occurrences counted by Add, AddKeyed or AddPadded (none added with a tally): the
-  // words from first-seen index `kept` on are forgotten, and the word at index `entries[i]`
-  // below it loses `counts[i]` occurrences, for each of the `count` pairs (others are ignored).
-  void TakeBack(size_t kept, const uint32_t* entries, const int64_t* counts, size_t count);
-  // Folds each word counted with a MarkedCapital first letter into its lower-case form, as the
-  // capitals of its tally, keeping the first-seen order of the folded words.
-  void FoldCapitals();
+  // Notes the capitals of words just counted by AddKeyed or AddPadded with `entries`: each of
+  // the `count` numbers in `capitals` is a word's place among those words times two, plus one
+  // for a shown capital (evidence of a name), none for a hidden one.
+  void AddCapitals(const uint32_t* entries, const uint32_t* capitals, size_t count);
+  // Takes back counted occurrences: the words from first-seen index `kept` on are forgotten, and
+  // the word at index `entries[i]` below it loses the occurrences of `less[i]`, for each of the
+  // `count` pairs (others are ignored).
+  void TakeBack(size_t kept, const uint32_t* entries, const WordTally* less, size_t count);
 
   // Counts `word` (as Add takes it) `tally.count` more times, with the capitals of the tally, as
   // if the occurrences it sums had been counted here; returns the word's first-seen index.
@@ -147,19 +118,8 @@ class FirstSeenCounter {
       visit(std::string_view(arena_.data() + entry.offset, entry.length), tallies[i]);
     }
   }
-  // ForEachTally as if FoldCapitals had been called: a word counted with a MarkedCapital first
-  // letter is visited as its lower-case form (`word` then lasts for the call only) with its
-  // occurrences as the capitals of the tally, at its own first-seen place. Adding what it visits
-  // to another counter gives what adding the folded words would.
-  template <typename Visit>
-  void ForEachFoldedTally(Visit&& visit) const {
-    std::string unmarked;
-    ForEachTally([&](std::string_view word, WordTally tally) {
-      visit(FoldMarkedCapital(word, tally, unmarked) ? std::string_view(unmarked) : word, tally);
-    });
-  }
-  // The same for the words with at least one capitalised occurrence alone. Those are few, so
-  // each is looked up rather than every slot read.
+  // ForEachTally for the words with at least one capitalised occurrence alone. Those are few,
+  // so each is looked up rather than every slot read.
   template <typename Visit>
   void ForEachCapitalised(Visit&& visit) const {
     const size_t noted = std::min(entries_.size(), capitals_.size() / 2);
@@ -200,6 +160,8 @@ class FirstSeenCounter {
   template <bool kRecord>
   void CountKeyed(const char* base, const WordSpan* spans, const WordKey* keys, size_t count,
                   uint32_t* entries);
+  // The hidden and shown capitals of `entry`, room made for them.
+  int64_t* CapitalsOf(size_t entry);
   // AddTally of `word` under its key.
   size_t AddKeyedTally(std::string_view word, const WordKey& key, const WordTally& tally);
   // The tally of the word in `slot`.

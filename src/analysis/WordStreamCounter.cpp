@@ -241,6 +241,7 @@ size_t WordStreamCounter::PlainBlock(const unsigned char* block) {
     }
   }
   const uint64_t block_starts = starts;
+  const size_t first_span = spans.size();
   while (ends != 0) {
     const size_t start = static_cast<size_t>(__builtin_ctzll(starts));
     const size_t end = static_cast<size_t>(__builtin_ctzll(ends));
@@ -260,7 +261,8 @@ size_t WordStreamCounter::PlainBlock(const unsigned char* block) {
   // Capitals are few; in prose most blocks hold one all the same.
   const uint64_t capital_starts = block_starts & capitals;
   if (capital_starts != 0) {
-    BlockCapitals(block, at, letters, block_starts, capitals, capital_starts, starts, open_before);
+    BlockCapitals(block, first_span, letters, block_starts, capitals, capital_starts, starts,
+                  open_before);
   }
   // What the block's last bytes say to what follows is worked out once something needs it: the
   // next block's bytes mostly do not. A one-byte block's answer needs the block before settled.
@@ -277,7 +279,7 @@ size_t WordStreamCounter::PlainBlock(const unsigned char* block) {
 #endif
 }
 
-inline void WordStreamCounter::BlockCapitals(const unsigned char* block, size_t at,
+inline void WordStreamCounter::BlockCapitals(const unsigned char* block, size_t first_span,
                                              uint64_t letters, uint64_t starts, uint64_t capitals,
                                              uint64_t capital_starts, uint64_t open_start,
                                              WordSpan open_before) {
@@ -305,14 +307,14 @@ inline void WordStreamCounter::BlockCapitals(const unsigned char* block, size_t 
   const uint64_t shown_marks = marks & shown & ~(capitals >> 1);
   for (uint64_t rest = marks; rest != 0; rest &= rest - 1) {
     const size_t start = static_cast<size_t>(__builtin_ctzll(rest));
-    MarkCapital(at + start, static_cast<unsigned char>((shown_marks >> start) & 1));
+    // The words that began in the block were finished in the order of their starts.
+    const size_t span = first_span + static_cast<size_t>(__builtin_popcountll(starts & BitsBelow(start)));
+    MarkCapital(span, static_cast<unsigned char>((shown_marks >> start) & 1));
   }
 }
 
-inline void WordStreamCounter::MarkCapital(size_t at, unsigned char shown) {
-  // The copy is lowered: MarkedCapital of it, without a branch.
-  auto& first = reinterpret_cast<unsigned char&>(batch_.bytes[at]);
-  first = static_cast<unsigned char>((first | (shown << 7)) & ~((shown ^ 1) << 5));
+inline void WordStreamCounter::MarkCapital(size_t span, unsigned char shown) {
+  batch_.capitals.push_back(static_cast<uint32_t>(span << 1) | shown);
 }
 
 void WordStreamCounter::SettleBlock() {
@@ -349,10 +351,7 @@ inline bool WordStreamCounter::TitleStopInBlock(uint64_t letters, uint64_t start
 bool WordStreamCounter::TitleStop(size_t word, size_t length) const {
   if (length < 2 || length > kLongestTitleBeforeName) return false;
   // A finished word's first letter may carry its capital's mark.
-  char title[kLongestTitleBeforeName];
-  std::copy_n(batch_.bytes.data() + word, length, title);
-  title[0] = UnmarkedLetter(title[0]);
-  return IsTitleBeforeName(std::string_view(title, length));
+  return IsTitleBeforeName(std::string_view(batch_.bytes.data() + word, length));
 }
 
 void WordStreamCounter::EndLastLine() {
@@ -378,7 +377,6 @@ void WordStreamCounter::Finish() {
     pipe_->Drain();
     pipe_.reset();
   }
-  if (fold_capitals_) words_.FoldCapitals();
 }
 
 void WordStreamCounter::EndText() {
@@ -390,6 +388,7 @@ void WordStreamCounter::EndText() {
 
 void WordStreamCounter::DropText() {
   batch_.spans.clear();
+  batch_.capitals.clear();
   batch_.keyed = false;
   if (pipe_) pipe_->Drain();
   texts_->TextDropped(words_);
@@ -526,8 +525,7 @@ inline void WordStreamCounter::NoteLetters(const unsigned char* letters, size_t 
 inline void WordStreamCounter::NoteCapital() {
   if ((open_capitals_ & 1) == 0) return;
   // A second capital: a word in capitals.
-  char& first = batch_.bytes[word_start_];
-  first = MarkedCapital(first, open_shown_ && open_capitals_ != 3);
+  MarkCapital(batch_.spans.size() - 1, open_shown_ && open_capitals_ != 3 ? 1 : 0);
 }
 
 inline void WordStreamCounter::EndWord() {

@@ -29,7 +29,8 @@ class THashTable;
 //
 // Beside the counts it keeps, for NameEvidence, what the first letter of each occurrence says
 // about a name (a shown or a hidden capital, or lower case), from the text as written before
-// lower-casing.
+// lower-casing; the capitals travel beside the words of a batch, so every word is counted in
+// lower case.
 class WordStreamCounter {
  public:
   // Words handed to the counter at a time. A text of more words is counted on a second
@@ -43,10 +44,6 @@ class WordStreamCounter {
   void Feed(std::string_view bytes);
   // Ends the text (its last line gains its line break); call once, after the last Feed.
   void Finish();
-  // Leaves the words met with a capital first letter marked at Finish, for words that are only
-  // added to other counters (FirstSeenCounter::ForEachFoldedTally reads them folded): folding
-  // them here would cost a second count of every word.
-  void LeaveCapitalsMarked() { fold_capitals_ = false; }
   // Forgets everything fed so far, as if newly made with the same settings; in a stream of
   // texts, what was fed of the current text (DropText).
   void Reset() {
@@ -55,21 +52,17 @@ class WordStreamCounter {
       return;
     }
     pipe_.reset();
-    const bool fold_capitals = fold_capitals_;
     *this = WordStreamCounter(l_rule_, batch_words_);
-    fold_capitals_ = fold_capitals;
   }
 
   // Counts a stream of texts into one counter, each cut into words as if it were the only one,
-  // `texts` hearing what each of them counted; call before the first Feed. The capitals stay
-  // marked, as after LeaveCapitalsMarked. Finish then ends the current text's words without
-  // ending the stream; EndText or DropText decides what becomes of the text, and the next Feed
-  // begins another. FinishTexts ends the stream.
-  // With `side_by_side`, the words are counted on a second thread while the next are cut.
+  // `texts` hearing what each of them counted; call before the first Feed. Finish then ends the
+  // current text's words without ending the stream; EndText or DropText decides what becomes of
+  // the text, and the next Feed begins another. FinishTexts ends the stream. With
+  // `side_by_side`, the words are counted on a second thread while the next are cut.
   void CountTexts(CountedTexts& texts, bool side_by_side) {
     texts_ = &texts;
     side_by_side_ = side_by_side;
-    fold_capitals_ = false;
   }
   // Keeps the current text (ended by Finish, or empty) as a text of the stream.
   void EndText();
@@ -102,16 +95,16 @@ class WordStreamCounter {
   // Takes the bytes of a 64-byte block up to the first that is NUL, an apostrophe or beyond
   // ASCII, all at once; returns how many it took.
   size_t PlainBlock(const unsigned char* block);
-  // Marks the capitals of the words ended in a plain block, copied to the batch at `at`
-  // (`capital_starts`, bit i for byte i, among `starts`, the words that began in the block), and
+  // Marks the capitals of the words ended in a plain block, the first of which is the batch's
+  // word `first_span` (`capital_starts`, bit i for byte i, among `starts`, the words that began
+  // in the block), and
   // works out what the capital of the word open at the block's end says (`open_start`, its
   // first letter's bit, or 0). `open_before` is the word open as the block began.
-  void BlockCapitals(const unsigned char* block, size_t at, uint64_t letters,
+  void BlockCapitals(const unsigned char* block, size_t first_span, uint64_t letters,
                      uint64_t starts, uint64_t capitals, uint64_t capital_starts,
                      uint64_t open_start, WordSpan open_before);
-  // Marks the lowered first letter at `at` of the batch as a capital, shown (`shown` 1) or
-  // hidden (0).
-  void MarkCapital(size_t at, unsigned char shown);
+  // Notes that the batch's word `span` begins with a capital, shown (`shown` 1) or hidden (0).
+  void MarkCapital(size_t span, unsigned char shown);
   // Brings after_word_, shown_next_ and previous_alnum_ up to the end of the last plain block,
   // if that is still to do.
   void SettleBlockEnd() {
@@ -134,8 +127,7 @@ class WordStreamCounter {
   // Notes the case of the open word's first two letters from `count` letters, as written,
   // about to be appended to it.
   void NoteLetters(const unsigned char* letters, size_t count);
-  // Marks the first letter of the word just ended with what its capital says, if it begins
-  // with one.
+  // Notes what the capital of the word just ended says, if it begins with one.
   void NoteCapital();
   void EndWord();
 
@@ -145,7 +137,6 @@ class WordStreamCounter {
   void EndLastLine();
 
   bool l_rule_;
-  bool fold_capitals_ = true;
   CountedTexts* texts_ = nullptr;  // in a stream of texts, what hears of them
   bool side_by_side_ = false;      // a stream of texts is counted on a second thread
   std::vector<uint32_t> entries_;  // the first-seen indexes of a batch counted in place
