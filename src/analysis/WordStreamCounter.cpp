@@ -308,7 +308,8 @@ inline void WordStreamCounter::BlockCapitals(const unsigned char* block, size_t 
   for (uint64_t rest = marks; rest != 0; rest &= rest - 1) {
     const size_t start = static_cast<size_t>(__builtin_ctzll(rest));
     // The words that began in the block were finished in the order of their starts.
-    const size_t span = first_span + static_cast<size_t>(__builtin_popcountll(starts & BitsBelow(start)));
+    const size_t span =
+        first_span + static_cast<size_t>(__builtin_popcountll(starts & BitsBelow(start)));
     MarkCapital(span, static_cast<unsigned char>((shown_marks >> start) & 1));
   }
 }
@@ -350,7 +351,6 @@ inline bool WordStreamCounter::TitleStopInBlock(uint64_t letters, uint64_t start
 
 bool WordStreamCounter::TitleStop(size_t word, size_t length) const {
   if (length < 2 || length > kLongestTitleBeforeName) return false;
-  // A finished word's first letter may carry its capital's mark.
   return IsTitleBeforeName(std::string_view(batch_.bytes.data() + word, length));
 }
 

@@ -39,7 +39,9 @@ std::string CountCorpusDocument(const std::string& path, const ConversionSetting
       return Quoted(path) + "不是文本文件（含有零字节）";
     }
     const DocumentReading reading = CountDocument(path, kind, counter, settings, nullptr, progress);
-    if (reading.result != ConversionResult::kDone) return ConversionMessage(reading.result, path, kind);
+    if (reading.result != ConversionResult::kDone) {
+      return ConversionMessage(reading.result, path, kind);
+    }
     if (!reading.has_text) return Quoted(path) + "中没有文字";
     return {};
   } catch (const Error& error) {
