@@ -20,10 +20,7 @@ inline constexpr int kPartialCountVersion = 1;
 // text, their counts.
 struct PartialCount {
   // A word's count in one text, by the word's index in `words`.
-  struct TextCount {
-    uint32_t word;
-    int64_t count;
-  };
+  using TextCount = CorpusTally::WordCount;
 
   std::string path;
   std::vector<std::string> texts;
