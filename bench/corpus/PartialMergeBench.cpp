@@ -1,8 +1,12 @@
 // Merging partial counts: 100 partials of 100,000 distinct words each, from ten texts each,
 // neighbouring partials sharing most of their words (about a million distinct words in all),
-// merged into the statistics as the merge-partials step does.
+// merged into the statistics as the merge-partials step does. `partial_merge_bench
+// --write-partials=DIR` writes the same partials to DIR instead, for timing a whole
+// `tarn-cli merge-partials DIR/*.tsv` run.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -61,17 +65,22 @@ tarn::CorpusCount PartialNumber(size_t p) {
   return count;
 }
 
+// Writes the partials into `folder`; returns their paths.
+std::vector<std::string> WritePartials(const std::filesystem::path& folder) {
+  std::vector<std::string> paths;
+  for (size_t p = 0; p < kPartials; ++p) {
+    char name[32];
+    std::snprintf(name, sizeof name, "part-%03zu.tsv", p);
+    paths.push_back((folder / name).string());
+    std::ofstream out(paths.back(), std::ios::binary);
+    tarn::WritePartialCount(PartialNumber(p), out);
+  }
+  return paths;
+}
+
 struct Partials {
   tarn::testing::TempFolder folder;
-  std::vector<std::string> paths;
-
-  Partials() {
-    for (size_t p = 0; p < kPartials; ++p) {
-      paths.push_back(folder / ("part-" + std::to_string(p) + ".tsv"));
-      std::ofstream out(paths.back(), std::ios::binary);
-      tarn::WritePartialCount(PartialNumber(p), out);
-    }
-  }
+  std::vector<std::string> paths = WritePartials(folder.path());
 };
 
 const Partials& ThePartials() {
@@ -94,4 +103,16 @@ BENCHMARK(BM_MergeHundredPartials)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  const std::string write_flag = "--write-partials=";
+  if (argc == 2 && std::string(argv[1]).rfind(write_flag, 0) == 0) {
+    const std::filesystem::path folder = std::string(argv[1]).substr(write_flag.size());
+    std::filesystem::create_directories(folder);
+    WritePartials(folder);
+    return 0;
+  }
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -8,12 +8,10 @@
 
 namespace tarn {
 
-void AdviseHugePages(const void* data, size_t bytes) {
+void AdviseHugePages(void* data, size_t bytes) {
 #if defined(__linux__) && defined(MADV_HUGEPAGE)
   constexpr uintptr_t kHugePage = uintptr_t{2} << 20;
-  // Below this, a range holds at most one whole huge page: not worth a system call.
-  constexpr size_t kSmallest = size_t{4} << 20;
-  if (bytes < kSmallest) return;
+  if (bytes < kHugePage) return;
   const auto begin = reinterpret_cast<uintptr_t>(data);
   const uintptr_t first = (begin + kHugePage - 1) & ~(kHugePage - 1);
   const uintptr_t last = (begin + bytes) & ~(kHugePage - 1);

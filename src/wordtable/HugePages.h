@@ -9,7 +9,7 @@ namespace tarn {
 // microseconds, far more under virtualisation) filling a large table's storage costs more in
 // faults than in work; one fault per 2 MB removes most of that. Call it on memory not yet
 // written; it does nothing for small ranges or where the system has no such pages.
-void AdviseHugePages(const void* data, size_t bytes);
+void AdviseHugePages(void* data, size_t bytes);
 
 // Sets the empty vector or string `buffer` to `size` copies of `value` in storage advised as
 // above.
