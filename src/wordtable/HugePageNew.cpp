@@ -13,20 +13,25 @@
 namespace {
 
 constexpr std::size_t kHugePage = std::size_t{2} << 20;
-// From this size on a block is rounded up to whole huge pages. Its last page may be half
-// unused, but a block this large is filled in the order it was made, so the faults saved
-// outweigh the memory.
-constexpr std::size_t kLargeBlock = kHugePage;
+
+// The size a block of `size` bytes is given: from two huge pages on, whole huge pages, so that
+// its last one is a huge page too; that adds less than half to what was asked for, and only
+// the pages it touches are backed. A smaller block's last, partly used page stays in small
+// pages: rounded up, a block just over one huge page would take up two.
+std::size_t RoundedSize(std::size_t size) {
+  if (size < 2 * kHugePage) return size;
+  return (size + kHugePage - 1) & ~(kHugePage - 1);
+}
 
 }  // namespace
 
 void* operator new(std::size_t size) {
-  void* block;
   if (size > SIZE_MAX - kHugePage) throw std::bad_alloc();
-  if (size >= kLargeBlock) {
-    const std::size_t pages = (size + kHugePage - 1) & ~(kHugePage - 1);
-    block = std::aligned_alloc(kHugePage, pages);
-    if (block != nullptr) tarn::AdviseHugePages(block, pages);
+  void* block = nullptr;
+  if (size >= kHugePage) {
+    const std::size_t rounded = RoundedSize(size);
+    if (posix_memalign(&block, kHugePage, rounded) != 0) block = nullptr;
+    if (block != nullptr) tarn::AdviseHugePages(block, rounded);
   } else {
     block = std::malloc(size == 0 ? 1 : size);
   }
