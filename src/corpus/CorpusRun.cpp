@@ -29,7 +29,7 @@ CorpusStatistics CorpusRun::Run(const std::vector<std::string>& paths, size_t th
 CountedCorpus CorpusRun::Count(const std::vector<std::string>& paths, size_t threads,
                                RunProgress* progress) const {
   const int64_t start = run_.Now();
-  return Counted(CountCorpus(paths, threads, conversion_, progress), start);
+  return Counted(CountCorpus(paths, threads, conversion_, progress), start, threads);
 }
 
 CorpusStatistics CorpusRun::Merge(const std::vector<std::string>& partials, size_t threads) {
@@ -41,16 +41,16 @@ CorpusStatistics CorpusRun::Merge(const std::vector<std::string>& partials, size
   } catch (const Error& error) {
     throw Error(std::string(error.what()) + "；合并已取消", error.file());
   }
-  return Show(Counted(merge.Take(), start));
+  return Show(Counted(merge.Take(), start, threads));
 }
 
-CountedCorpus CorpusRun::Counted(CorpusCount count, int64_t start) {
+CountedCorpus CorpusRun::Counted(CorpusCount count, int64_t start, size_t threads) {
   CountedCorpus counted;
   counted.start = start;
   counted.skipped = count.Skipped();
   counted.texts = count.tally.Texts();
   if (counted.texts > 0) {
-    counted.spread = count.tally.Spread();
+    counted.spread = count.tally.Spread(threads);
     counted.words = std::make_shared<const FirstSeenCounter>(count.tally.TakeWords());
   }
   return counted;

@@ -60,8 +60,9 @@ class CorpusRun {
   CorpusStatistics Merge(const std::vector<std::string>& partials, size_t threads);
 
  private:
-  // Turns `count`, begun at `start`, into the corpus that Show makes the statistics.
-  static CountedCorpus Counted(CorpusCount count, int64_t start);
+  // Turns `count`, begun at `start`, into the corpus that Show makes the statistics, working
+  // out the spread on `threads` threads.
+  static CountedCorpus Counted(CorpusCount count, int64_t start, size_t threads);
 
   StatisticsState& state_;
   UserPort& port_;

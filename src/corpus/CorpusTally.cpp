@@ -1,5 +1,8 @@
 #include "corpus/CorpusTally.h"
 
+#include <algorithm>
+#include <exception>
+#include <thread>
 #include <utility>
 
 #include "wordtable/HugePages.h"
@@ -62,30 +65,62 @@ FirstSeenCounter CorpusTally::TakeWords() {
   return words;
 }
 
-std::vector<WordSpread> CorpusTally::Spread() const {
+std::vector<WordSpread> CorpusTally::Spread(size_t threads) const {
   // With C a word's count, N the corpus's running words and c_i, n_i those of text i,
   // DP = Σ |c_i·N − C·n_i| / (2·C·N); the texts without the word add C·n_i each, which is
   // C·N less C·n_i over the texts with it. The sums are exact, so the figures do not depend on
-  // how the texts were grouped. What a word's sum needs is kept together: the texts' counts
-  // come in no order of words, and each then costs one cache line, not three.
+  // how the texts were grouped, and two halves of the texts can be summed apart. What a word's
+  // sum needs is kept together: the texts' counts come in no order of words, and each then
+  // costs one cache line, not three.
   struct WordSum {
     __int128 deviation;
     int64_t total;
     uint32_t range;
   };
   const __int128 corpus_words = words_.TotalCount();
-  std::vector<WordSum> sums;
-  sums.reserve(words_.DistinctCount());
-  words_.ForEach([&](std::string_view, int64_t count) {
-    sums.push_back({count * corpus_words, count, 0});
-  });
-  ForEachCount([&](size_t text, uint32_t word, int64_t count) {
-    WordSum& sum = sums[word];
-    const __int128 expected = sum.total * __int128{text_words_[text]};
-    const __int128 observed = count * corpus_words;
-    sum.deviation += (observed > expected ? observed - expected : expected - observed) - expected;
-    ++sum.range;
-  });
+  const auto sums_from = [&](__int128 first_deviation) {
+    std::vector<WordSum> sums;
+    sums.reserve(words_.DistinctCount());
+    words_.ForEach([&](std::string_view, int64_t count) {
+      sums.push_back({first_deviation * count, count, 0});
+    });
+    return sums;
+  };
+  const auto add_texts = [&](size_t first, size_t end, std::vector<WordSum>& sums) {
+    ForEachCountOfTexts(first, end, [&](size_t text, uint32_t word, int64_t count) {
+      WordSum& sum = sums[word];
+      const __int128 expected = sum.total * __int128{text_words_[text]};
+      const __int128 observed = count * corpus_words;
+      sum.deviation += (observed > expected ? observed - expected : expected - observed) - expected;
+      ++sum.range;
+    });
+  };
+  std::vector<WordSum> sums = sums_from(corpus_words);
+  if (threads > 1 && Texts() > 1) {
+    // Split where about half the counts lie before; the second half has sums of its own.
+    const auto middle = std::lower_bound(text_ends_.begin(), text_ends_.end(), counts_used_ / 2);
+    const size_t split =
+        std::clamp<size_t>(static_cast<size_t>(middle - text_ends_.begin()) + 1, 1, Texts() - 1);
+    std::vector<WordSum> later;
+    std::exception_ptr failure;
+    std::thread second([&] {
+      try {
+        later = sums_from(0);
+        add_texts(split, Texts(), later);
+      } catch (...) {
+        failure = std::current_exception();
+      }
+    });
+    add_texts(0, split, sums);
+    second.join();
+    if (failure) std::rethrow_exception(failure);
+    for (size_t word = 0; word < sums.size(); ++word) {
+      sums[word].deviation += later[word].deviation;
+      sums[word].range += later[word].range;
+    }
+  } else {
+    add_texts(0, Texts(), sums);
+  }
   std::vector<WordSpread> spread;
   spread.reserve(sums.size());
   for (const WordSum& sum : sums) {

@@ -52,8 +52,13 @@ class CorpusTally {
   // after text, with the word's index in Words() and its count in that text.
   template <typename Visit>
   void ForEachCount(Visit&& visit) const {
-    size_t at = 0;
-    for (size_t text = 0; text < text_words_.size(); ++text) {
+    ForEachCountOfTexts(0, text_words_.size(), visit);
+  }
+  // The same for the texts from `first` up to `end`.
+  template <typename Visit>
+  void ForEachCountOfTexts(size_t first, size_t end, Visit&& visit) const {
+    size_t at = first == 0 ? 0 : text_ends_[first - 1];
+    for (size_t text = first; text < end; ++text) {
       while (at < text_ends_[text]) {
         const auto word = static_cast<uint32_t>(ReadNumber(at));
         visit(text, word, static_cast<int64_t>(ReadNumber(at)));
@@ -69,8 +74,9 @@ class CorpusTally {
   FirstSeenCounter TakeWords();
   // The spread of every word, in the order of Words(): DP = 0.5 · Σ |v_i − s_i| over the texts,
   // v_i the share of the word's occurrences in text i and s_i the share of the corpus's running
-  // words in it. Call before TakeWords.
-  std::vector<WordSpread> Spread() const;
+  // words in it. Call before TakeWords. With `threads` above 1 the texts are summed in two
+  // halves side by side; the result is the same.
+  std::vector<WordSpread> Spread(size_t threads = 1) const;
 
  private:
   // The number written at `at` in `counts_` (seven bits a byte, the lowest first, the top bit

@@ -133,20 +133,33 @@ TEST(CorpusTallyTest, AGivenUpTextLeavesNoTrace) {
 // y: only in the second text, v = 0, 1, 0: DP = 0.5 (0.4 + 0.8 + 0.4) = 0.8.
 // z: 1, 1, 1 of 3: DP = 0.5 (|1/3 - 0.4| + |1/3 - 0.2| + |1/3 - 0.4|) = 2/15.
 // w: all in the first text, v = 1, 0, 0: DP = 0.5 (0.6 + 0.2 + 0.4) = 0.6.
+// On more than one thread the texts are summed in two halves: the figures are the same.
 TEST(CorpusTallyTest, RangeAndDpOfAHandWorkedCorpus) {
   const CorpusTally tally = TallyOf({"x x z w", "y z", "x z x q"});
-  const std::vector<WordSpread> spread = tally.Spread();
-  struct Case {
-    std::string word;
-    uint32_t range;
-    double dp;
-  };
-  for (const Case& c : {Case{"x", 2, 0.2}, Case{"y", 1, 0.8}, Case{"z", 3, 2.0 / 15},
-                        Case{"w", 1, 0.6}}) {
-    const auto index = tally.Words().IndexOf(c.word);
-    ASSERT_TRUE(index.has_value()) << c.word;
-    EXPECT_EQ(spread[*index].range, c.range) << c.word;
-    EXPECT_NEAR(spread[*index].dp, c.dp, 1e-12) << c.word;
+  for (const size_t threads : {1, 2}) {
+    SCOPED_TRACE(threads);
+    const std::vector<WordSpread> spread = tally.Spread(threads);
+    struct Case {
+      std::string word;
+      uint32_t range;
+      double dp;
+    };
+    for (const Case& c :
+         {Case{"x", 2, 0.2}, Case{"y", 1, 0.8}, Case{"z", 3, 2.0 / 15}, Case{"w", 1, 0.6}}) {
+      const auto index = tally.Words().IndexOf(c.word);
+      ASSERT_TRUE(index.has_value()) << c.word;
+      EXPECT_EQ(spread[*index].range, c.range) << c.word;
+      EXPECT_NEAR(spread[*index].dp, c.dp, 1e-12) << c.word;
+    }
+  }
+  // Exactly the same, however the texts fall into halves: one text, two, or most of the
+  // counts in the first or the last.
+  for (const std::vector<std::string>& texts : {std::vector<std::string>{"a b a"},
+                                                {"a b", "b c"},
+                                                {"a b c d e f g h i j k", "a", "b"},
+                                                {"a", "b", "a b c d e f g h i j k"}}) {
+    const CorpusTally corpus = TallyOf(texts);
+    EXPECT_EQ(corpus.Spread(2), corpus.Spread(1)) << texts.size() << " " << texts.back();
   }
 }
 
