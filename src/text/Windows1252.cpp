@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "text/AsciiRun.h"
 #include "text/CodePage936.h"
 
 namespace tarn {
@@ -79,8 +80,8 @@ std::string Windows1252ToCp936(std::string_view text) {
 bool ReadsAsWindows1252(std::string_view text) {
   const auto* p = reinterpret_cast<const unsigned char*>(text.data());
   const size_t end = std::min(text.find('\0'), text.size());
-  size_t i = 0;
-  while (i < end && p[i] < 0x80) ++i;
+  // No NUL comes before `end`: runs of ASCII are skipped at memory speed.
+  size_t i = FindNulOrBeyondAscii(p, end);
   const size_t stop = std::min(end, i + kEightBitSampleSize);
   // A lead byte last in a full sample may have its partner just past it; last in the text it
   // stands alone.
@@ -94,7 +95,7 @@ bool ReadsAsWindows1252(std::string_view text) {
   while (i < pairs_end) {
     const unsigned char byte = p[i];
     if (byte < 0x80) {
-      ++i;
+      i += FindNulOrBeyondAscii(p + i, pairs_end - i);
       continue;
     }
     if (i + 1 == stop || !IsCp936Pair(byte, p[i + 1])) {

@@ -3,41 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
-
+#include "text/AsciiRun.h"
 #include "text/Windows1252.h"
 
 namespace tarn {
 
 namespace {
-
-// The index of the first byte that is NUL or beyond ASCII, or `n` when there is none. Runs at
-// memory speed because every mark-less document passes through it once.
-size_t FindSpecial(const unsigned char* p, size_t n) {
-  size_t i = 0;
-#ifdef __SSE2__
-  const __m128i zero = _mm_setzero_si128();
-  for (; i + 64 <= n; i += 64) {
-    const auto* v = reinterpret_cast<const __m128i*>(p + i);
-    const __m128i a = _mm_loadu_si128(v), b = _mm_loadu_si128(v + 1);
-    const __m128i c = _mm_loadu_si128(v + 2), d = _mm_loadu_si128(v + 3);
-    const __m128i high = _mm_or_si128(_mm_or_si128(a, b), _mm_or_si128(c, d));
-    const __m128i least = _mm_min_epu8(_mm_min_epu8(a, b), _mm_min_epu8(c, d));
-    if ((_mm_movemask_epi8(high) | _mm_movemask_epi8(_mm_cmpeq_epi8(least, zero))) != 0) break;
-  }
-  for (; i + 16 <= n; i += 16) {
-    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
-    const int mask = _mm_movemask_epi8(v) | _mm_movemask_epi8(_mm_cmpeq_epi8(v, zero));
-    if (mask != 0) return i + static_cast<size_t>(__builtin_ctz(static_cast<unsigned>(mask)));
-  }
-#endif
-  for (; i < n; ++i) {
-    if (p[i] == 0 || p[i] >= 0x80) return i;
-  }
-  return n;
-}
 
 // One well-formed UTF-8 sequence at `p` (no overlongs, surrogates or values past U+10FFFF):
 // its length with the character in `code_point`, 0 when the `n` bytes end inside a sequence
@@ -170,7 +141,7 @@ void TextDecoder::DecodeCp936(std::string_view bytes) {
 // enough of them, or a NUL, to decide.
 void TextDecoder::SampleEightBit(std::string_view bytes) {
   if (sample_.empty()) {
-    const size_t special = FindSpecial(Bytes(bytes), bytes.size());
+    const size_t special = FindNulOrBeyondAscii(Bytes(bytes), bytes.size());
     Emit(bytes.substr(0, special));
     if (special == bytes.size()) return;
     if (bytes[special] == '\0') {
@@ -213,7 +184,7 @@ void TextDecoder::DecodeEightBit(std::string_view bytes) {
   char* const out = out_.data();
   char* o = out;
   for (size_t i = 0; i < n;) {
-    const size_t high = i + FindSpecial(p + i, n - i);
+    const size_t high = i + FindNulOrBeyondAscii(p + i, n - i);
     std::memcpy(o, p + i, high - i);
     o += high - i;
     if (high == n) break;
@@ -224,7 +195,7 @@ void TextDecoder::DecodeEightBit(std::string_view bytes) {
 }
 
 bool TextDecoder::DecodeAsciiSoFar(std::string_view bytes) {
-  const size_t special = FindSpecial(Bytes(bytes), bytes.size());
+  const size_t special = FindNulOrBeyondAscii(Bytes(bytes), bytes.size());
   Emit(bytes.substr(0, special));
   if (special == bytes.size()) return true;
   if (bytes[special] == '\0') {
@@ -263,7 +234,7 @@ bool TextDecoder::DecodeUtf8(std::string_view bytes) {
     i = static_cast<size_t>(length) - had;
   }
   while (i < n) {
-    const size_t special = i + FindSpecial(p + i, n - i);
+    const size_t special = i + FindNulOrBeyondAscii(p + i, n - i);
     if (special == n && i == 0) {
       Emit(bytes);  // nothing to decode: hand the chunk on as it is
       return true;

@@ -75,6 +75,9 @@ INSTANTIATE_TEST_SUITE_P(
         ChoiceCase{"OneApostrophe", "don\x92t", true},
         ChoiceCase{"ClosingQuoteBeforeABreak", "end.\x94\r\n", true},
         ChoiceCase{"AccentsInFrench", "caf\xE9 \xE9l\xE8ve", true},
+        // Long runs of ASCII between the bytes beyond it weigh nothing either way.
+        ChoiceCase{"AccentsFarApart", "caf\xE9" + std::string(150, ' ') + "\xE9t\xE9", true},
+        ChoiceCase{"ChineseFarApart", kNiHao + std::string(150, 'x') + kNiHao, false},
         ChoiceCase{"PoundSign",
                    "\xA3"
                    "200 a year",
