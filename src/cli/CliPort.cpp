@@ -2,6 +2,8 @@
 
 #include <ostream>
 
+#include "text/Utf8.h"
+
 namespace tarn::cli {
 
 std::string WithLfLineEnds(std::string_view text) {
@@ -15,6 +17,21 @@ std::string WithLfLineEnds(std::string_view text) {
     }
   }
   return result;
+}
+
+void WriteUtf8WithLfLineEnds(std::string_view text, std::ostream& out) {
+  // A piece ends just after an LF: neither a CR LF nor a double-byte character (whose second
+  // byte is never an LF) is cut in two.
+  constexpr size_t kPiece = size_t{1} << 20;
+  while (!text.empty()) {
+    size_t end = text.size();
+    if (end > kPiece) {
+      const size_t lf = text.find('\n', kPiece);
+      if (lf != std::string_view::npos) end = lf + 1;
+    }
+    out << WithLfLineEnds(Cp936ToUtf8(text.substr(0, end)));
+    text.remove_prefix(end);
+  }
 }
 
 void CliPort::ShowMessage(const std::string& text) {

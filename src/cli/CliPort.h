@@ -13,6 +13,11 @@ namespace tarn::cli {
 // `text` with CR LF and lone CRs turned into LFs.
 std::string WithLfLineEnds(std::string_view text);
 
+// Writes `text` (code page 936) to `out` in UTF-8 with LF line ends, as
+// WithLfLineEnds(Cp936ToUtf8(text)), a piece of whole lines at a time: a listing of millions of
+// words is not copied whole three times over to be printed.
+void WriteUtf8WithLfLineEnds(std::string_view text, std::ostream& out);
+
 // The user as tarn-cli plays it: messages go to standard error, every dialog is answered with
 // the running step's argument, and the clipboard holds what a paste step put there.
 class CliPort : public UserPort {

@@ -7,7 +7,6 @@
 #include "cli/StepRegistry.h"
 #include "cli/TerminalProgress.h"
 #include "text/Error.h"
-#include "text/Utf8.h"
 
 namespace tarn::cli {
 
@@ -76,7 +75,8 @@ void RunSteps(const std::vector<std::string>& args, const std::optional<std::str
     return;
   }
   if (!state.summary_label.empty()) out << WithLfLineEnds(state.summary_label) << '\n';
-  out << '\n' << WithLfLineEnds(Cp936ToUtf8(state.text_view));
+  out << '\n';
+  WriteUtf8WithLfLineEnds(state.text_view, out);
 }
 
 void PrintStepsHelp(std::ostream& out) {

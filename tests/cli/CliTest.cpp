@@ -10,15 +10,38 @@
 #include <string>
 #include <vector>
 
+#include "cli/CliPort.h"
 #include "cli/CliRun.h"
 #include "support/HexBytes.h"
 #include "support/TempFolder.h"
+#include "text/Utf8.h"
 
 namespace tarn::cli {
 namespace {
 
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+
+// Printed a piece at a time, a text longer than a piece comes out as it does converted whole:
+// CR LFs and lone CRs, and double-byte characters, on and around every piece's end.
+TEST(CliTest, TheTextViewIsPrintedAsConvertedWhole) {
+  // Mostly double-byte characters, so that a cut at a fixed place would split one.
+  std::string text = "x";
+  for (size_t line = 0; text.size() < (size_t{5} << 20); ++line) {
+    text += std::string(line % 7, 'a');
+    for (size_t i = 0; i < line % 500; ++i) text += "\xD6\xD0";
+    text += line % 3 == 0 ? "\r" : "\r\n";
+  }
+  text += "\xD6\xD0 last line without an end\r";
+  std::ostringstream printed;
+  WriteUtf8WithLfLineEnds(text, printed);
+  const std::string whole = WithLfLineEnds(Cp936ToUtf8(text));
+  // Compared without printing megabytes on a failure.
+  EXPECT_TRUE(printed.str() == whole) << printed.str().size() << " bytes against " << whole.size();
+  std::ostringstream empty;
+  WriteUtf8WithLfLineEnds("", empty);
+  EXPECT_EQ(empty.str(), "");
+}
 
 TEST(CliTest, WriteListDatGivesTheExactBytesAndReadListGivesTheWordsBack) {
   testing::TempFolder folder;
