@@ -6,7 +6,10 @@
 
 namespace tarn {
 
-void CountFileWords(const std::string& path, WordStreamCounter& counter, FileProgress* progress) {
+void CountFileWords(const std::string& path, WordStreamCounter& counter, FileProgress* progress,
+                    const std::function<bool(std::string_view)>& accept) {
+  bool accepted = true;
+  const auto check = [&](std::string_view first) { return accepted = accept(first); };
   const auto restart = [&counter, progress] {
     counter.Reset();
     if (progress != nullptr) progress->Rewind();
@@ -15,8 +18,8 @@ void CountFileWords(const std::string& path, WordStreamCounter& counter, FilePro
   if (progress != nullptr) read = [progress](size_t bytes) { progress->Read(bytes); };
   StreamTextFile(
       path, [&counter](std::string_view text) { counter.Feed(text); }, restart, kTextBlockSize,
-      read);
-  counter.Finish();
+      read, accept ? std::function<bool(std::string_view)>(check) : nullptr);
+  if (accepted) counter.Finish();
 }
 
 }  // namespace tarn

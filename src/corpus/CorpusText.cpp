@@ -3,10 +3,10 @@
 #include <string_view>
 
 #include "analysis/DocumentWords.h"
+#include "analysis/FileWordCount.h"
 #include "analysis/WordStreamCounter.h"
 #include "documents/DocumentConversion.h"
 #include "text/Error.h"
-#include "wordlists/ReadableFile.h"
 
 namespace tarn {
 
@@ -15,12 +15,13 @@ namespace {
 // How far into a file a NUL byte marks it as data rather than text.
 constexpr size_t kBinaryProbeBytes = 8192;
 
-// Whether the first bytes of the file at `path` hold a NUL where no text has one: anywhere
-// after no byte-order mark or a UTF-8 one, as a whole NUL unit after a UTF-16 one.
-bool LooksBinary(const std::string& path) {
-  const std::string head = ReadFileHead(path, kBinaryProbeBytes);
+// Whether the first bytes of a file (`first`: the probe's worth or more, or the whole file) hold
+// a NUL where no text has one: anywhere after no byte-order mark or a UTF-8 one, as a whole NUL
+// unit after a UTF-16 one.
+bool LooksBinary(std::string_view first) {
+  const std::string_view head = first.substr(0, kBinaryProbeBytes);
   const bool utf16 = head.starts_with("\xFF\xFE") || head.starts_with("\xFE\xFF");
-  if (!utf16) return head.find('\0') != std::string::npos;
+  if (!utf16) return head.find('\0') != std::string_view::npos;
   for (size_t at = 2; at + 1 < head.size(); at += 2) {
     if (head[at] == '\0' && head[at + 1] == '\0') return true;
   }
@@ -35,8 +36,16 @@ std::string CountCorpusDocument(const std::string& path, const ConversionSetting
                                 WordStreamCounter& counter, FileProgress* progress) {
   try {
     const DocumentKind kind = KindOfDocument(path);
-    if (kind == DocumentKind::kText && LooksBinary(path)) {
-      return Quoted(path) + "不是文本文件（含有零字节）";
+    if (kind == DocumentKind::kText) {
+      // The file is opened once: its first block is looked at before any of it is counted.
+      bool binary = false;
+      CountFileWords(path, counter, progress, [&binary](std::string_view first) {
+        binary = LooksBinary(first);
+        return !binary;
+      });
+      if (binary) return Quoted(path) + "不是文本文件（含有零字节）";
+      if (!counter.HasText()) return Quoted(path) + "中没有文字";
+      return {};
     }
     const DocumentReading reading = CountDocument(path, kind, counter, settings, nullptr, progress);
     if (reading.result != ConversionResult::kDone) {

@@ -8,17 +8,22 @@ namespace tarn {
 
 TextEncoding StreamTextFile(const std::string& path, const TextDecoder::Sink& feed,
                             const std::function<void()>& restart, size_t block_size,
-                            const std::function<void(size_t)>& read) {
+                            const std::function<void(size_t)>& read,
+                            const std::function<bool(std::string_view)>& accept) {
   ReadableFile file(path);
   const auto block = std::make_unique_for_overwrite<char[]>(block_size);
   TextDecoder decoder(feed);
   bool decoded = true;
+  bool first = true;
   while (!decoder.Ended()) {
     if (!decoded) {
       restart();
       file.Rewind();
     }
-    const size_t got = file.Read(block.get(), block_size);
+    const size_t got = first && accept ? file.ReadFull(block.get(), block_size)
+                                       : file.Read(block.get(), block_size);
+    if (first && accept && !accept(std::string_view(block.get(), got))) break;
+    first = false;
     if (read) read(got);
     if (got == 0) {
       decoded = decoder.Finish();

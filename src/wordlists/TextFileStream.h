@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "wordlists/TextDecoding.h"
 
@@ -18,9 +19,13 @@ inline constexpr size_t kTextBlockSize = size_t{1} << 17;
 // what it had. Stops at the first NUL. Returns the encoding found. Throws "Cannot open file ..."
 // when the file cannot be opened (nothing fed then) and "Stream read error" when reading fails.
 // `read`, when given, hears of every block read, by its size in bytes, and may throw to stop.
+// `accept`, when given, sees the first block before anything is fed, read whole (`block_size`
+// bytes, or the file when it is shorter); when it returns false the stream stops there, with
+// nothing fed.
 TextEncoding StreamTextFile(const std::string& path, const TextDecoder::Sink& feed,
                             const std::function<void()>& restart,
                             size_t block_size = kTextBlockSize,
-                            const std::function<void(size_t)>& read = {});
+                            const std::function<void(size_t)>& read = {},
+                            const std::function<bool(std::string_view)>& accept = {});
 
 }  // namespace tarn

@@ -96,6 +96,8 @@ TEST_F(CorpusRunTest, BadTextsAreSkippedByNameAndListedAtTheEnd) {
   for (const std::string& named : {empty, binary, folder_ / "large.doc", folder_ / "gone.txt"}) {
     EXPECT_THAT(port_.messages[0], HasSubstr(named));
   }
+  EXPECT_THAT(port_.messages[0], HasSubstr("“" + binary + "”不是文本文件（含有零字节）"));
+  EXPECT_THAT(port_.messages[0], HasSubstr("“" + empty + "”中没有文字"));
 
   const std::string before = state_.text_view;
   port_.messages.clear();
