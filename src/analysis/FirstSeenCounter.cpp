@@ -4,8 +4,6 @@
 #include <array>
 #include <cstring>
 
-#include "wordtable/HugePages.h"
-
 namespace tarn {
 
 namespace {
@@ -117,10 +115,10 @@ FirstSeenCounter::FirstSeenCounter(size_t words, size_t letters) {
   // The counter grows once its words fill half its slots.
   size_t slots = kInitialSlots;
   while (slots < 2 * words) slots *= 2;
-  FillFresh(slots_, slots, Slot{0, 0, 0, 0});
+  slots_.assign(slots, Slot{0, 0, 0, 0});
   mask_ = slots - 1;
-  GrowFresh(entries_, words);
-  GrowFresh(arena_, letters);
+  entries_.reserve(words);
+  arena_.reserve(letters);
 }
 
 void FirstSeenCounter::Add(std::string_view word) {
@@ -215,7 +213,7 @@ size_t FirstSeenCounter::AddKeyedTally(std::string_view word, const WordKey& key
 int64_t* FirstSeenCounter::CapitalsOf(size_t entry) {
   if (capitals_.size() < 2 * entries_.size()) {
     if (capitals_.capacity() < 2 * entries_.capacity()) {
-      GrowFresh(capitals_, 2 * entries_.capacity());
+      capitals_.reserve(2 * entries_.capacity());
     }
     capitals_.resize(2 * entries_.capacity());
   }
@@ -363,9 +361,9 @@ void FirstSeenCounter::AddSpilled(size_t entry, int64_t count) {
 }
 
 size_t FirstSeenCounter::AddEntry(std::string_view word, const WordKey& key, size_t at) {
-  if (entries_.size() == entries_.capacity()) GrowFresh(entries_, 2 * entries_.size() + 64);
+  if (entries_.size() == entries_.capacity()) entries_.reserve(2 * entries_.size() + 64);
   if (arena_.size() + word.size() > arena_.capacity()) {
-    GrowFresh(arena_, 2 * (arena_.size() + word.size()));
+    arena_.reserve(2 * (arena_.size() + word.size()));
   }
   entries_.push_back(Entry{arena_.size(), word.size()});
   arena_.append(word);
@@ -390,8 +388,7 @@ uint64_t FirstSeenCounter::HashOfSlot(const Slot& slot) const {
 }
 
 void FirstSeenCounter::Grow() {
-  std::vector<Slot> slots;
-  FillFresh(slots, slots_.size() * 2, Slot{0, 0, 0, 0});
+  std::vector<Slot> slots(slots_.size() * 2, Slot{0, 0, 0, 0});
   const size_t mask = slots.size() - 1;
   for (const Slot& slot : slots_) {
     if (slot.entry == 0) continue;

@@ -8,8 +8,6 @@
 #include <string_view>
 #include <vector>
 
-#include "wordtable/HugePages.h"
-
 namespace tarn {
 
 // Where a word stands in a caller's buffer.
@@ -94,8 +92,7 @@ class FirstSeenCounter {
   // Calls `visit(std::string_view word, int64_t count)` for every distinct word, first seen first.
   template <typename Visit>
   void ForEach(Visit&& visit) const {
-    std::vector<int64_t> counts;
-    FillFresh(counts, entries_.size(), int64_t{0});
+    std::vector<int64_t> counts(entries_.size(), 0);
     for (const Slot& slot : slots_) {
       if (slot.entry != 0) counts[slot.entry - 1] = slot.count;
     }

@@ -5,8 +5,6 @@
 #include <thread>
 #include <utility>
 
-#include "wordtable/HugePages.h"
-
 namespace tarn {
 
 uint32_t CorpusTally::AddWord(std::string_view word, const WordTally& tally) {
@@ -27,7 +25,7 @@ void CorpusTally::AddCounts(const WordCount* counts, size_t size) {
   // Two numbers of ten bytes at most a pair, and the three that a short number's store covers.
   const size_t room = 20 * size + 3;
   if (counts_.size() - counts_used_ < room) {
-    GrowFresh(counts_, 2 * counts_.size() + room + 4096);
+    counts_.reserve(2 * counts_.size() + room + 4096);
     counts_.resize(counts_.capacity());
   }
   uint8_t* out = counts_.data() + counts_used_;

@@ -6,7 +6,6 @@
 
 #include "text/CodePage936.h"
 #include "text/Trim.h"
-#include "wordtable/HugePages.h"
 #include "wordtable/NodePool.h"
 #include "wordtable/WordIndex.h"
 
@@ -69,8 +68,7 @@ template <typename Visit>
 std::vector<WordNode*> GatherChains(const std::vector<THashItem*>& heads,
                                     const std::vector<int32_t>& sizes, size_t first_chain,
                                     size_t last_chain, size_t total, Visit&& visit) {
-  std::vector<WordNode*> items;
-  FillFresh(items, total, nullptr);
+  std::vector<WordNode*> items(total, nullptr);
   size_t start = 0;
   for (size_t first = first_chain; first < last_chain; first += kChainGroup) {
     const size_t group = std::min(kChainGroup, last_chain - first);
@@ -250,7 +248,6 @@ std::u16string THashTable::ListText(int32_t width) const {
                    });
   std::u16string text;
   text.reserve(bound);
-  AdviseHugePages(text.data(), bound * sizeof(char16_t));
   const size_t n = items.size();
   for (size_t i = 0; i < n; ++i) {
     PrefetchAhead(items, i);
@@ -311,7 +308,6 @@ std::vector<std::string> THashTable::Keys() const {
   const std::vector<WordNode*> items = Traversal();
   std::vector<std::string> keys;
   keys.reserve(items.size());
-  AdviseHugePages(keys.data(), items.size() * sizeof(std::string));
   for (size_t i = 0; i < items.size(); ++i) {
     PrefetchAhead(items, i);
     keys.push_back(Utf16ToCp936(items[i]->Key));

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <new>
 
-#include "wordtable/HugePages.h"
-
 namespace tarn {
 namespace {
 
@@ -20,7 +18,6 @@ NodePool::~NodePool() { Clear(); }
 void NodePool::AddBlock(size_t capacity) {
   const size_t bytes = capacity * sizeof(WordNode);
   auto* nodes = static_cast<WordNode*>(::operator new(bytes));
-  AdviseHugePages(nodes, bytes);
   blocks_.push_back(Block{nodes, capacity, 0});
 }
 

@@ -3,8 +3,6 @@
 #include <bit>
 #include <cstring>
 
-#include "wordtable/HugePages.h"
-
 namespace tarn {
 namespace {
 
@@ -108,7 +106,7 @@ void WordIndex::Reserve(size_t count) {
 void WordIndex::Rehash(size_t slot_count) {
   std::vector<Slot> old = std::move(slots_);
   slots_ = {};
-  FillFresh(slots_, slot_count, Slot{});
+  slots_.assign(slot_count, Slot{});
   const size_t mask = slots_.size() - 1;
   for (const Slot& slot : old) {
     if (slot.node == nullptr) continue;
