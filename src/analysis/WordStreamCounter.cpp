@@ -59,6 +59,17 @@ constexpr unsigned char IsCapital(unsigned char letter) { return letter >= 'A' &
 // The bits below bit `n` (at most 64).
 constexpr uint64_t BitsBelow(size_t n) { return n >= 64 ? ~uint64_t{0} : (uint64_t{1} << n) - 1; }
 
+// The number of bits set, worked out inline: the processors the program is built for need not
+// have an instruction for it, and the compiler's routine for it is a call into a shared library.
+constexpr size_t CountBits(uint64_t bits) {
+  bits -= (bits >> 1) & 0x5555555555555555;
+  bits = (bits & 0x3333333333333333) + ((bits >> 2) & 0x3333333333333333);
+  bits = (bits + (bits >> 4)) & 0x0f0f0f0f0f0f0f0f;
+  return static_cast<size_t>((bits * 0x0101010101010101) >> 56);
+}
+static_assert(CountBits(0) == 0 && CountBits(~uint64_t{0}) == 64 &&
+              CountBits(0x8000000000000101) == 3);
+
 // Bit i: byte i of the 64-byte block is `byte`.
 inline uint64_t BytesEqual(const unsigned char* block, char byte) {
   uint64_t bits = 0;
@@ -308,8 +319,7 @@ inline void WordStreamCounter::BlockCapitals(const unsigned char* block, size_t 
   for (uint64_t rest = marks; rest != 0; rest &= rest - 1) {
     const size_t start = static_cast<size_t>(__builtin_ctzll(rest));
     // The words that began in the block were finished in the order of their starts.
-    const size_t span =
-        first_span + static_cast<size_t>(__builtin_popcountll(starts & BitsBelow(start)));
+    const size_t span = first_span + CountBits(starts & BitsBelow(start));
     MarkCapital(span, static_cast<unsigned char>((shown_marks >> start) & 1));
   }
 }
