@@ -20,14 +20,18 @@ std::string WithLfLineEnds(std::string_view text) {
 }
 
 void WriteUtf8WithLfLineEnds(std::string_view text, std::ostream& out) {
-  // A piece ends just after an LF: neither a CR LF nor a double-byte character (whose second
-  // byte is never an LF) is cut in two.
+  // A piece ends just after a line end, a CR LF taken whole: neither a line end nor a
+  // double-byte character (whose second byte is never a CR or an LF) is cut in two. Listings
+  // end their lines with a CR alone.
   constexpr size_t kPiece = size_t{1} << 20;
   while (!text.empty()) {
     size_t end = text.size();
     if (end > kPiece) {
-      const size_t lf = text.find('\n', kPiece);
-      if (lf != std::string_view::npos) end = lf + 1;
+      const size_t line_end = text.find_first_of("\r\n", kPiece);
+      if (line_end != std::string_view::npos) {
+        end = line_end + 1;
+        if (text[line_end] == '\r' && end < text.size() && text[end] == '\n') ++end;
+      }
     }
     out << WithLfLineEnds(Cp936ToUtf8(text.substr(0, end)));
     text.remove_prefix(end);

@@ -3,6 +3,7 @@
 
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -22,22 +23,40 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
-// Printed a piece at a time, a text longer than a piece comes out as it does converted whole:
-// CR LFs and lone CRs, and double-byte characters, on and around every piece's end.
-TEST(CliTest, TheTextViewIsPrintedAsConvertedWhole) {
-  // Mostly double-byte characters, so that a cut at a fixed place would split one.
-  std::string text = "x";
-  for (size_t line = 0; text.size() < (size_t{5} << 20); ++line) {
-    text += std::string(line % 7, 'a');
-    for (size_t i = 0; i < line % 500; ++i) text += "\xD6\xD0";
-    text += line % 3 == 0 ? "\r" : "\r\n";
+// Keeps what is written and the size of the largest single write.
+class PieceRecorder : public std::stringbuf {
+ public:
+  size_t largest = 0;
+
+ protected:
+  std::streamsize xsputn(const char* text, std::streamsize count) override {
+    largest = std::max(largest, static_cast<size_t>(count));
+    return std::stringbuf::xsputn(text, count);
   }
-  text += "\xD6\xD0 last line without an end\r";
-  std::ostringstream printed;
-  WriteUtf8WithLfLineEnds(text, printed);
-  const std::string whole = WithLfLineEnds(Cp936ToUtf8(text));
-  // Compared without printing megabytes on a failure.
-  EXPECT_TRUE(printed.str() == whole) << printed.str().size() << " bytes against " << whole.size();
+};
+
+// Printed a piece at a time, a text longer than a piece comes out as it does converted whole:
+// CR LFs and lone CRs, and double-byte characters, on and around every piece's end. A listing,
+// whose lines end with a lone CR, is printed in pieces too.
+TEST(CliTest, TheTextViewIsPrintedAsConvertedWholeInPieces) {
+  for (const bool lone_crs_only : {false, true}) {
+    // Mostly double-byte characters, so that a cut at a fixed place would split one.
+    std::string text = "x";
+    for (size_t line = 0; text.size() < (size_t{5} << 20); ++line) {
+      text += std::string(line % 7, 'a');
+      for (size_t i = 0; i < line % 500; ++i) text += "\xD6\xD0";
+      text += lone_crs_only || line % 3 == 0 ? "\r" : "\r\n";
+    }
+    text += "\xD6\xD0 last line without an end\r";
+    PieceRecorder recorder;
+    std::ostream printed(&recorder);
+    WriteUtf8WithLfLineEnds(text, printed);
+    const std::string whole = WithLfLineEnds(Cp936ToUtf8(text));
+    // Compared without printing megabytes on a failure.
+    EXPECT_TRUE(recorder.str() == whole)
+        << recorder.str().size() << " bytes against " << whole.size();
+    EXPECT_LT(recorder.largest, size_t{2} << 20) << lone_crs_only;
+  }
   std::ostringstream empty;
   WriteUtf8WithLfLineEnds("", empty);
   EXPECT_EQ(empty.str(), "");
