@@ -1,6 +1,5 @@
 #include "analysis/ViewOutput.h"
 
-#include "text/CodePage936.h"
 #include "wordlists/UserPort.h"
 #include "wordtable/Hashtable.h"
 
@@ -18,7 +17,7 @@ std::string Line(std::string_view caption, int64_t number) {
 }  // namespace
 
 std::string ListingOf(const THashTable& table) {
-  return Utf16ToCp936(table.ListText(kListingWidth));
+  return table.ListCp936(kListingWidth);
 }
 
 void WriteViewSummary(StatisticsState& state, std::string_view total_caption, int64_t total,
@@ -35,7 +34,7 @@ void ShowSortedView(StatisticsState& state, UserPort& port, THashTable& table,
     BusyCursor busy(port);
     table.Sort(2);
   }
-  state.SnapshotTable = table.Clone();
+  state.SetSnapshotTable(table.Clone());
   WriteViewSummary(state, total_caption, table.TotalCount(), distinct_caption, table.ItemCount());
   state.text_view = ListingOf(table);
 }

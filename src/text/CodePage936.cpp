@@ -33,14 +33,14 @@ bool IsAscii(std::string_view text) {
   return true;
 }
 
+}  // namespace
+
 bool IsAscii(std::u16string_view text) {
   for (char16_t c : text) {
     if (c >= 0x80) return false;
   }
   return true;
 }
-
-}  // namespace
 
 std::u16string Cp936ToUtf16(std::string_view text) {
   if (IsAscii(text)) return std::u16string(text.begin(), text.end());

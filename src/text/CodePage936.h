@@ -13,6 +13,8 @@ void Cp936ToUtf16(std::string_view text, std::u16string& wide);
 
 // Narrows UTF-16 to code page 936; a character the code page lacks becomes "?".
 std::string Utf16ToCp936(std::u16string_view text);
+// Whether every unit of `text` is ASCII, which code page 936 writes as the same bytes.
+bool IsAscii(std::u16string_view text);
 
 // True when `byte` starts a double-byte character and `next` can complete it.
 constexpr bool IsCp936Pair(unsigned char byte, unsigned char next) {

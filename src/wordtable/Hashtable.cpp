@@ -44,11 +44,12 @@ int DecimalLength(int64_t value) {
 }
 
 // Writes `value` in decimal ending just before `end`; `end` - DecimalLength(value) is the start.
-void WriteDecimal(char16_t* end, int64_t value) {
+template <typename Unit>
+void WriteDecimal(Unit* end, int64_t value) {
   // Work on the magnitude as unsigned so the most negative count prints correctly too.
   uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
   do {
-    *--end = static_cast<char16_t>(u'0' + magnitude % 10);
+    *--end = static_cast<Unit>('0' + magnitude % 10);
     magnitude /= 10;
   } while (magnitude != 0);
   if (value < 0) *--end = u'-';
@@ -234,7 +235,8 @@ std::vector<WordNode*> THashTable::Traversal() const {
                       [](const WordNode*) {});
 }
 
-std::u16string THashTable::ListText(int32_t width) const {
+template <typename Text, typename AppendKey>
+Text THashTable::Listing(int32_t width, AppendKey&& append_key) const {
   // While the chains are gathered, a bound on the length from the items alone (a blank key is
   // counted but not listed), so that the text is allocated once without reading any key text.
   const size_t pad_width = static_cast<size_t>(std::max(width, 0));
@@ -246,23 +248,45 @@ std::u16string THashTable::ListText(int32_t width) const {
                      bound += std::max(node->Key.size(), pad_width) + 2 +
                               static_cast<size_t>(DecimalLength(node->Count));
                    });
-  std::u16string text;
+  Text text;
   text.reserve(bound);
   const size_t n = items.size();
   for (size_t i = 0; i < n; ++i) {
     PrefetchAhead(items, i);
     const WordNode& item = *items[i];
     if (!Listed(item)) continue;
-    text.append(item.Key);
-    if (item.Key.size() < pad_width) text.append(pad_width - item.Key.size(), u' ');
-    text.push_back(u'\t');
-    char16_t digits[24];
+    const bool padded = item.Key.size() < pad_width;
+    append_key(text, item.Key, padded ? u' ' : u'\t');
+    if (padded) text.append(pad_width - item.Key.size(), ' ');
+    text.push_back('\t');
+    typename Text::value_type digits[24];
     const int length = DecimalLength(item.Count);
     WriteDecimal(digits + length, item.Count);
     text.append(digits, static_cast<size_t>(length));
-    text.push_back(u'\r');
+    text.push_back('\r');
   }
   return text;
+}
+
+std::u16string THashTable::ListText(int32_t width) const {
+  return Listing<std::u16string>(
+      width, [](std::u16string& text, const std::u16string& key, char16_t) { text.append(key); });
+}
+
+std::string THashTable::ListCp936(int32_t width) const {
+  return Listing<std::string>(width, [](std::string& text, const std::u16string& key,
+                                        char16_t next) {
+    if (IsAscii(key)) {
+      text.append(key.begin(), key.end());
+      return;
+    }
+    // Converted with the character that follows it, so that a key ending in half a surrogate
+    // pair is converted as it is within the whole listing.
+    std::u16string with_next = key;
+    with_next.push_back(next);
+    text.append(Utf16ToCp936(with_next));
+    text.pop_back();
+  });
 }
 
 void THashTable::Clear() {

@@ -54,6 +54,8 @@ class THashTable {
   // The listing: per item with a non-zero count and a non-blank key, the key, spaces up to
   // `width` units, a TAB, the count in decimal and a CR.
   std::u16string ListText(int32_t width) const;
+  // The same listing in code page 936, built without the UTF-16 text.
+  std::string ListCp936(int32_t width) const;
 
   // Releases every item; the bucket count stays.
   void Clear();
@@ -141,6 +143,10 @@ class THashTable {
   void Link(WordNode* node, uint32_t bucket);
   // Unlinks `node` from the chain headed by `bucket` and releases it.
   void Release(WordNode* node, uint32_t bucket);
+  // The listing of ListText as `Text`, each key written by `append_key(text, key, next)`, where
+  // `next` is the character the listing puts after it.
+  template <typename Text, typename AppendKey>
+  Text Listing(int32_t width, AppendKey&& append_key) const;
   // Every item in traversal order, gathered several chains at a time.
   std::vector<WordNode*> Traversal() const;
   // A 256-bucket copy of the items of `items` for which `kept` holds (all when it is null).

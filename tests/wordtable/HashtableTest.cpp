@@ -3,6 +3,7 @@
 #include <deque>
 #include <random>
 
+#include "text/CodePage936.h"
 #include "wordtable/Hashtable.h"
 #include "wordtable/LiteralExchangeSort.h"
 
@@ -84,11 +85,17 @@ TEST(HashtableTest, ListTextPadsToWidthAndSkipsZeroAndBlank) {
        4,
        u" b  \t2\r"},
       {"big count", {{u"n", 5000000000}}, 1, u"n\t5000000000\r"},
+      {"beyond ASCII", {{u"中文", 2}, {u"caf\u00e9", 1}}, 6, u"caf\u00e9  \t1\r中文    \t2\r"},
+      {"half a surrogate pair, padded", {{u"a\xD83D", 1}}, 4, u"a\xD83D  \t1\r"},
+      {"half a surrogate pair, not padded", {{u"a\xD83D", 1}}, 0, u"a\xD83D\t1\r"},
+      {"outside the code page", {{u"\U0001F600x", 3}}, 1, u"\U0001F600x\t3\r"},
   };
   for (const Case& c : cases) {
     THashTable table(1);
     for (const auto& [key, count] : c.items) table.AddItem(key, u"", count, 1, 1);
     EXPECT_EQ(table.ListText(c.width), c.text) << c.name;
+    // The code page 936 listing is the UTF-16 one converted whole.
+    EXPECT_EQ(table.ListCp936(c.width), Utf16ToCp936(c.text)) << c.name;
   }
 }
 
