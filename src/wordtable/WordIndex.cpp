@@ -49,13 +49,17 @@ size_t WordIndex::FindSlot(std::u16string_view key, uint64_t hash) const {
   return i;
 }
 
+bool WordIndex::TooFull(size_t keys) const {
+  return keys * kMostFilled.second > slots_.size() * kMostFilled.first;
+}
+
 WordNode* WordIndex::Find(std::u16string_view key, uint64_t hash) const {
   if (used_ == 0) return nullptr;
   return slots_[FindSlot(key, hash)].node;
 }
 
 void WordIndex::Push(WordNode* node) {
-  if ((used_ + 1) * 2 > slots_.size()) Rehash(slots_.empty() ? kInitialSlots : slots_.size() * 2);
+  if (TooFull(used_ + 1)) Rehash(slots_.empty() ? kInitialSlots : slots_.size() * 2);
   Slot& slot = slots_[FindSlot(node->Key, node->Hash)];
   if (slot.node == nullptr) {
     slot.hash = node->Hash;
@@ -66,7 +70,7 @@ void WordIndex::Push(WordNode* node) {
 }
 
 void WordIndex::PushBatch(WordNode* const* nodes, size_t count) {
-  if ((used_ + count) * 2 > slots_.size()) Reserve(used_ + count);
+  if (TooFull(used_ + count)) Reserve(used_ + count);
   const size_t mask = slots_.size() - 1;
   for (size_t i = 0; i < count; ++i) __builtin_prefetch(&slots_[nodes[i]->Hash & mask]);
   for (size_t i = 0; i < count; ++i) Push(nodes[i]);
@@ -99,7 +103,7 @@ void WordIndex::Clear() {
 
 void WordIndex::Reserve(size_t count) {
   size_t slot_count = kInitialSlots;
-  while (slot_count < count * 2) slot_count *= 2;
+  while (slot_count * kMostFilled.first < count * kMostFilled.second) slot_count *= 2;
   if (slot_count > slots_.size()) Rehash(slot_count);
 }
 

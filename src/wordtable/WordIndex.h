@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "wordtable/Hashtable.h"
@@ -52,6 +53,12 @@ class WordIndex {
     WordNode* node = nullptr;
   };
 
+  // The share of the slots that keys may fill, as a fraction: a denser index has longer probes,
+  // a sparser one costs memory that a table of millions of words feels.
+  static constexpr std::pair<size_t, size_t> kMostFilled = {3, 4};
+
+  // Whether `keys` keys would fill more than kMostFilled of the slots.
+  bool TooFull(size_t keys) const;
   size_t FindSlot(std::u16string_view key, uint64_t hash) const;
   void Rehash(size_t slot_count);
 

@@ -387,5 +387,32 @@ TEST(HashtableTest, LookupsAgreeWithTheChainsThroughFillsCopiesAndSorts) {
   }
 }
 
+// Distinct keys well past the index's first sizes, added one by one and then indexed all at
+// once: every key is found with its count, and no absent key is.
+TEST(HashtableTest, LookupsFindEveryKeyOfALargeTable) {
+  const auto key_of = [](int i) {
+    std::u16string key;
+    for (; i > 0; i /= 26) key += static_cast<char16_t>(u'a' + i % 26);
+    return key + u"x";
+  };
+  constexpr int kKeys = 60000;
+  for (const bool indexed_at_once : {false, true}) {
+    THashTable table;
+    for (int i = 0; i < kKeys; ++i) {
+      table.AddCount(key_of(i), i + 1);
+      if (!indexed_at_once) {
+        ASSERT_TRUE(table.Contains(key_of(i))) << i;
+      }
+    }
+    table.PrepareConcurrentLookups();
+    for (int i = 0; i < kKeys; ++i) {
+      const THashItem* item = table.Find(key_of(i));
+      ASSERT_NE(item, nullptr) << i;
+      ASSERT_EQ(item->Count, i + 1) << i;
+      ASSERT_FALSE(table.Contains(key_of(i) + u"y")) << i;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tarn
