@@ -108,7 +108,7 @@ void BM_FileRun(benchmark::State& bench, std::string (*document)(), bool with_pr
     tarn::StatisticsState state;
     tarn::RunProgress progress;
     RunFileOnce(path, state, with_progress ? &progress : nullptr);
-    benchmark::DoNotOptimize(state.SnapshotTable.get());
+    benchmark::DoNotOptimize(&state.SnapshotTable());
     bench.counters["distinct"] = static_cast<double>(state.DistinctWords);
   }
   bench.SetBytesProcessed(static_cast<int64_t>(bench.iterations() * fs::file_size(path)));

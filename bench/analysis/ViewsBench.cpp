@@ -13,7 +13,7 @@ using tarn::bench::Document;
 
 void Describe(benchmark::State& bench, const tarn::StatisticsState& state) {
   bench.counters["distinct"] = static_cast<double>(state.DistinctWords);
-  bench.counters["snapshot"] = static_cast<double>(state.SnapshotTable->ItemCount());
+  bench.counters["snapshot"] = static_cast<double>(state.SnapshotTable().ItemCount());
   bench.counters["view_MB"] = static_cast<double>(state.text_view.size()) / 1e6;
 }
 
@@ -46,7 +46,7 @@ void BM_CountSort(benchmark::State& bench, bool descending, bool after_descendin
   tarn::ListingCommands commands(document.state, document.port);
   for (auto _ : bench) {
     bench.PauseTiming();
-    document.state.SnapshotTable = document.state.WordTable->Clone();
+    document.state.SetSnapshotTable(document.state.WordTable->Clone());
     if (after_descending) commands.SortByCount(true);
     bench.ResumeTiming();
     commands.SortByCount(descending);
@@ -57,7 +57,7 @@ void BM_CountSort(benchmark::State& bench, bool descending, bool after_descendin
 void BM_WordSort(benchmark::State& bench, bool descending) {
   CountedDocument& document = Document();
   tarn::ListingCommands commands(document.state, document.port);
-  document.state.SnapshotTable = document.state.WordTable->Clone();
+  document.state.SetSnapshotTable(document.state.WordTable->Clone());
   for (auto _ : bench) commands.SortByWord(descending);
   Describe(bench, document.state);
 }

@@ -52,7 +52,7 @@ void BM_Concordance100MB(benchmark::State& bench, tarn::FormScope scope) {
   if (scope == tarn::FormScope::kMerged) {
     tarn::AnalysisViews(document.state, document.lexicon, document.port).ShowMerged();
     int64_t most = 0;
-    document.state.SnapshotTable->ForEach([&](const tarn::THashItem& item) {
+    document.state.SnapshotTable().ForEach([&](const tarn::THashItem& item) {
       if (item.Count > most) {
         most = item.Count;
         word = tarn::Utf16ToCp936(item.Key);
@@ -101,8 +101,8 @@ void BM_StudyListNovel(benchmark::State& bench, tarn::FormScope scope) {
   tarn::MainSession& session = Novel();
   tarn::AnalysisViews views(session.State(), session.Words(), session.Port());
   scope == tarn::FormScope::kMerged ? views.ShowMerged() : views.ShowAllWords();
-  session.State().SnapshotTable->Sort(2);
-  const std::string full = tarn::Utf16ToCp936(session.State().SnapshotTable->ListText(20));
+  session.State().SnapshotTable().Sort(2);
+  const std::string full = tarn::Utf16ToCp936(session.State().SnapshotTable().ListText(20));
   size_t end = 0;
   for (int line = 0; line < 5000 && end < full.size(); ++line) {
     end = std::min(full.find('\r', end), full.size()) + 1;
@@ -138,7 +138,7 @@ void BM_FileRun(benchmark::State& bench, bool keep) {
     } else {
       tarn::CountingRun(session.State(), *session.Words().StopWords, port).RunFile(path);
     }
-    benchmark::DoNotOptimize(session.State().SnapshotTable.get());
+    benchmark::DoNotOptimize(&session.State().SnapshotTable());
   }
   bench.SetBytesProcessed(
       static_cast<int64_t>(bench.iterations() * std::filesystem::file_size(path)));

@@ -41,7 +41,7 @@ void BM_Beyond(benchmark::State& bench) {
     tarn::ShowBeyondView(document.state, document.lexicon, document.port, placement,
                          tarn::IsNonWord, 2);
   }
-  bench.counters["listed"] = static_cast<double>(document.state.SnapshotTable->ItemCount());
+  bench.counters["listed"] = static_cast<double>(document.state.SnapshotTable().ItemCount());
 }
 
 BENCHMARK_CAPTURE(BM_Profile, exam, tarn::Ladder::kExam)

@@ -149,7 +149,7 @@ void BM_FileRunUtf8(benchmark::State& bench) {
   for (auto _ : bench) {
     StatisticsState state;
     CountingRun(state, stop_words, port).RunFile(path);
-    benchmark::DoNotOptimize(state.SnapshotTable.get());
+    benchmark::DoNotOptimize(&state.SnapshotTable());
   }
 }
 BENCHMARK(BM_FileRunUtf8)->Unit(benchmark::kMillisecond);

@@ -38,9 +38,9 @@ void AnalysisViews::ShowFiltered() {
   std::unique_ptr<THashTable> table = state_.WordTable->Clone();
   table->Subtract(*lexicon_.StopWords);
   table->Subtract(*lexicon_.FilterWords);
-  state_.SnapshotTable = table->Clone();
+  state_.SetSnapshotTable(table->Clone());
   table.reset();
-  const THashTable& snapshot = *state_.SnapshotTable;
+  const THashTable& snapshot = state_.SnapshotTable();
   WriteSummary(kFilteredTotal, snapshot.TotalCount(), kFilteredDistinct, snapshot.ItemCount());
   state_.text_view = ListingOf(snapshot);
 }
@@ -71,7 +71,7 @@ void AnalysisViews::ShowFilteredMerged() {
 void AnalysisViews::MergeRoots() {
   if (!RequireDocument(state_, port_)) return;
   // Clone re-inserts every key, so a snapshot that a sort has reordered can be searched again.
-  std::unique_ptr<THashTable> table = state_.SnapshotTable->Clone();
+  std::unique_ptr<THashTable> table = state_.SnapshotTable().Clone();
   const ReducerTables tables = lexicon_.Reducers();
   FoldTable(*table, [&tables](std::string_view word) { return RootWord(word, tables); });
   table->Subtract(*lexicon_.FilterWords);

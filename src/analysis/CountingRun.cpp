@@ -2,7 +2,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <future>
 #include <string_view>
 
 #include "analysis/DocumentWords.h"
@@ -122,18 +121,17 @@ void CountingRun::ShowCounted(std::shared_ptr<const FirstSeenCounter> counted, i
     port_.ShowMessage("统计结束，分词及统计（不算显示）共耗时" + SecondsText(elapsed) + "秒！\r" +
                       "请点击分析菜单，查看分析报告！");
   }
-  // The snapshot and the listing only read the table: one is made while the other is written.
-  std::future<std::unique_ptr<THashTable>> snapshot =
-      std::async(std::launch::async, [&words] { return words.Clone(); });
   state_.text_view = ListingOf(words);
   state_.DocumentLoaded = true;
   state_.name_evidence = NameEvidence(std::move(counted));
-  state_.SnapshotTable = snapshot.get();
+  state_.SnapshotWordTable();
   ++state_.completed_runs;
 }
 
 void CountingRun::RunClipboard(const std::vector<std::string>& lines) {
   auto table = std::make_unique<THashTable>(256);
+  // The snapshot of the last run is made before its words go.
+  state_.SnapshotTable();
   state_.WordTable->Clear();
   BusyCursor busy(port_);
   WordStreamCounter counter(false);
@@ -152,7 +150,7 @@ void CountingRun::RunClipboard(const std::vector<std::string>& lines) {
   state_.DocumentLoaded = true;
   state_.name_evidence = counter.TakeEvidence();
   state_.WordTable = table->Clone();
-  state_.SnapshotTable = table->Clone();
+  state_.SetSnapshotTable(table->Clone());
   ++state_.completed_runs;
 }
 

@@ -35,15 +35,15 @@ void ListingCommands::SortByCount(bool descending) {
   state_.text_view.clear();
   {
     BusyCursor busy(port_);
-    state_.SnapshotTable->Sort(descending ? 2 : 1);
+    state_.SnapshotTable().Sort(descending ? 2 : 1);
   }
-  state_.text_view = ListingOf(*state_.SnapshotTable);
+  state_.text_view = ListingOf(state_.SnapshotTable());
 }
 
 void ListingCommands::SortByWord(bool descending) {
   if (!RequireDocument(state_, port_)) return;
   state_.text_view.clear();
-  state_.text_view = ListingInWordOrder(state_.SnapshotTable->ListText(kListingWidth), descending);
+  state_.text_view = ListingInWordOrder(state_.SnapshotTable().ListText(kListingWidth), descending);
 }
 
 void ListingCommands::ExportXls() {

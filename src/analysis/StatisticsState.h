@@ -19,7 +19,13 @@ struct StatisticsState {
   // The counted words of the last run, stop words removed.
   std::unique_ptr<THashTable> WordTable;
   // What the sort, save and export commands work on: the last run's or view's result.
-  std::unique_ptr<THashTable> SnapshotTable;
+  THashTable& SnapshotTable() const;
+  // Makes `table` the snapshot.
+  void SetSnapshotTable(std::unique_ptr<THashTable> table);
+  // Makes a Clone of WordTable the snapshot. The copy is made the first time the snapshot is
+  // asked for, so that a document that is only listed after its run never holds its words
+  // twice; until then only a run that sets a new snapshot may change WordTable.
+  void SnapshotWordTable();
   // Running words of the last run, stop words included.
   int64_t TotalWords = 0;
   // Distinct words of the last run, stop words included.
@@ -39,6 +45,10 @@ struct StatisticsState {
   std::string text_view;
   // The summary label's text (UTF-8), its lines joined by a single CR.
   std::string summary_label;
+
+ private:
+  // Null while the copy of WordTable is still to be made.
+  mutable std::unique_ptr<THashTable> snapshot_;
 };
 
 }  // namespace tarn

@@ -61,7 +61,7 @@ class AnalysisViewsTest : public testing::AnalysisFixture {
 TEST_F(AnalysisViewsTest, EveryViewWaitsForADocumentAndChangesNothing) {
   state_.text_view = "help text";
   state_.summary_label = "label";
-  state_.SnapshotTable->AddCount(u"kept", 2);
+  state_.SnapshotTable().AddCount(u"kept", 2);
   for (const NamedView& view : kAllViews) {
     SCOPED_TRACE(view.name);
     port_.messages.clear();
@@ -69,7 +69,7 @@ TEST_F(AnalysisViewsTest, EveryViewWaitsForADocumentAndChangesNothing) {
     EXPECT_THAT(port_.messages, ElementsAre("请打开一个文件进行分析！"));
     EXPECT_EQ(state_.text_view, "help text");
     EXPECT_EQ(state_.summary_label, "label");
-    EXPECT_THAT(TableDump(*state_.SnapshotTable), ElementsAre(ListedWord("kept", 2)));
+    EXPECT_THAT(TableDump(state_.SnapshotTable()), ElementsAre(ListedWord("kept", 2)));
   }
 }
 
@@ -145,8 +145,8 @@ TEST_F(AnalysisViewsTest, MergedViewKeepsEveryNonStopCountAndListsByDescendingCo
   const std::vector<ListedWord> merged = Listed(state_.text_view);
   EXPECT_EQ(AsMap(merged), (std::map<std::string, int64_t>{
                                {"box", 3}, {"walk", 1}, {"big", 2}, {"cat", 3}, {"dog", 1}}));
-  EXPECT_EQ(state_.SnapshotTable->TotalCount(), non_stop);
-  EXPECT_LE(state_.SnapshotTable->ItemCount(), state_.WordTable->ItemCount());
+  EXPECT_EQ(state_.SnapshotTable().TotalCount(), non_stop);
+  EXPECT_LE(state_.SnapshotTable().ItemCount(), state_.WordTable->ItemCount());
   for (size_t i = 1; i < merged.size(); ++i) EXPECT_GE(merged[i - 1].second, merged[i].second);
 }
 
@@ -165,14 +165,14 @@ TEST_F(AnalysisViewsTest, WordsReducedToNothingStayWhole) {
   for (const View view : {&AnalysisViews::ShowMerged, &AnalysisViews::ShowFilteredMerged}) {
     (views_.*view)();
     EXPECT_EQ(Shown(), (std::map<std::string, int64_t>{{"ing", 2}, {"est", 1}, {"walk", 1}}));
-    EXPECT_EQ(state_.SnapshotTable->TotalCount(), 4);
-    EXPECT_EQ(state_.SnapshotTable->ItemCount(), 3);
+    EXPECT_EQ(state_.SnapshotTable().TotalCount(), 4);
+    EXPECT_EQ(state_.SnapshotTable().ItemCount(), 3);
   }
   Count("ness ness kind ful");
   views_.MergeRoots();
   EXPECT_EQ(Shown(), (std::map<std::string, int64_t>{{"ness", 2}, {"kind", 1}, {"ful", 1}}));
-  EXPECT_EQ(state_.SnapshotTable->TotalCount(), 4);
-  EXPECT_EQ(state_.SnapshotTable->ItemCount(), 3);
+  EXPECT_EQ(state_.SnapshotTable().TotalCount(), 4);
+  EXPECT_EQ(state_.SnapshotTable().ItemCount(), 3);
 }
 
 TEST_F(AnalysisViewsTest, AllWordsViewLeavesTheSnapshotOfTheViewBefore) {
@@ -193,7 +193,7 @@ TEST_F(AnalysisViewsTest, RootMergeWorksOnTheLastResultEachTime) {
   EXPECT_EQ(Shown(), (std::map<std::string, int64_t>{{"careful", 2}, {"kind", 1}}));
   views_.MergeRoots();
   EXPECT_EQ(Shown(), (std::map<std::string, int64_t>{{"care", 2}, {"kind", 1}}));
-  EXPECT_EQ(AsMap(TableDump(*state_.SnapshotTable)),
+  EXPECT_EQ(AsMap(TableDump(state_.SnapshotTable())),
             (std::map<std::string, int64_t>{{"care", 2}, {"kind", 1}}));
 }
 
@@ -214,7 +214,7 @@ TEST_F(AnalysisViewsTest, ADocumentOfFilterAndStopWordsGivesAnEmptyFilteredView)
               ElementsAre("该文档共有单词数：5", "该文档出现过不同单词数：5",
                           "该文档过滤部分词后单词总数：0", "该文档过滤部分词后不同单词数：0"));
   EXPECT_THAT(state_.text_view, IsEmpty());
-  EXPECT_EQ(state_.SnapshotTable->ItemCount(), 0);
+  EXPECT_EQ(state_.SnapshotTable().ItemCount(), 0);
 }
 
 TEST(TableFoldingTest, ChainsFollowTheKeyListAndBlankResultsStay) {

@@ -98,7 +98,7 @@ TEST_F(CountingRunTest, FileRunRemovesStopWordsAndReportsThem) {
   const std::string listing = "dog                 \t1\rcat                 \t1\r";
   EXPECT_EQ(state_.text_view, listing);
   EXPECT_TRUE(state_.DocumentLoaded);
-  EXPECT_EQ(TableDump(*state_.SnapshotTable), TableDump(*state_.WordTable->Clone()));
+  EXPECT_EQ(TableDump(state_.SnapshotTable()), TableDump(*state_.WordTable->Clone()));
   EXPECT_TRUE(port_.messages.empty());
   EXPECT_EQ(port_.busy_depth, 0);
   EXPECT_EQ(port_.busy_calls, 1);
@@ -111,7 +111,7 @@ TEST_F(CountingRunTest, ClipboardRunSwapsTheLastTwoSummaryLines) {
             "该文档共有单词数：4\r该文档出现过不同单词数：3\r该文档停用部分词后不同单词数：2\r"
             "该文档停用不同单词数：1");
   EXPECT_EQ(state_.text_view, "dog                 \t1\rcat                 \t1\r");
-  EXPECT_EQ(Counts(*state_.SnapshotTable), Counts(*state_.WordTable));
+  EXPECT_EQ(Counts(state_.SnapshotTable()), Counts(*state_.WordTable));
   EXPECT_TRUE(port_.messages.empty());
   EXPECT_EQ(port_.busy_depth, 0);
 }
@@ -124,7 +124,7 @@ TEST_F(CountingRunTest, EmptyClipboardCountsNothingButLoadsTheDocument) {
             "该文档停用不同单词数：0");
   EXPECT_EQ(state_.text_view, "");
   EXPECT_EQ(state_.WordTable->ItemCount(), 0);
-  EXPECT_EQ(state_.SnapshotTable->ItemCount(), 0);
+  EXPECT_EQ(state_.SnapshotTable().ItemCount(), 0);
   EXPECT_TRUE(state_.DocumentLoaded);
 }
 
@@ -144,7 +144,7 @@ TEST_F(CountingRunTest, ShowsTheTimingOnlyAfterMoreThanThreeTenthsOfASecond) {
 TEST_F(CountingRunTest, RunThatEndsEarlyChangesNothingButTheView) {
   run_.RunClipboard({"first document"});
   const auto words = TableDump(*state_.WordTable);
-  const auto snapshot = TableDump(*state_.SnapshotTable);
+  const auto snapshot = TableDump(state_.SnapshotTable());
   const std::string label = state_.summary_label;
   const int64_t total = state_.TotalWords;
   for (const std::string& empty : {std::string(), std::string("\0text", 5)}) {
@@ -153,7 +153,7 @@ TEST_F(CountingRunTest, RunThatEndsEarlyChangesNothingButTheView) {
   EXPECT_FALSE(run_.RunLines({}));
   EXPECT_THROW(run_.RunFile(folder_ / "missing.txt"), Error);
   EXPECT_EQ(TableDump(*state_.WordTable), words);
-  EXPECT_EQ(TableDump(*state_.SnapshotTable), snapshot);
+  EXPECT_EQ(TableDump(state_.SnapshotTable()), snapshot);
   EXPECT_EQ(state_.summary_label, label);
   EXPECT_EQ(state_.TotalWords, total);
   EXPECT_EQ(state_.text_view, "");

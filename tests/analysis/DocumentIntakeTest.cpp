@@ -40,7 +40,7 @@ class DocumentIntakeTest : public ::testing::Test {
 
   Snapshot Take() const {
     return {TableDump(*state_.WordTable),
-            TableDump(*state_.SnapshotTable),
+            TableDump(state_.SnapshotTable()),
             state_.TotalWords,
             state_.DistinctWords,
             state_.StoppedDistinct,

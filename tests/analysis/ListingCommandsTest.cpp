@@ -44,16 +44,16 @@ class ListingCommandsTest : public testing::AnalysisFixture {
 
 TEST_F(ListingCommandsTest, SortsWaitForADocumentAndChangeNothing) {
   state_.text_view = "help text";
-  state_.SnapshotTable->AddCount(u"b", 1);
-  state_.SnapshotTable->AddCount(u"a", 2);
-  const auto snapshot = TableDump(*state_.SnapshotTable);
+  state_.SnapshotTable().AddCount(u"b", 1);
+  state_.SnapshotTable().AddCount(u"a", 2);
+  const auto snapshot = TableDump(state_.SnapshotTable());
   for (const bool descending : {false, true}) {
     commands_.SortByCount(descending);
     commands_.SortByWord(descending);
   }
   EXPECT_EQ(port_.messages, std::vector<std::string>(4, "请打开一个文件进行分析！"));
   EXPECT_EQ(state_.text_view, "help text");
-  EXPECT_EQ(TableDump(*state_.SnapshotTable), snapshot);
+  EXPECT_EQ(TableDump(state_.SnapshotTable()), snapshot);
 }
 
 TEST_F(ListingCommandsTest, AnEmptySnapshotGivesAnEmptyViewAfterEverySort) {
@@ -74,7 +74,7 @@ TEST_F(ListingCommandsTest, CountSortsReorderTheSnapshot) {
   commands_.SortByCount(true);
   EXPECT_THAT(Listed(state_.text_view),
               ElementsAre(ListedWord("c", 3), ListedWord("a", 2), ListedWord("b", 1)));
-  EXPECT_EQ(TableDump(*state_.SnapshotTable), Listed(state_.text_view));
+  EXPECT_EQ(TableDump(state_.SnapshotTable()), Listed(state_.text_view));
   commands_.SortByCount(false);
   EXPECT_THAT(Listed(state_.text_view),
               ElementsAre(ListedWord("b", 1), ListedWord("a", 2), ListedWord("c", 3)));
@@ -82,12 +82,12 @@ TEST_F(ListingCommandsTest, CountSortsReorderTheSnapshot) {
   const std::vector<ListedWord> by_count = Listed(state_.text_view);
   commands_.SortByWord(false);
   EXPECT_THAT(Listed(state_.text_view), UnorderedElementsAreArray(by_count));
-  EXPECT_EQ(TableDump(*state_.SnapshotTable), by_count);
+  EXPECT_EQ(TableDump(state_.SnapshotTable()), by_count);
 }
 
 TEST_F(ListingCommandsTest, WordSortsReverseEachOtherAndKeepTheSnapshotOrder) {
   Count("abcd abc b abc zebra ab a thisisaverylongwordindeed");
-  const auto snapshot = TableDump(*state_.SnapshotTable);
+  const auto snapshot = TableDump(state_.SnapshotTable());
   commands_.SortByWord(false);
   const std::string ascending = state_.text_view;
   EXPECT_EQ(ascending,
@@ -98,7 +98,7 @@ TEST_F(ListingCommandsTest, WordSortsReverseEachOtherAndKeepTheSnapshotOrder) {
   std::vector<std::string> lines = SplitLines(std::string_view(ascending));
   std::reverse(lines.begin(), lines.end());
   EXPECT_EQ(state_.text_view, JoinLines(lines));
-  EXPECT_EQ(TableDump(*state_.SnapshotTable), snapshot);
+  EXPECT_EQ(TableDump(state_.SnapshotTable()), snapshot);
 }
 
 TEST(WordOrderTest, KeysGiveWhatTheComparisonSortGives) {

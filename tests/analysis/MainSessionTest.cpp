@@ -94,7 +94,7 @@ TEST_F(MainSessionTest, TheClipboardTextReplacesTheTextViewAndIsCounted) {
   session_.CountClipboard();
   EXPECT_EQ(session_.State().TotalWords, 2);
   EXPECT_EQ(Cp936ToUtf16(session_.State().text_view), u"cat                 \t2\r");
-  EXPECT_THAT(session_.State().SnapshotTable->Keys(), ElementsAre("cat"));
+  EXPECT_THAT(session_.State().SnapshotTable().Keys(), ElementsAre("cat"));
 
   // Without text on the clipboard: an empty count, and a document all the same.
   MainSession fresh(port_);

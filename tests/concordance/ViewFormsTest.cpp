@@ -41,14 +41,14 @@ TEST(ViewFormsTest, MergedFormsAddUpToTheViewsCountsOnTheSample) {
     scope == FormScope::kMerged ? views.ShowMerged() : views.ShowFilteredMerged();
     const ViewFolding folding(state, session.Words(), scope);
     int64_t folded_away = 0;
-    state.SnapshotTable->ForEach([&](const THashItem& item) {
+    state.SnapshotTable().ForEach([&](const THashItem& item) {
       const std::string base = Utf16ToCp936(item.Key);
       int64_t sum = 0;
       for (const std::string& form : folding.FormsOf(base)) sum += CountOf(*state.WordTable, form);
       EXPECT_EQ(sum, item.Count) << base;
       folded_away += sum;
     });
-    EXPECT_EQ(folded_away, state.SnapshotTable->TotalCount());
+    EXPECT_EQ(folded_away, state.SnapshotTable().TotalCount());
 
     // The concordance of the view's first words (see among them in the merged view; it is a
     // filter word) has as many lines as the view counts, each a form of the word.

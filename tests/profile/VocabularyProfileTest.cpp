@@ -93,7 +93,7 @@ TEST_F(VocabularyProfileTest, BeyondALevelListsTheMergedNewWordsWithoutNamesOrNo
   EXPECT_EQ(state_.summary_label,
             "该文档共有单词数：14\r该文档出现过不同单词数：10\r"
             "超出中考的生词总数：5\r超出中考的不同生词数：3");
-  EXPECT_EQ(state_.SnapshotTable->TotalCount(), 5);
+  EXPECT_EQ(state_.SnapshotTable().TotalCount(), 5);
 
   ShowBeyondView(state_, lexicon_, port_, placement, single_letters_, 1);
   EXPECT_THAT(testing::Listed(state_.text_view),
