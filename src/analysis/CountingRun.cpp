@@ -74,7 +74,7 @@ CountedDocument CountingRun::CountFile(const std::string& path, RunProgress* pro
   counted.reading = CountDocument(path, counted.kind, counter, conversion_, kept_text_, &file);
   file.Done();
   if (counted.reading.result == ConversionResult::kDone && counted.reading.has_text) {
-    counted.words = std::make_shared<const FirstSeenCounter>(counter.TakeWords());
+    counted.words = SharedWords(counter.TakeWords());
   }
   return counted;
 }
@@ -97,7 +97,7 @@ bool CountingRun::RunLines(const std::vector<std::string>& lines) {
   const int64_t start = clock_();
   WordStreamCounter counter(true);
   FeedLines(lines, counter);
-  ShowCounted(std::make_shared<const FirstSeenCounter>(counter.TakeWords()), start);
+  ShowCounted(SharedWords(counter.TakeWords()), start);
   return true;
 }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <memory>
+#include <utility>
 
 namespace tarn {
 
@@ -387,8 +389,20 @@ uint64_t FirstSeenCounter::HashOfSlot(const Slot& slot) const {
               std::string_view(arena_.data() + entry.offset, entry.length));
 }
 
-void FirstSeenCounter::Grow() {
-  std::vector<Slot> slots(slots_.size() * 2, Slot{0, 0, 0, 0});
+void FirstSeenCounter::Grow() { Rehash(slots_.size() * 2); }
+
+void FirstSeenCounter::Compact() {
+  // Below this many slots the memory is not worth the time of moving every word.
+  constexpr size_t kWorthCompacting = size_t{1} << 22;
+  size_t slots = kInitialSlots;
+  while (slots * 3 < entries_.size() * 4) slots *= 2;
+  if (slots_.size() >= kWorthCompacting && slots < slots_.size()) Rehash(slots);
+  entries_.shrink_to_fit();
+  arena_.shrink_to_fit();
+}
+
+void FirstSeenCounter::Rehash(size_t slot_count) {
+  std::vector<Slot> slots(slot_count, Slot{0, 0, 0, 0});
   const size_t mask = slots.size() - 1;
   for (const Slot& slot : slots_) {
     if (slot.entry == 0) continue;
@@ -398,6 +412,11 @@ void FirstSeenCounter::Grow() {
   }
   slots_.swap(slots);
   mask_ = mask;
+}
+
+std::shared_ptr<const FirstSeenCounter> SharedWords(FirstSeenCounter words) {
+  words.Compact();
+  return std::make_shared<const FirstSeenCounter>(std::move(words));
 }
 
 }  // namespace tarn

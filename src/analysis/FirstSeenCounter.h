@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -75,6 +76,11 @@ class FirstSeenCounter {
   // put in `entries`; with the words known ahead, their slots load while earlier ones are counted.
   void AddTallies(const std::string_view* words, const WordTally* tallies, size_t count,
                   uint32_t* entries);
+
+  // Gives back the room kept for words to come: the slots shrink to three quarters full at
+  // most, once they are large enough for that to matter. Nothing a reader sees changes; a word
+  // added afterwards may grow the slots again.
+  void Compact();
 
   // Number of distinct words.
   size_t DistinctCount() const { return entries_.size(); }
@@ -176,6 +182,8 @@ class FirstSeenCounter {
   // The hash of the word in `slot`, from the slot alone when the word is short.
   uint64_t HashOfSlot(const Slot& slot) const;
   void Grow();
+  // Moves every word into `slot_count` (a power of two) slots.
+  void Rehash(size_t slot_count);
 
   std::vector<Slot> slots_;
   size_t mask_;
@@ -187,5 +195,8 @@ class FirstSeenCounter {
   std::vector<int64_t> capitals_;
   int64_t total_ = 0;
 };
+
+// The counted words, compacted, for readers that share them.
+std::shared_ptr<const FirstSeenCounter> SharedWords(FirstSeenCounter words);
 
 }  // namespace tarn

@@ -51,7 +51,7 @@ CountedCorpus CorpusRun::Counted(CorpusCount count, int64_t start, size_t thread
   counted.texts = count.tally.Texts();
   if (counted.texts > 0) {
     counted.spread = count.tally.Spread(threads);
-    counted.words = std::make_shared<const FirstSeenCounter>(count.tally.TakeWords());
+    counted.words = SharedWords(count.tally.TakeWords());
   }
   return counted;
 }

@@ -362,5 +362,44 @@ TEST(FirstSeenCounterTest, TellsApartWordsThatShareTheirLeadingLetters) {
   EXPECT_EQ(counter.TotalCount(), 5030);
 }
 
+// A counter made for millions of words but holding few is compacted into far fewer slots: every
+// word keeps its count, capitals and first-seen place, and counting goes on afterwards.
+TEST(FirstSeenCounterTest, CompactingKeepsEveryWord) {
+  FirstSeenCounter counter(size_t{1} << 21, 0);
+  const auto word_of = [](int i) {
+    std::string word = "w";
+    word += std::to_string(i * 7919);
+    return word + "long-enough-tail";
+  };
+  std::vector<uint32_t> entries;
+  for (int i = 0; i < 3000; ++i) {
+    const std::string word = i % 2 == 0 ? word_of(i) : word_of(i).substr(0, 4);
+    counter.AddTally(word, WordTally{i + 1, i, i % 3});
+  }
+  const auto tallies = [](const FirstSeenCounter& words) {
+    std::vector<std::pair<std::string, WordTally>> all;
+    words.ForEachTally([&](std::string_view word, const WordTally& tally) {
+      all.emplace_back(word, tally);
+    });
+    return all;
+  };
+  const auto before = tallies(counter);
+  counter.Compact();
+  EXPECT_EQ(tallies(counter), before);
+  for (size_t i = 0; i < before.size(); ++i) {
+    ASSERT_EQ(counter.IndexOf(before[i].first), i);
+    ASSERT_EQ(counter.Find(before[i].first), before[i].second);
+  }
+  EXPECT_EQ(counter.IndexOf("absent"), std::nullopt);
+  for (int i = 0; i < 20000; ++i) {
+    std::string word = "more";
+    word += std::to_string(i);
+    counter.Add(word);
+  }
+  EXPECT_EQ(counter.DistinctCount(), before.size() + 20000);
+  EXPECT_EQ(counter.Find(before[5].first), before[5].second);
+  EXPECT_EQ(counter.Find("more19999").count, 1);
+}
+
 }  // namespace
 }  // namespace tarn
