@@ -8,6 +8,48 @@
 
 namespace tarn {
 
+// The value text of a table item. Almost every item leaves it empty, so it costs one pointer
+// until it is set: a table of millions of counted words feels every byte of its items.
+class ItemValue {
+ public:
+  ItemValue() = default;
+  ItemValue(std::u16string_view text) { Assign(text); }  // NOLINT: converts like a string
+  ItemValue(const ItemValue& other) { Assign(other); }
+  ItemValue(ItemValue&&) noexcept = default;
+  ItemValue& operator=(const ItemValue& other) {
+    Assign(other);
+    return *this;
+  }
+  ItemValue& operator=(ItemValue&&) noexcept = default;
+  ItemValue& operator=(std::u16string_view text) {
+    Assign(text);
+    return *this;
+  }
+
+  operator std::u16string_view() const {  // NOLINT: reads like a string
+    return text_ ? std::u16string_view(*text_) : std::u16string_view();
+  }
+  bool empty() const { return !text_; }
+  const char16_t* begin() const { return std::u16string_view(*this).data(); }
+  const char16_t* end() const { return begin() + std::u16string_view(*this).size(); }
+  void clear() { text_.reset(); }
+
+  friend bool operator==(const ItemValue& value, std::u16string_view text) {
+    return std::u16string_view(value) == text;
+  }
+
+ private:
+  void Assign(std::u16string_view text) {
+    if (text.empty()) {
+      text_.reset();
+    } else {
+      text_ = std::make_unique<std::u16string>(text);
+    }
+  }
+
+  std::unique_ptr<std::u16string> text_;
+};
+
 // One entry of a word table. Counts are 64-bit so that a corpus of many gigabytes cannot wrap
 // them.
 struct THashItem {
@@ -16,7 +58,7 @@ struct THashItem {
   int64_t Count = 0;
   int32_t Mark1 = 0;
   int32_t Mark2 = 0;
-  std::u16string Value;
+  ItemValue Value;
 };
 
 class NodePool;

@@ -40,7 +40,7 @@ WordNode* NodePool::New() {
 void NodePool::Free(WordNode* node) {
   // Keep the node constructed, so that Clear destroys every slot of a block alike.
   std::u16string().swap(node->Key);
-  std::u16string().swap(node->Value);
+  node->Value.clear();
   node->Prev = node;
   node->Next = nullptr;
   node->Older = free_;
