@@ -101,7 +101,7 @@ bool CountingRun::RunLines(const std::vector<std::string>& lines) {
   return true;
 }
 
-void CountingRun::ShowCounted(std::shared_ptr<const FirstSeenCounter> counted, int64_t start,
+void CountingRun::ShowCounted(std::shared_ptr<const CountedWords> counted, int64_t start,
                               const std::string& summary_tail) {
   THashTable& words = *state_.WordTable;
   words.Clear();

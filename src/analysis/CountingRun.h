@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "analysis/CountedWords.h"
 #include "analysis/DocumentWords.h"
-#include "analysis/FirstSeenCounter.h"
 #include "analysis/StatisticsState.h"
 #include "documents/DocumentConversion.h"
 
@@ -29,7 +29,7 @@ struct CountedDocument {
   DocumentKind kind = DocumentKind::kText;
   int64_t start = 0;  // when the run began, on the run's clock
   DocumentReading reading;
-  std::shared_ptr<const FirstSeenCounter> words;  // set when the reading gave text
+  std::shared_ptr<const CountedWords> words;  // set when the reading gave text
 };
 
 // The two counting runs of the main window: each turns a document into the word statistics of
@@ -66,7 +66,7 @@ class CountingRun {
   // Ends a file run over `counted`, which began at `start` on the run's clock: the tables, the
   // counters, the summary label (its four lines followed by `summary_tail`), the listing and
   // the name evidence, as RunFile leaves them.
-  void ShowCounted(std::shared_ptr<const FirstSeenCounter> counted, int64_t start,
+  void ShowCounted(std::shared_ptr<const CountedWords> counted, int64_t start,
                    const std::string& summary_tail = {});
   // The time on the run's clock.
   int64_t Now() const { return clock_(); }

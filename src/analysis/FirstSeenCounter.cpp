@@ -245,6 +245,8 @@ WordTally FirstSeenCounter::TallyOf(const Slot& slot) const {
 
 WordKey FirstSeenCounter::PaddedKeyOf(std::string_view word) { return PaddedKey(word); }
 
+uint64_t FirstSeenCounter::HashOf(std::string_view word) { return KeyOf(word).hash; }
+
 void FirstSeenCounter::PaddedKeysOf(const char* base, const WordSpan* spans, size_t count,
                                     WordKey* keys) {
   for (size_t i = 0; i < count; ++i) {
@@ -391,16 +393,6 @@ uint64_t FirstSeenCounter::HashOfSlot(const Slot& slot) const {
 
 void FirstSeenCounter::Grow() { Rehash(slots_.size() * 2); }
 
-void FirstSeenCounter::Compact() {
-  // Below this many slots the memory is not worth the time of moving every word.
-  constexpr size_t kWorthCompacting = size_t{1} << 22;
-  size_t slots = kInitialSlots;
-  while (slots * 3 < entries_.size() * 4) slots *= 2;
-  if (slots_.size() >= kWorthCompacting && slots < slots_.size()) Rehash(slots);
-  entries_.shrink_to_fit();
-  arena_.shrink_to_fit();
-}
-
 void FirstSeenCounter::Rehash(size_t slot_count) {
   std::vector<Slot> slots(slot_count, Slot{0, 0, 0, 0});
   const size_t mask = slots.size() - 1;
@@ -412,11 +404,6 @@ void FirstSeenCounter::Rehash(size_t slot_count) {
   }
   slots_.swap(slots);
   mask_ = mask;
-}
-
-std::shared_ptr<const FirstSeenCounter> SharedWords(FirstSeenCounter words) {
-  words.Compact();
-  return std::make_shared<const FirstSeenCounter>(std::move(words));
 }
 
 }  // namespace tarn

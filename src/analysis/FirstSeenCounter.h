@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -48,6 +47,8 @@ class FirstSeenCounter {
   // The key of the non-empty `word`, reading sixteen bytes from its start whatever its length:
   // the caller's buffer must hold them. Gives what Add computes without reading on.
   static WordKey PaddedKeyOf(std::string_view word);
+  // The hash that places `word` among the slots.
+  static uint64_t HashOf(std::string_view word);
   // PaddedKeyOf of each of the `count` words at `spans` in `base` into `keys`, in one loop that
   // the key's few instructions are inlined into.
   static void PaddedKeysOf(const char* base, const WordSpan* spans, size_t count, WordKey* keys);
@@ -76,11 +77,6 @@ class FirstSeenCounter {
   // put in `entries`; with the words known ahead, their slots load while earlier ones are counted.
   void AddTallies(const std::string_view* words, const WordTally* tallies, size_t count,
                   uint32_t* entries);
-
-  // Gives back the room kept for words to come: the slots shrink to three quarters full at
-  // most, once they are large enough for that to matter. Nothing a reader sees changes; a word
-  // added afterwards may grow the slots again.
-  void Compact();
 
   // Number of distinct words.
   size_t DistinctCount() const { return entries_.size(); }
@@ -134,6 +130,8 @@ class FirstSeenCounter {
   }
 
  private:
+  friend class CountedWords;
+
   struct Entry {
     size_t offset;
     size_t length;
@@ -195,8 +193,5 @@ class FirstSeenCounter {
   std::vector<int64_t> capitals_;
   int64_t total_ = 0;
 };
-
-// The counted words, compacted, for readers that share them.
-std::shared_ptr<const FirstSeenCounter> SharedWords(FirstSeenCounter words);
 
 }  // namespace tarn

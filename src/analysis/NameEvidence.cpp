@@ -10,7 +10,7 @@
 namespace tarn {
 
 NameEvidence::NameEvidence(FirstSeenCounter words)
-    : words_(std::make_shared<const FirstSeenCounter>(std::move(words))) {}
+    : words_(std::make_shared<const CountedWords>(std::move(words))) {}
 
 WordTally NameEvidence::Of(std::u16string_view word) const {
   if (!words_) return {};

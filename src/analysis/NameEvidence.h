@@ -5,7 +5,7 @@
 #include <string_view>
 #include <utility>
 
-#include "analysis/FirstSeenCounter.h"
+#include "analysis/CountedWords.h"
 
 namespace tarn {
 
@@ -24,7 +24,7 @@ class NameEvidence {
   // The evidence that a counting run gathered with its words.
   explicit NameEvidence(FirstSeenCounter words);
   // The evidence of counted words that others share; null is no document.
-  explicit NameEvidence(std::shared_ptr<const FirstSeenCounter> words) : words_(std::move(words)) {}
+  explicit NameEvidence(std::shared_ptr<const CountedWords> words) : words_(std::move(words)) {}
 
   // The tally of `word`; zeros for a word that was not counted.
   WordTally Of(std::u16string_view word) const;
@@ -42,7 +42,7 @@ class NameEvidence {
   }
 
  private:
-  std::shared_ptr<const FirstSeenCounter> words_;
+  std::shared_ptr<const CountedWords> words_;
 };
 
 // Whether the lower-case `word` is one of the abbreviated titles of IsTitleBeforeName.

@@ -439,7 +439,11 @@ FirstSeenCounter WordStreamCounter::TakeWords() {
 
 void WordStreamCounter::FillTable(THashTable& table) const { FillWordTable(words_, table); }
 
-void FillWordTable(const FirstSeenCounter& words, THashTable& table) {
+namespace {
+
+// FillWordTable of either form of the counted words.
+template <typename Words>
+void FillFrom(const Words& words, THashTable& table) {
   // The words are distinct, so an empty table takes them without a lookup each: what AddCount
   // would insert.
   const bool fresh = table.ItemCount() == 0;
@@ -454,6 +458,12 @@ void FillWordTable(const FirstSeenCounter& words, THashTable& table) {
     }
   });
 }
+
+}  // namespace
+
+void FillWordTable(const FirstSeenCounter& words, THashTable& table) { FillFrom(words, table); }
+
+void FillWordTable(const CountedWords& words, THashTable& table) { FillFrom(words, table); }
 
 // Takes a unit as written: the rules and the words see it lower-cased.
 inline void WordStreamCounter::Unit(unsigned char unit) {

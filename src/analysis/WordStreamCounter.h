@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "analysis/CountedTexts.h"
+#include "analysis/CountedWords.h"
 #include "analysis/CountingPipe.h"
 #include "analysis/FirstSeenCounter.h"
 #include "analysis/NameEvidence.h"
@@ -189,5 +190,6 @@ class WordStreamCounter {
 // Adds every word of `words` with its count to `table` in first-seen order, which gives the
 // chains that one AddCount per running word would give an empty table.
 void FillWordTable(const FirstSeenCounter& words, THashTable& table);
+void FillWordTable(const CountedWords& words, THashTable& table);
 
 }  // namespace tarn

@@ -1,5 +1,7 @@
 #include "corpus/CorpusListing.h"
 
+#include <array>
+#include <string_view>
 #include <utility>
 
 #include "corpus/FixedDecimals.h"
@@ -9,27 +11,61 @@
 
 namespace tarn {
 
+namespace {
+
+// Calls `visit(CorpusListingRow&& row)` for each row of the corpus listing of `words`, in order.
+// The spreads are looked up a batch of rows at a time.
+template <typename Visit>
+void ForEachCorpusListingRow(const THashTable& words, const CorpusStatistics& corpus,
+                             Visit&& visit) {
+  std::array<CorpusListingRow, CountedWords::kBatch> rows;
+  std::array<std::string_view, CountedWords::kBatch> keys;
+  std::array<WordSpread, CountedWords::kBatch> spreads;
+  size_t filled = 0;
+  const auto flush = [&] {
+    for (size_t i = 0; i < filled; ++i) keys[i] = rows[i].word;
+    corpus.SpreadsOf(keys.data(), filled, spreads.data());
+    for (size_t i = 0; i < filled; ++i) {
+      rows[i].spread = spreads[i];
+      visit(std::move(rows[i]));
+    }
+    filled = 0;
+  };
+  words.ForEach([&](const THashItem& item) {
+    if (item.Count == 0) return;
+    rows[filled].word = Utf16ToCp936(item.Key);
+    rows[filled].count = item.Count;
+    if (++filled == rows.size()) flush();
+  });
+  flush();
+}
+
+}  // namespace
+
 std::vector<CorpusListingRow> CorpusListingRows(const THashTable& words,
                                                 const CorpusStatistics& corpus) {
   std::vector<CorpusListingRow> rows;
   rows.reserve(static_cast<size_t>(words.ItemCount()));
-  words.ForEach([&](const THashItem& item) {
-    if (item.Count == 0) return;
-    std::string word = Utf16ToCp936(item.Key);
-    const WordSpread spread = corpus.SpreadOf(word).value_or(WordSpread{});
-    rows.push_back({std::move(word), item.Count, spread});
-  });
+  ForEachCorpusListingRow(words, corpus,
+                          [&rows](CorpusListingRow&& row) { rows.push_back(std::move(row)); });
   return rows;
 }
 
 std::string DpText(double dp) { return FixedDecimals(dp, 3); }
 
 std::string CorpusListingText(const THashTable& words, const CorpusStatistics& corpus) {
+  // Written row by row: the rows of a large corpus would take more room than their text.
   std::string text;
-  for (const CorpusListingRow& row : CorpusListingRows(words, corpus)) {
-    text += row.word + '\t' + std::to_string(row.count) + '\t' +
-            std::to_string(row.spread.range) + '\t' + DpText(row.spread.dp) + '\r';
-  }
+  ForEachCorpusListingRow(words, corpus, [&text](CorpusListingRow&& row) {
+    text += row.word;
+    text += '\t';
+    text += std::to_string(row.count);
+    text += '\t';
+    text += std::to_string(row.spread.range);
+    text += '\t';
+    text += DpText(row.spread.dp);
+    text += '\r';
+  });
   return text;
 }
 

@@ -1,12 +1,12 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string_view>
 #include <vector>
 
-#include "analysis/FirstSeenCounter.h"
+#include "analysis/CountedWords.h"
 #include "analysis/StatisticsState.h"
 #include "corpus/CorpusFiles.h"
 #include "corpus/CorpusTally.h"
@@ -21,7 +21,7 @@ class CorpusStatistics {
   CorpusStatistics() = default;
   // The corpus counted as the state's run number `run`: its words in first-seen order (shared
   // with the name evidence) and their spread in the same order.
-  CorpusStatistics(uint64_t run, std::shared_ptr<const FirstSeenCounter> words,
+  CorpusStatistics(uint64_t run, std::shared_ptr<const CountedWords> words,
                    std::vector<WordSpread> spread, size_t texts, std::vector<SkippedText> skipped)
       : run_(run),
         words_(std::move(words)),
@@ -33,13 +33,10 @@ class CorpusStatistics {
   bool DescribesLastRun(const StatisticsState& state) const {
     return words_ != nullptr && state.completed_runs == run_;
   }
-  // The spread of the counted `word` (lower case, code page 936), or nothing for a word the
-  // corpus does not have.
-  std::optional<WordSpread> SpreadOf(std::string_view word) const {
-    const std::optional<size_t> index = words_ ? words_->IndexOf(word) : std::nullopt;
-    if (!index) return std::nullopt;
-    return spread_[*index];
-  }
+  // The spread of each of the `count` counted words (lower case, code page 936) into `spreads`,
+  // zeros for a word the corpus does not have. The words are looked up a batch at a time, their
+  // reads overlapping.
+  void SpreadsOf(const std::string_view* words, size_t count, WordSpread* spreads) const;
   // Number of texts counted.
   size_t Texts() const { return texts_; }
   // The files and folders skipped, in the order met.
@@ -47,7 +44,7 @@ class CorpusStatistics {
 
  private:
   uint64_t run_ = 0;
-  std::shared_ptr<const FirstSeenCounter> words_;
+  std::shared_ptr<const CountedWords> words_;
   std::vector<WordSpread> spread_;
   size_t texts_ = 0;
   std::vector<SkippedText> skipped_;

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/CountedWords.h"
 #include "analysis/FirstSeenCounter.h"
 #include "documents/DocumentKinds.h"
 
@@ -28,7 +29,7 @@ class ReferenceCounts {
   int64_t CountOf(std::string_view word) const { return words_.Find(word).count; }
 
  private:
-  FirstSeenCounter words_;
+  CountedWords words_;
   int64_t running_words_;
 };
 

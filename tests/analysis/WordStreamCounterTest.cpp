@@ -362,43 +362,49 @@ TEST(FirstSeenCounterTest, TellsApartWordsThatShareTheirLeadingLetters) {
   EXPECT_EQ(counter.TotalCount(), 5030);
 }
 
-// A counter made for millions of words but holding few is compacted into far fewer slots: every
-// word keeps its count, capitals and first-seen place, and counting goes on afterwards.
-TEST(FirstSeenCounterTest, CompactingKeepsEveryWord) {
-  FirstSeenCounter counter(size_t{1} << 21, 0);
+// The compact form keeps every word of the counter with its tally and first-seen place: short
+// words and long ones, capitals on every third word only, and a count beyond what a slot holds.
+TEST(CountedWordsTest, KeepEveryWordOfTheCounter) {
+  FirstSeenCounter counter;
   const auto word_of = [](int i) {
     std::string word = "w";
     word += std::to_string(i * 7919);
-    return word + "long-enough-tail";
+    return i % 2 == 0 ? word + "long-enough-tail" : word;
   };
-  std::vector<uint32_t> entries;
   for (int i = 0; i < 3000; ++i) {
-    const std::string word = i % 2 == 0 ? word_of(i) : word_of(i).substr(0, 4);
-    counter.AddTally(word, WordTally{i + 1, i, i % 3});
+    counter.AddTally(word_of(i), WordTally{i + 1, i % 3 == 0 ? i : i + 1, i % 3 == 0 ? i % 5 : 0});
   }
-  const auto tallies = [](const FirstSeenCounter& words) {
-    std::vector<std::pair<std::string, WordTally>> all;
-    words.ForEachTally([&](std::string_view word, const WordTally& tally) {
-      all.emplace_back(word, tally);
-    });
-    return all;
-  };
-  const auto before = tallies(counter);
-  counter.Compact();
-  EXPECT_EQ(tallies(counter), before);
+  counter.AddTally(word_of(7), WordTally{int64_t{5} << 32, int64_t{5} << 32, 0});
+  std::vector<std::pair<std::string, WordTally>> before;
+  counter.ForEachTally([&](std::string_view word, const WordTally& tally) {
+    before.emplace_back(word, tally);
+  });
+  const int64_t total = counter.TotalCount();
+
+  const CountedWords words(std::move(counter));
+  EXPECT_EQ(counter.DistinctCount(), 0u);
+  EXPECT_EQ(words.DistinctCount(), before.size());
+  EXPECT_EQ(words.TotalCount(), total);
+  std::vector<std::pair<std::string, WordTally>> after;
+  words.ForEachTally([&](std::string_view word, const WordTally& tally) {
+    after.emplace_back(word, tally);
+  });
+  EXPECT_EQ(after, before);
   for (size_t i = 0; i < before.size(); ++i) {
-    ASSERT_EQ(counter.IndexOf(before[i].first), i);
-    ASSERT_EQ(counter.Find(before[i].first), before[i].second);
+    ASSERT_EQ(words.IndexOf(before[i].first), i);
+    ASSERT_EQ(words.Find(before[i].first), before[i].second);
   }
-  EXPECT_EQ(counter.IndexOf("absent"), std::nullopt);
-  for (int i = 0; i < 20000; ++i) {
-    std::string word = "more";
-    word += std::to_string(i);
-    counter.Add(word);
-  }
-  EXPECT_EQ(counter.DistinctCount(), before.size() + 20000);
-  EXPECT_EQ(counter.Find(before[5].first), before[5].second);
-  EXPECT_EQ(counter.Find("more19999").count, 1);
+  std::vector<std::pair<std::string, WordTally>> capitalised;
+  words.ForEachCapitalised([&](std::string_view word, const WordTally& tally) {
+    capitalised.emplace_back(word, tally);
+  });
+  std::vector<std::pair<std::string, WordTally>> expected;
+  std::copy_if(before.begin(), before.end(), std::back_inserter(expected),
+               [](const auto& word) { return word.second.capitalised != 0; });
+  EXPECT_EQ(capitalised, expected);
+  EXPECT_EQ(words.IndexOf("absent"), std::nullopt);
+  EXPECT_EQ(words.Find(word_of(3000)), WordTally{});
+  EXPECT_EQ(CountedWords().Find("w0"), WordTally{});
 }
 
 }  // namespace

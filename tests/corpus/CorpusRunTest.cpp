@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -64,11 +65,26 @@ TEST_F(CorpusRunTest, TheSameStatisticsOnAnyNumberOfThreads) {
     paths.push_back(folder_.Write("t" + std::to_string(i) + ".txt", text));
   }
   std::vector<std::string> outputs;
+  std::string listing;
   for (size_t threads : {1u, 2u, 5u}) {
     const CorpusStatistics corpus = Run(paths, threads);
     EXPECT_EQ(corpus.Texts(), 9u);
-    outputs.push_back(state_.summary_label + state_.text_view +
-                      CorpusListingText(*state_.WordTable, corpus));
+    listing = CorpusListingText(*state_.WordTable, corpus);
+    outputs.push_back(state_.summary_label + state_.text_view + listing);
+  }
+  // Every row has its own word's range, whichever batch of lookups it fell in: the word for n is
+  // in the texts i with n < 50 + i.
+  std::map<std::string, std::string> ranges;
+  for (size_t at = 0, end; (end = listing.find('\r', at)) != std::string::npos; at = end + 1) {
+    const std::string row = listing.substr(at, end - at);
+    const size_t word_end = row.find('\t');
+    const size_t count_end = row.find('\t', word_end + 1);
+    ranges[row.substr(0, word_end)] =
+        row.substr(count_end + 1, row.find('\t', count_end + 1) - count_end - 1);
+  }
+  EXPECT_EQ(ranges.size(), 58u + 9u);
+  for (int n = 0; n < 58; ++n) {
+    EXPECT_EQ(ranges[WordFor("word", n)], std::to_string(n < 50 ? 9 : 58 - n)) << n;
   }
   EXPECT_EQ(outputs[1], outputs[0]);
   EXPECT_EQ(outputs[2], outputs[0]);
