@@ -11,6 +11,15 @@ namespace tarn {
 namespace {
 
 constexpr size_t kInitialSlots = 1 << 12;
+// From this many slots (48 MB) on, they may be fuller.
+constexpr size_t kLargeSlots = size_t{1} << 21;
+
+// Whether `words` distinct words crowd `slots` slots: past half of them, or for a large
+// vocabulary past three quarters. Probes at three quarters are a little longer, but millions of
+// words in slots half full would take twice the room.
+bool Crowded(size_t words, size_t slots) {
+  return slots < kLargeSlots ? words * 2 > slots : words * 4 > slots * 3;
+}
 
 uint64_t Load64(const char* bytes) {
   uint64_t value;
@@ -114,9 +123,8 @@ FirstSeenCounter::FirstSeenCounter()
     : slots_(kInitialSlots, Slot{0, 0, 0, 0}), mask_(kInitialSlots - 1) {}
 
 FirstSeenCounter::FirstSeenCounter(size_t words, size_t letters) {
-  // The counter grows once its words fill half its slots.
   size_t slots = kInitialSlots;
-  while (slots < 2 * words) slots *= 2;
+  while (Crowded(words, slots)) slots *= 2;
   slots_.assign(slots, Slot{0, 0, 0, 0});
   mask_ = slots - 1;
   entries_.reserve(words);
@@ -372,7 +380,7 @@ size_t FirstSeenCounter::AddEntry(std::string_view word, const WordKey& key, siz
   entries_.push_back(Entry{arena_.size(), word.size()});
   arena_.append(word);
   slots_[at] = Slot{key.prefix, key.second, 1, static_cast<uint32_t>(entries_.size())};
-  if (entries_.size() * 2 > slots_.size()) Grow();
+  if (Crowded(entries_.size(), slots_.size())) Grow();
   return entries_.size() - 1;
 }
 

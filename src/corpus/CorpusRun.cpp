@@ -50,8 +50,8 @@ CountedCorpus CorpusRun::Counted(CorpusCount count, int64_t start, size_t thread
   counted.skipped = count.Skipped();
   counted.texts = count.tally.Texts();
   if (counted.texts > 0) {
-    counted.spread = count.tally.Spread(threads);
     counted.words = SharedWords(count.tally.TakeWords());
+    counted.spread = count.tally.Spread(*counted.words, threads);
   }
   return counted;
 }

@@ -64,6 +64,15 @@ FirstSeenCounter CorpusTally::TakeWords() {
 }
 
 std::vector<WordSpread> CorpusTally::Spread(size_t threads) const {
+  return SpreadOf(words_, threads);
+}
+
+std::vector<WordSpread> CorpusTally::Spread(const CountedWords& words, size_t threads) const {
+  return SpreadOf(words, threads);
+}
+
+template <typename Counted>
+std::vector<WordSpread> CorpusTally::SpreadOf(const Counted& words, size_t threads) const {
   // With C a word's count, N the corpus's running words and c_i, n_i those of text i,
   // DP = Σ |c_i·N − C·n_i| / (2·C·N); the texts without the word add C·n_i each, which is
   // C·N less C·n_i over the texts with it. The sums are exact, so the figures do not depend on
@@ -75,11 +84,11 @@ std::vector<WordSpread> CorpusTally::Spread(size_t threads) const {
     int64_t total;
     uint32_t range;
   };
-  const __int128 corpus_words = words_.TotalCount();
+  const __int128 corpus_words = words.TotalCount();
   const auto sums_from = [&](__int128 first_deviation) {
     std::vector<WordSum> sums;
-    sums.reserve(words_.DistinctCount());
-    words_.ForEach([&](std::string_view, int64_t count) {
+    sums.reserve(words.DistinctCount());
+    words.ForEach([&](std::string_view, int64_t count) {
       sums.push_back({first_deviation * count, count, 0});
     });
     return sums;

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "analysis/CountedWords.h"
 #include "analysis/FirstSeenCounter.h"
 
 namespace tarn {
@@ -77,8 +78,14 @@ class CorpusTally {
   // words in it. Call before TakeWords. With `threads` above 1 the texts are summed in two
   // halves side by side; the result is the same.
   std::vector<WordSpread> Spread(size_t threads = 1) const;
+  // The same after TakeWords, from the words it gave, made compact: a large corpus's counter
+  // need not be kept beside the sums.
+  std::vector<WordSpread> Spread(const CountedWords& words, size_t threads) const;
 
  private:
+  // Spread from `words`, the counter or its compact form.
+  template <typename Counted>
+  std::vector<WordSpread> SpreadOf(const Counted& words, size_t threads) const;
   // The number written at `at` in `counts_` (seven bits a byte, the lowest first, the top bit
   // of every byte but the last set), moving `at` past it.
   uint64_t ReadNumber(size_t& at) const {

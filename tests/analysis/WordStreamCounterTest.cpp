@@ -362,6 +362,26 @@ TEST(FirstSeenCounterTest, TellsApartWordsThatShareTheirLeadingLetters) {
   EXPECT_EQ(counter.TotalCount(), 5030);
 }
 
+// A vocabulary of millions fills its slots further before they grow: the counter grows past
+// three quarters of them, and every word keeps its count and first-seen place.
+TEST(FirstSeenCounterTest, ALargeVocabularyKeepsEveryWordAsItGrows) {
+  constexpr int kWords = 1700000;
+  FirstSeenCounter counter(kWords / 2, 0);
+  const auto word_of = [](int i) { return std::to_string(i) + "v"; };
+  for (int i = 0; i < kWords; ++i) {
+    const std::string word = word_of(i);
+    counter.Add(word);
+    if (i % 3 == 0) counter.Add(word);
+  }
+  EXPECT_EQ(counter.DistinctCount(), size_t{kWords});
+  for (int i = 0; i < kWords; i += 9973) {
+    const std::string word = word_of(i);
+    ASSERT_EQ(counter.IndexOf(word), size_t(i));
+    ASSERT_EQ(counter.Find(word).count, i % 3 == 0 ? 2 : 1);
+  }
+  EXPECT_EQ(counter.IndexOf(word_of(-1)), std::nullopt);
+}
+
 // The compact form keeps every word of the counter with its tally and first-seen place: short
 // words and long ones, capitals on every third word only, and a count beyond what a slot holds.
 TEST(CountedWordsTest, KeepEveryWordOfTheCounter) {

@@ -153,13 +153,17 @@ TEST(CorpusTallyTest, RangeAndDpOfAHandWorkedCorpus) {
     }
   }
   // Exactly the same, however the texts fall into halves: one text, two, or most of the
-  // counts in the first or the last.
+  // counts in the first or the last; and from the compact words after TakeWords.
   for (const std::vector<std::string>& texts : {std::vector<std::string>{"a b a"},
                                                 {"a b", "b c"},
                                                 {"a b c d e f g h i j k", "a", "b"},
                                                 {"a", "b", "a b c d e f g h i j k"}}) {
-    const CorpusTally corpus = TallyOf(texts);
-    EXPECT_EQ(corpus.Spread(2), corpus.Spread(1)) << texts.size() << " " << texts.back();
+    CorpusTally corpus = TallyOf(texts);
+    const std::vector<WordSpread> whole = corpus.Spread(1);
+    EXPECT_EQ(corpus.Spread(2), whole) << texts.size() << " " << texts.back();
+    const CountedWords words(corpus.TakeWords());
+    EXPECT_EQ(corpus.Spread(words, 1), whole) << texts.size() << " " << texts.back();
+    EXPECT_EQ(corpus.Spread(words, 2), whole) << texts.size() << " " << texts.back();
   }
 }
 
