@@ -207,6 +207,43 @@ TEST(HashtableTest, SubtractRemovesTrimmedKeysOfTheOtherTable) {
   EXPECT_EQ(stop.ItemCount(), 4);
 }
 
+// An unindexed table of millions of items, far larger than the other, is read once, not looked
+// up key by key; it must lose the same items as one whose lookups are indexed: of duplicate keys
+// the newest, as many as the other table names.
+TEST(HashtableTest, SubtractRemovesTheSameItemsWithAndWithoutAnIndex) {
+  const auto fill = [](THashTable& table) {
+    for (int i = 0; i < (1 << 20) + 3000; ++i) {
+      std::u16string key = u"w";
+      for (int n = i; n > 0; n /= 26) key += static_cast<char16_t>(u'a' + n % 26);
+      table.AddItem(key, {}, i + 1, 1, 1);
+      if (i % 7 == 0) table.AddItem(key, u"newer", i + 2, 2, 2);
+      if (i % 21 == 0) table.AddItem(key, u"newest", i + 3, 3, 3);
+    }
+  };
+  THashTable stop;
+  stop.AddPair(u"w", u"1");
+  for (int i = 0; i < 3000; i += 100) {
+    std::u16string key = u"w";
+    for (int n = i; n > 0; n /= 26) key += static_cast<char16_t>(u'a' + n % 26);
+    stop.AddPair(key, u"1");
+    if (i % 200 == 0) stop.AddPair(u" " + key, u"1");  // the same key once more, once trimmed
+  }
+  stop.AddPair(u"absent", u"1");
+  THashTable scanned;
+  fill(scanned);
+  THashTable looked_up;
+  fill(looked_up);
+  looked_up.PrepareConcurrentLookups();
+  scanned.Subtract(stop);
+  looked_up.Subtract(stop);
+  EXPECT_EQ(scanned.ItemCount(), looked_up.ItemCount());
+  // 2100 had three items and is named once; 1400 had two and is named twice.
+  ASSERT_NE(scanned.Find(u"wucd"), nullptr);
+  EXPECT_EQ(scanned.Find(u"wucd")->Value, u"newer");
+  EXPECT_EQ(scanned.Find(u"wwbc"), nullptr);
+  EXPECT_EQ(scanned.ListText(0), looked_up.ListText(0));
+}
+
 TEST(HashtableTest, CloneRebuildsIn256BucketsReversingEachChain) {
   THashTable empty(3);
   auto empty_copy = empty.Clone();
