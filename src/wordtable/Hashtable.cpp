@@ -63,10 +63,29 @@ void PrefetchAhead(const std::vector<WordNode*>& items, size_t i) {
   if (i + kAhead < items.size()) __builtin_prefetch(items[i + kAhead]);
 }
 
+// Walks the `group` (at most kChainGroup) chains headed by heads[first] on in step, so that
+// their next items load side by side, calling `visit(size_t k, WordNode* node)` for each item of
+// the k-th of them, each chain in its order.
+template <typename Visit>
+void WalkChainGroup(const std::vector<THashItem*>& heads, size_t first, size_t group,
+                    Visit&& visit) {
+  THashItem* at[kChainGroup];
+  for (size_t k = 0; k < group; ++k) at[k] = heads[first + k];
+  for (bool more = true; more;) {
+    more = false;
+    for (size_t k = 0; k < group; ++k) {
+      if (at[k] == nullptr) continue;
+      auto* node = static_cast<WordNode*>(at[k]);
+      visit(k, node);
+      at[k] = node->Next;
+      more = true;
+    }
+  }
+}
+
 // The items of the chains [first_chain, last_chain) of those headed by `heads` (with `sizes`
 // items each, `total` in those chains) in traversal order, calling `visit(const WordNode*)` for
-// each as it is met. The chains are walked kChainGroup at a time in step, so that their next
-// items load side by side.
+// each as it is met, the chains walked kChainGroup at a time.
 template <typename Visit>
 std::vector<WordNode*> GatherChains(const std::vector<THashItem*>& heads,
                                     const std::vector<int32_t>& sizes, size_t first_chain,
@@ -75,24 +94,15 @@ std::vector<WordNode*> GatherChains(const std::vector<THashItem*>& heads,
   size_t start = 0;
   for (size_t first = first_chain; first < last_chain; first += kChainGroup) {
     const size_t group = std::min(kChainGroup, last_chain - first);
-    THashItem* at[kChainGroup];
     size_t out[kChainGroup];
     for (size_t k = 0; k < group; ++k) {
-      at[k] = heads[first + k];
       out[k] = start;
       start += static_cast<size_t>(sizes[first + k]);
     }
-    for (bool more = true; more;) {
-      more = false;
-      for (size_t k = 0; k < group; ++k) {
-        if (at[k] == nullptr) continue;
-        auto* node = static_cast<WordNode*>(at[k]);
-        items[out[k]++] = node;
-        visit(node);
-        at[k] = node->Next;
-        more = true;
-      }
-    }
+    WalkChainGroup(heads, first, group, [&](size_t k, WordNode* node) {
+      items[out[k]++] = node;
+      visit(node);
+    });
   }
   return items;
 }
@@ -239,33 +249,56 @@ std::vector<WordNode*> THashTable::Traversal() const {
 
 template <typename Text, typename AppendKey>
 Text THashTable::Listing(int32_t width, AppendKey&& append_key) const {
-  // While the chains are gathered, a bound on the length from the items alone (a blank key is
-  // counted but not listed), so that the text is allocated once without reading any key text.
+  // A bound on the length from the items alone (a blank key is counted but not listed), so that
+  // the text is allocated once without reading any key text.
   const size_t pad_width = static_cast<size_t>(std::max(width, 0));
   size_t bound = 0;
-  const std::vector<WordNode*> items =
-      GatherChains(buckets_, chain_sizes_, 0, buckets_.size(), static_cast<size_t>(item_count_),
-                   [&](const WordNode* node) {
-                     if (node->Count == 0) return;
-                     bound += std::max(node->Key.size(), pad_width) + 2 +
-                              static_cast<size_t>(DecimalLength(node->Count));
-                   });
+  const auto add_to_bound = [&](const WordNode* node) {
+    if (node->Count == 0) return;
+    bound += std::max(node->Key.size(), pad_width) + 2 +
+             static_cast<size_t>(DecimalLength(node->Count));
+  };
   Text text;
+  const auto write = [&](const std::vector<WordNode*>& items) {
+    for (size_t i = 0; i < items.size(); ++i) {
+      PrefetchAhead(items, i);
+      const WordNode& item = *items[i];
+      if (!Listed(item)) continue;
+      const bool padded = item.Key.size() < pad_width;
+      append_key(text, item.Key, padded ? u' ' : u'\t');
+      if (padded) text.append(pad_width - item.Key.size(), ' ');
+      text.push_back('\t');
+      typename Text::value_type digits[24];
+      const int length = DecimalLength(item.Count);
+      WriteDecimal(digits + length, item.Count);
+      text.append(digits, static_cast<size_t>(length));
+      text.push_back('\r');
+    }
+  };
+  // Up to this many items, the bound is summed as every item is gathered at once.
+  constexpr int32_t kGatheredWhole = 1 << 20;
+  if (item_count_ <= kGatheredWhole) {
+    const std::vector<WordNode*> items = GatherChains(
+        buckets_, chain_sizes_, 0, buckets_.size(), static_cast<size_t>(item_count_), add_to_bound);
+    text.reserve(bound);
+    write(items);
+    return text;
+  }
+  // A larger table's items would take a pointer each, tens of megabytes: the chains are walked
+  // for the bound first, and then gathered a group at a time.
+  for (size_t first = 0; first < buckets_.size(); first += kChainGroup) {
+    const size_t group = std::min(kChainGroup, buckets_.size() - first);
+    WalkChainGroup(buckets_, first, group,
+                   [&](size_t, const WordNode* node) { add_to_bound(node); });
+  }
   text.reserve(bound);
-  const size_t n = items.size();
-  for (size_t i = 0; i < n; ++i) {
-    PrefetchAhead(items, i);
-    const WordNode& item = *items[i];
-    if (!Listed(item)) continue;
-    const bool padded = item.Key.size() < pad_width;
-    append_key(text, item.Key, padded ? u' ' : u'\t');
-    if (padded) text.append(pad_width - item.Key.size(), ' ');
-    text.push_back('\t');
-    typename Text::value_type digits[24];
-    const int length = DecimalLength(item.Count);
-    WriteDecimal(digits + length, item.Count);
-    text.append(digits, static_cast<size_t>(length));
-    text.push_back('\r');
+  for (size_t first = 0; first < buckets_.size(); first += kChainGroup) {
+    const size_t last = std::min(first + kChainGroup, buckets_.size());
+    size_t total = 0;
+    for (size_t chain = first; chain < last; ++chain) {
+      total += static_cast<size_t>(chain_sizes_[chain]);
+    }
+    write(GatherChains(buckets_, chain_sizes_, first, last, total, [](const WordNode*) {}));
   }
   return text;
 }

@@ -99,6 +99,31 @@ TEST(HashtableTest, ListTextPadsToWidthAndSkipsZeroAndBlank) {
   }
 }
 
+// A table of millions is listed a group of chains at a time: the same lines in the same order
+// as its traversal gives, zero counts and blank keys left out, and one allocation of the text.
+TEST(HashtableTest, ALargeTableIsListedInTraversalOrder) {
+  THashTable table;
+  for (int i = 0; i < (1 << 20) + 100; ++i) {
+    std::u16string key = u"k";
+    for (int n = i; n > 0; n /= 26) key += static_cast<char16_t>(u'a' + n % 26);
+    table.AddItem(key, {}, i % 1000, 1, 1);
+  }
+  table.AddItem(u"  ", {}, 3, 1, 1);
+  table.AddItem(u"internationalization", {}, 3, 1, 1);
+  std::u16string expected;
+  for (const auto& [key, count] : TraversalOf(table)) {
+    if (count == 0 || key == u"  ") continue;
+    expected += key + std::u16string(key.size() < 8 ? 8 - key.size() : 0, u' ') + u'\t';
+    for (const char c : std::to_string(count)) expected += static_cast<char16_t>(c);
+    expected += u'\r';
+  }
+  const std::u16string text = table.ListText(8);
+  EXPECT_EQ(text, expected);
+  EXPECT_GE(text.capacity(), text.size());
+  EXPECT_LE(text.capacity(), text.size() + text.size() / 4);
+  EXPECT_EQ(table.ListCp936(8), Utf16ToCp936(expected));
+}
+
 TEST(HashtableTest, TotalsCountOnlyListedItems) {
   THashTable table;
   table.AddItem(u"a", u"", 0, 1, 1);
