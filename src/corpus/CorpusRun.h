@@ -24,7 +24,7 @@ struct CountedCorpus {
   int64_t start = 0;  // when the run began, on the run's clock
   size_t texts = 0;   // the texts counted
   std::shared_ptr<const CountedWords> words;
-  std::vector<WordSpread> spread;  // in the order of `words`
+  WordSpreads spread;  // in the order of `words`
   std::vector<SkippedText> skipped;
 };
 

@@ -15,7 +15,7 @@ void CorpusStatistics::SpreadsOf(const std::string_view* words, size_t count,
     const size_t batch = std::min(count - done, CountedWords::kBatch);
     words_->IndexesOf(words + done, batch, indexes);
     for (size_t i = 0; i < batch; ++i) {
-      if (indexes[i]) __builtin_prefetch(&spread_[*indexes[i]]);
+      if (indexes[i]) spread_.Prefetch(*indexes[i]);
     }
     for (size_t i = 0; i < batch; ++i) {
       spreads[done + i] = indexes[i] ? spread_[*indexes[i]] : WordSpread{};

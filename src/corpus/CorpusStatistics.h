@@ -22,7 +22,7 @@ class CorpusStatistics {
   // The corpus counted as the state's run number `run`: its words in first-seen order (shared
   // with the name evidence) and their spread in the same order.
   CorpusStatistics(uint64_t run, std::shared_ptr<const CountedWords> words,
-                   std::vector<WordSpread> spread, size_t texts, std::vector<SkippedText> skipped)
+                   WordSpreads spread, size_t texts, std::vector<SkippedText> skipped)
       : run_(run),
         words_(std::move(words)),
         spread_(std::move(spread)),
@@ -45,7 +45,7 @@ class CorpusStatistics {
  private:
   uint64_t run_ = 0;
   std::shared_ptr<const CountedWords> words_;
-  std::vector<WordSpread> spread_;
+  WordSpreads spread_;
   size_t texts_ = 0;
   std::vector<SkippedText> skipped_;
 };

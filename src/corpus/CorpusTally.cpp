@@ -63,16 +63,16 @@ FirstSeenCounter CorpusTally::TakeWords() {
   return words;
 }
 
-std::vector<WordSpread> CorpusTally::Spread(size_t threads) const {
+WordSpreads CorpusTally::Spread(size_t threads) const {
   return SpreadOf(words_, threads);
 }
 
-std::vector<WordSpread> CorpusTally::Spread(const CountedWords& words, size_t threads) const {
+WordSpreads CorpusTally::Spread(const CountedWords& words, size_t threads) const {
   return SpreadOf(words, threads);
 }
 
 template <typename Counted>
-std::vector<WordSpread> CorpusTally::SpreadOf(const Counted& words, size_t threads) const {
+WordSpreads CorpusTally::SpreadOf(const Counted& words, size_t threads) const {
   // With C a word's count, N the corpus's running words and c_i, n_i those of text i,
   // DP = Σ |c_i·N − C·n_i| / (2·C·N); the texts without the word add C·n_i each, which is
   // C·N less C·n_i over the texts with it. The sums are exact, so the figures do not depend on
@@ -128,12 +128,12 @@ std::vector<WordSpread> CorpusTally::SpreadOf(const Counted& words, size_t threa
   } else {
     add_texts(0, Texts(), sums);
   }
-  std::vector<WordSpread> spread;
-  spread.reserve(sums.size());
+  WordSpreads spread;
+  spread.Reserve(sums.size());
   for (const WordSum& sum : sums) {
-    spread.push_back({sum.range, static_cast<double>(sum.deviation) /
-                                     (2.0 * static_cast<double>(sum.total) *
-                                      static_cast<double>(corpus_words))});
+    spread.Add({sum.range, static_cast<double>(sum.deviation) /
+                               (2.0 * static_cast<double>(sum.total) *
+                                static_cast<double>(corpus_words))});
   }
   return spread;
 }

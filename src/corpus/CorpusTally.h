@@ -22,6 +22,33 @@ struct WordSpread {
   bool operator==(const WordSpread&) const = default;
 };
 
+// The spread of each of many words, range and DP kept apart: together, with the padding, they
+// take sixteen bytes a word, apart twelve.
+class WordSpreads {
+ public:
+  void Reserve(size_t count) {
+    ranges_.reserve(count);
+    dps_.reserve(count);
+  }
+  void Add(const WordSpread& spread) {
+    ranges_.push_back(spread.range);
+    dps_.push_back(spread.dp);
+  }
+  size_t size() const { return ranges_.size(); }
+  WordSpread operator[](size_t word) const { return WordSpread{ranges_[word], dps_[word]}; }
+  // Asks for the figures of `word` to be brought into cache.
+  void Prefetch(size_t word) const {
+    __builtin_prefetch(&ranges_[word]);
+    __builtin_prefetch(&dps_[word]);
+  }
+
+  bool operator==(const WordSpreads&) const = default;
+
+ private:
+  std::vector<uint32_t> ranges_;
+  std::vector<double> dps_;
+};
+
 // The words of a corpus, text after text: their counts summed in one table that holds them in
 // the order one stream of all the texts would have met them, and what each text had of each,
 // for the spread.
@@ -77,15 +104,15 @@ class CorpusTally {
   // v_i the share of the word's occurrences in text i and s_i the share of the corpus's running
   // words in it. Call before TakeWords. With `threads` above 1 the texts are summed in two
   // halves side by side; the result is the same.
-  std::vector<WordSpread> Spread(size_t threads = 1) const;
+  WordSpreads Spread(size_t threads = 1) const;
   // The same after TakeWords, from the words it gave, made compact: a large corpus's counter
   // need not be kept beside the sums.
-  std::vector<WordSpread> Spread(const CountedWords& words, size_t threads) const;
+  WordSpreads Spread(const CountedWords& words, size_t threads) const;
 
  private:
   // Spread from `words`, the counter or its compact form.
   template <typename Counted>
-  std::vector<WordSpread> SpreadOf(const Counted& words, size_t threads) const;
+  WordSpreads SpreadOf(const Counted& words, size_t threads) const;
   // The number written at `at` in `counts_` (seven bits a byte, the lowest first, the top bit
   // of every byte but the last set), moving `at` past it.
   uint64_t ReadNumber(size_t& at) const {

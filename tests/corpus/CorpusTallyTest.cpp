@@ -94,7 +94,7 @@ TEST(CorpusTallyTest, CapitalsFoldAcrossTexts) {
     });
   }
   EXPECT_EQ(Tallies(tally.Words()), Tallies(added));
-  const std::vector<WordSpread> spread = tally.Spread();
+  const WordSpreads spread = tally.Spread();
   for (const auto& [word, range] : ranges) {
     EXPECT_EQ(spread[*tally.Words().IndexOf(word)].range, range) << word;
   }
@@ -138,7 +138,7 @@ TEST(CorpusTallyTest, RangeAndDpOfAHandWorkedCorpus) {
   const CorpusTally tally = TallyOf({"x x z w", "y z", "x z x q"});
   for (const size_t threads : {1, 2}) {
     SCOPED_TRACE(threads);
-    const std::vector<WordSpread> spread = tally.Spread(threads);
+    const WordSpreads spread = tally.Spread(threads);
     struct Case {
       std::string word;
       uint32_t range;
@@ -159,7 +159,7 @@ TEST(CorpusTallyTest, RangeAndDpOfAHandWorkedCorpus) {
                                                 {"a b c d e f g h i j k", "a", "b"},
                                                 {"a", "b", "a b c d e f g h i j k"}}) {
     CorpusTally corpus = TallyOf(texts);
-    const std::vector<WordSpread> whole = corpus.Spread(1);
+    const WordSpreads whole = corpus.Spread(1);
     EXPECT_EQ(corpus.Spread(2), whole) << texts.size() << " " << texts.back();
     const CountedWords words(corpus.TakeWords());
     EXPECT_EQ(corpus.Spread(words, 1), whole) << texts.size() << " " << texts.back();
@@ -172,7 +172,7 @@ TEST(CorpusTallyTest, RangeAndDpOfAHandWorkedCorpus) {
 // 4 and 2.
 TEST(CorpusTallyTest, DpWeighsTheTextsBySize) {
   const CorpusTally tally = TallyOf({"a b", "a a b b b b", "a b b c c c c c"});
-  const std::vector<WordSpread> spread = tally.Spread();
+  const WordSpreads spread = tally.Spread();
   EXPECT_EQ(spread[*tally.Words().IndexOf("a")], (WordSpread{3, 0.25}));
   const CorpusTally even = TallyOf({"a b", "a a b b", "a b"});
   EXPECT_EQ(even.Spread()[*even.Words().IndexOf("a")], (WordSpread{3, 0.0}));
