@@ -47,12 +47,12 @@ CountedWords::CountedWords(FirstSeenCounter&& counter) : total_(counter.total_) 
   std::vector<int64_t>().swap(counter.capitals_);
 
   // The counter's words already stand one after another, first seen first.
-  ends_.resize(words);
+  ends_.Reserve(words);
   for (size_t entry = 0; entry < words; ++entry) {
-    ends_[entry] = counter.entries_[entry].offset + counter.entries_[entry].length;
+    ends_.Add(counter.entries_[entry].offset + counter.entries_[entry].length);
   }
   arena_ = std::move(counter.arena_);
-  arena_.resize(words == 0 ? 0 : ends_.back());
+  arena_.resize(words == 0 ? 0 : ends_[words - 1]);
   arena_.shrink_to_fit();
   counter = FirstSeenCounter();
 }
@@ -86,7 +86,7 @@ void CountedWords::IndexesOf(const std::string_view* words, size_t count,
   }
   for (size_t i = 0; i < count; ++i) {
     const uint32_t slot = slots_[homes[i]];
-    if (slot > 1) __builtin_prefetch(&ends_[slot - 2]);
+    if (slot != 0) ends_.Prefetch(slot - 1);
   }
   for (size_t i = 0; i < count; ++i) {
     const uint32_t slot = slots_[homes[i]];

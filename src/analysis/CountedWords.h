@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "analysis/FirstSeenCounter.h"
+#include "analysis/WordEnds.h"
 
 namespace tarn {
 
@@ -89,7 +90,7 @@ class CountedWords {
   std::vector<uint32_t> slots_;
   // The words one after another, first seen first, and where each ends.
   std::string arena_;
-  std::vector<size_t> ends_;
+  WordEnds ends_;
   // Each word's count as the counter's slot held it, and by first-seen index, what the slot
   // could not hold: empty in any real document.
   std::vector<uint32_t> counts_;

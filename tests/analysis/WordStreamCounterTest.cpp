@@ -10,6 +10,7 @@
 
 #include "analysis/TableDump.h"
 #include "analysis/TwoPassOracle.h"
+#include "analysis/WordEnds.h"
 #include "analysis/WordStreamCounter.h"
 #include "wordtable/Hashtable.h"
 
@@ -380,6 +381,18 @@ TEST(FirstSeenCounterTest, ALargeVocabularyKeepsEveryWordAsItGrows) {
     ASSERT_EQ(counter.Find(word).count, i % 3 == 0 ? 2 : 1);
   }
   EXPECT_EQ(counter.IndexOf(word_of(-1)), std::nullopt);
+}
+
+// Ends past 4 GiB keep their high bits, however many words fall between the wraps, and a word
+// may pass more than one 4 GiB at once.
+TEST(WordEndsTest, EndsPastFourGigabytesKeepTheirHighBits) {
+  constexpr size_t kGiB4 = size_t{1} << 32;
+  const std::vector<size_t> ends = {0,          3,          kGiB4 - 1,     kGiB4,     kGiB4 + 7,
+                                    kGiB4 + 7, 3 * kGiB4 + 1, 3 * kGiB4 + 2, 4 * kGiB4};
+  WordEnds stored;
+  for (const size_t end : ends) stored.Add(end);
+  ASSERT_EQ(stored.size(), ends.size());
+  for (size_t i = 0; i < ends.size(); ++i) EXPECT_EQ(stored[i], ends[i]) << i;
 }
 
 // The compact form keeps every word of the counter with its tally and first-seen place: short
