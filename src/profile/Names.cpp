@@ -98,9 +98,11 @@ NameTest NamesOfDocument(const StatisticsState& state) {
 }
 
 std::vector<NameCount> DetectedNames(const StatisticsState& state) {
+  // A name has capitals, so the few capitalised words are tested, not every word looked up.
+  const NameTest is_name = NamesOfDocument(state);
   std::vector<NameCount> names;
   state.WordTable->ForEach([&](const THashItem& item) {
-    if (IsName(item.Key, state.name_evidence.Of(item.Key))) names.push_back({item.Key, item.Count});
+    if (is_name(item.Key)) names.push_back({item.Key, item.Count});
   });
   std::sort(names.begin(), names.end(), [](const NameCount& a, const NameCount& b) {
     return a.count != b.count ? a.count > b.count : a.word < b.word;
