@@ -1,6 +1,7 @@
 #include "corpus/CorpusListing.h"
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 #include <utility>
 
@@ -54,8 +55,24 @@ std::vector<CorpusListingRow> CorpusListingRows(const THashTable& words,
 std::string DpText(double dp) { return FixedDecimals(dp, 3); }
 
 std::string CorpusListingText(const THashTable& words, const CorpusStatistics& corpus) {
-  // Written row by row: the rows of a large corpus would take more room than their text.
+  // Written row by row: the rows of a large corpus would take more room than their text. The
+  // room for the text is reckoned from the table alone, so that it is allocated once: a key has
+  // at most two bytes a unit, a range no more digits than the number of texts, and a DP is
+  // "0.xxx" or "1.000".
+  const auto digits = [](uint64_t number) {
+    size_t length = 1;
+    for (; number >= 10; number /= 10) ++length;
+    return length;
+  };
+  const size_t range_digits = digits(corpus.Texts());
+  size_t room = 0;
+  words.ForEach([&](const THashItem& item) {
+    if (item.Count == 0) return;
+    room += 2 * item.Key.size() + 1 + digits(static_cast<uint64_t>(item.Count)) + 1 +
+            range_digits + 1 + 5 + 1;
+  });
   std::string text;
+  text.reserve(room);
   ForEachCorpusListingRow(words, corpus, [&text](CorpusListingRow&& row) {
     text += row.word;
     text += '\t';
