@@ -15,13 +15,21 @@ TextEncoding StreamTextFile(const std::string& path, const TextDecoder::Sink& fe
   TextDecoder decoder(feed);
   bool decoded = true;
   bool first = true;
+  // Whether a first block shorter than asked for has already met the end of the file, which a
+  // further read would only confirm: a corpus reads thousands of files.
+  bool ended = false;
   while (!decoder.Ended()) {
     if (!decoded) {
       restart();
       file.Rewind();
+      ended = false;
     }
-    const size_t got = first && accept ? file.ReadFull(block.get(), block_size)
-                                       : file.Read(block.get(), block_size);
+    size_t got = 0;
+    if (!ended) {
+      got = first && accept ? file.ReadFull(block.get(), block_size)
+                            : file.Read(block.get(), block_size);
+      ended = first && accept && got < block_size;
+    }
     if (first && accept && !accept(std::string_view(block.get(), got))) break;
     first = false;
     if (read) read(got);
