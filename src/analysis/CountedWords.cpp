@@ -6,7 +6,7 @@ namespace tarn {
 
 CountedWords::CountedWords(FirstSeenCounter&& counter) : total_(counter.total_) {
   const size_t words = counter.entries_.size();
-  // At most three quarters of the slots are filled, as in the counter once compacted.
+  // At most three quarters of the slots are filled.
   size_t slot_count = 1;
   while (slot_count * 3 < words * 4) slot_count *= 2;
   slots_.assign(slot_count, 0);
@@ -102,13 +102,18 @@ WordTally CountedWords::Find(std::string_view word) const {
   return entry ? TallyAt(*entry) : WordTally{};
 }
 
-WordTally CountedWords::TallyAt(size_t entry) const {
+int64_t CountedWords::CountAt(size_t entry) const {
   int64_t count = counts_[entry];
   if (!spilled_.empty()) {
     const auto spilled =
         std::lower_bound(spilled_.begin(), spilled_.end(), std::pair<size_t, int64_t>(entry, 0));
     if (spilled != spilled_.end() && spilled->first == entry) count += spilled->second;
   }
+  return count;
+}
+
+WordTally CountedWords::TallyAt(size_t entry) const {
+  const int64_t count = CountAt(entry);
   const Capitals* capitals = CapitalsOf(entry);
   if (capitals == nullptr) return WordTally{count, count, 0};
   return WordTally{count, count - capitals->hidden, capitals->shown};

@@ -43,14 +43,15 @@ class CountedWords {
     const size_t begin = entry == 0 ? 0 : ends_[entry - 1];
     return std::string_view(arena_.data() + begin, ends_[entry] - begin);
   }
-  // The tally of the word at first-seen index `entry`.
+  // The tally of the word at first-seen index `entry`, and its count alone.
   WordTally TallyAt(size_t entry) const;
+  int64_t CountAt(size_t entry) const;
 
   // Calls `visit(std::string_view word, int64_t count)` for every word, first seen first.
   template <typename Visit>
   void ForEach(Visit&& visit) const {
     for (size_t entry = 0; entry < counts_.size(); ++entry) {
-      visit(WordAt(entry), TallyAt(entry).count);
+      visit(WordAt(entry), CountAt(entry));
     }
   }
   // Calls `visit(std::string_view word, const WordTally& tally)` for every word, first seen

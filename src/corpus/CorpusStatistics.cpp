@@ -1,6 +1,8 @@
 #include "corpus/CorpusStatistics.h"
 
 #include <algorithm>
+#include <optional>
+#include <string_view>
 
 namespace tarn {
 
