@@ -425,18 +425,17 @@ void THashTable::Subtract(const THashTable& other) {
   std::unordered_map<std::u16string, size_t> removals;
   for (const std::string& key : keys) ++removals[Cp936ToUtf16(TrimView(std::string_view(key)))];
   if (removals.empty()) return;
-  const std::vector<WordNode*> items = Traversal();
+  // A key's items all stand in one chain, so the chains may be walked side by side.
   std::vector<std::pair<WordNode*, uint32_t>> removed;
-  size_t i = 0;
-  for (uint32_t bucket = 0; bucket < buckets_.size(); ++bucket) {
-    for (const size_t end = i + static_cast<size_t>(chain_sizes_[bucket]); i < end; ++i) {
-      PrefetchAhead(items, i);
-      const auto found = removals.find(items[i]->Key);
+  for (size_t first = 0; first < buckets_.size(); first += kChainGroup) {
+    const size_t group = std::min(kChainGroup, buckets_.size() - first);
+    WalkChainGroup(buckets_, first, group, [&](size_t k, WordNode* node) {
+      const auto found = removals.find(node->Key);
       if (found != removals.end() && found->second > 0) {
         --found->second;
-        removed.emplace_back(items[i], bucket);
+        removed.emplace_back(node, static_cast<uint32_t>(first + k));
       }
-    }
+    });
   }
   for (const auto& [node, bucket] : removed) Release(node, bucket);
 }
