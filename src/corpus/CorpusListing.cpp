@@ -7,6 +7,7 @@
 
 #include "corpus/FixedDecimals.h"
 #include "text/CodePage936.h"
+#include "text/DecimalLength.h"
 #include "wordlists/UserPort.h"
 #include "wordtable/Hashtable.h"
 
@@ -59,16 +60,12 @@ std::string CorpusListingText(const THashTable& words, const CorpusStatistics& c
   // room for the text is reckoned from the table alone, so that it is allocated once: a key has
   // at most two bytes a unit, a range no more digits than the number of texts, and a DP is
   // "0.xxx" or "1.000".
-  const auto digits = [](uint64_t number) {
-    size_t length = 1;
-    for (; number >= 10; number /= 10) ++length;
-    return length;
-  };
-  const size_t range_digits = digits(corpus.Texts());
+  const auto range_digits =
+      static_cast<size_t>(DecimalLength(static_cast<int64_t>(corpus.Texts())));
   size_t room = 0;
   words.ForEach([&](const THashItem& item) {
     if (item.Count == 0) return;
-    room += 2 * item.Key.size() + 1 + digits(static_cast<uint64_t>(item.Count)) + 1 +
+    room += 2 * item.Key.size() + 1 + static_cast<size_t>(DecimalLength(item.Count)) + 1 +
             range_digits + 1 + 5 + 1;
   });
   std::string text;

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "text/CodePage936.h"
+#include "text/DecimalLength.h"
 #include "text/Trim.h"
 #include "wordtable/NodePool.h"
 #include "wordtable/WordIndex.h"
@@ -33,16 +34,6 @@ bool Listed(const THashItem& item) {
   const std::u16string& key = item.Key;
   // Almost every key starts with a letter; only the rest need the full blank test.
   return (!key.empty() && !IsBlank(key[0])) || !IsBlankText(std::u16string_view(key));
-}
-
-int DecimalLength(int64_t value) {
-  uint64_t magnitude = value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-  int length = value < 0 ? 2 : 1;
-  while (magnitude >= 10) {
-    magnitude /= 10;
-    ++length;
-  }
-  return length;
 }
 
 // Writes `value` in decimal ending just before `end`; `end` - DecimalLength(value) is the start.
