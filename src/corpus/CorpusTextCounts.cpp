@@ -1,5 +1,6 @@
 #include "corpus/CorpusTextCounts.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace tarn {
@@ -9,15 +10,16 @@ void CorpusTextCounts::Counted(const FirstSeenCounter& words, const uint32_t* en
   if (count_in_text_.size() < words.DistinctCount()) count_in_text_.resize(words.DistinctCount());
   // Whether a word is new to the text depends on the text: each word is written after the
   // text's words so far and kept only if it is new, without a branch to mispredict.
-  const size_t before = text_entries_.size();
-  text_entries_.resize(before + count);
-  uint32_t* const out = text_entries_.data() + before;
+  if (text_entries_.size() < text_entry_count_ + count) {
+    text_entries_.resize(std::max(text_entry_count_ + count, 2 * text_entries_.size()));
+  }
+  uint32_t* const out = text_entries_.data() + text_entry_count_;
   size_t kept = 0;
   for (size_t i = 0; i < count; ++i) {
     out[kept] = entries[i];
     kept += count_in_text_[entries[i]]++ == 0 ? 1 : 0;
   }
-  text_entries_.resize(before + kept);
+  text_entry_count_ += kept;
   for (size_t i = 0; i < capital_count; ++i) {
     text_capitals_.push_back((entries[capitals[i] >> 1] << 1) | (capitals[i] & 1));
   }
@@ -25,24 +27,24 @@ void CorpusTextCounts::Counted(const FirstSeenCounter& words, const uint32_t* en
 }
 
 void CorpusTextCounts::TextEnded() {
-  text_counts_.resize(text_entries_.size());
-  for (size_t i = 0; i < text_entries_.size(); ++i) {
+  text_counts_.resize(text_entry_count_);
+  for (size_t i = 0; i < text_entry_count_; ++i) {
     text_counts_[i] = {text_entries_[i], std::exchange(count_in_text_[text_entries_[i]], 0)};
   }
   tally_.AddCounts(text_counts_.data(), text_counts_.size());
   tally_.EndText(text_words_);
-  text_entries_.clear();
+  text_entry_count_ = 0;
   text_capitals_.clear();
   text_words_ = 0;
   text_first_entry_ = count_in_text_.size();
 }
 
 void CorpusTextCounts::TextDropped(FirstSeenCounter& words) {
-  if (!text_entries_.empty()) {
+  if (text_entry_count_ > 0) {
     // What the text added to each of its words: every occurrence eligible but those with a
     // hidden capital, the shown capitals capitalised.
-    std::vector<WordTally> less(text_entries_.size());
-    for (size_t i = 0; i < text_entries_.size(); ++i) {
+    std::vector<WordTally> less(text_entry_count_);
+    for (size_t i = 0; i < text_entry_count_; ++i) {
       int64_t& count = count_in_text_[text_entries_[i]];
       less[i] = {count, count, 0};
       count = static_cast<int64_t>(i);  // its place in `less`, until the capitals are in
@@ -55,11 +57,11 @@ void CorpusTextCounts::TextDropped(FirstSeenCounter& words) {
         --tally.eligible;
       }
     }
-    for (const uint32_t entry : text_entries_) count_in_text_[entry] = 0;
+    for (size_t i = 0; i < text_entry_count_; ++i) count_in_text_[text_entries_[i]] = 0;
     words.TakeBack(text_first_entry_, text_entries_.data(), less.data(), less.size());
   }
   count_in_text_.resize(text_first_entry_);
-  text_entries_.clear();
+  text_entry_count_ = 0;
   text_capitals_.clear();
   text_words_ = 0;
 }

@@ -30,11 +30,13 @@ class CorpusTextCounts : public CountedTexts {
   CorpusTally& tally_;
   // How many words the counter had when the current text began.
   size_t text_first_entry_ = 0;
-  // The current text: its running words, its words first met first, per word of the counter
-  // its count in the text, and its capitals as FirstSeenCounter::AddCapitals takes them but by
-  // the words' first-seen indexes, for a text given up.
+  // The current text: its running words, its words first met first (the first
+  // `text_entry_count_` of `text_entries_`, which only grows), per word of the counter its count
+  // in the text, and its capitals as FirstSeenCounter::AddCapitals takes them but by the words'
+  // first-seen indexes, for a text given up.
   int64_t text_words_ = 0;
   std::vector<uint32_t> text_entries_;
+  size_t text_entry_count_ = 0;
   std::vector<int64_t> count_in_text_;
   std::vector<uint32_t> text_capitals_;
   std::vector<CorpusTally::WordCount> text_counts_;
