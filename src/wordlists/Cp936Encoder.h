@@ -1,13 +1,14 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <string>
-#include <vector>
 
 namespace tarn {
 
-// Code page 936 bytes of single characters, each looked up once and then remembered, so that
-// decoding a document costs one table read per character beyond ASCII.
+// Code page 936 bytes of single characters, each looked up once and then remembered by every
+// encoder of the program, on any thread, so that decoding a document costs one table read per
+// character beyond ASCII, and a corpus of many documents looks each character up only once.
 class Cp936Encoder {
  public:
   // Appends the code page 936 form of `code_point` to `out`: ASCII as itself, a character the
@@ -25,7 +26,7 @@ class Cp936Encoder {
     }
     uint16_t bytes = '?';  // the code page has no characters beyond the BMP
     if (code_point <= 0xFFFF) {
-      bytes = known_.empty() ? 0 : known_[code_point];
+      bytes = known_[code_point].load(std::memory_order_relaxed);
       if (bytes == 0) bytes = LookUp(code_point);
     }
     if (bytes < 0x100) {
@@ -39,11 +40,11 @@ class Cp936Encoder {
 
  private:
   // Finds and remembers the form of a BMP character not looked up before.
-  uint16_t LookUp(char32_t code_point);
+  static uint16_t LookUp(char32_t code_point);
 
   // Per BMP character: 0 until looked up, then the single byte (below 0x100) or lead << 8 | trail.
-  // Made at the first character beyond ASCII: most English texts never need it.
-  std::vector<uint16_t> known_;
+  // Two threads that look the same character up at once store the same form.
+  static inline std::atomic<uint16_t> known_[0x10000] = {};
 };
 
 }  // namespace tarn

@@ -56,6 +56,14 @@ const unsigned char* Bytes(std::string_view text) {
 
 TextDecoder::TextDecoder(Sink sink) : sink_(std::move(sink)) {}
 
+char* TextDecoder::Room(size_t size) {
+  if (room_size_ < size) {
+    room_ = std::make_unique_for_overwrite<char[]>(size);
+    room_size_ = size;
+  }
+  return room_.get();
+}
+
 TextEncoding TextDecoder::Encoding() const {
   switch (mode_) {
     case Mode::kUtf8Guess:
@@ -177,11 +185,10 @@ void TextDecoder::DecodeEightBit(std::string_view bytes) {
     ended_ = true;
     bytes = bytes.substr(0, nul);
   }
-  // Every byte gives at most two; the buffer never shrinks, as for UTF-8.
+  // Every byte gives at most two.
   const unsigned char* p = Bytes(bytes);
   const size_t n = bytes.size();
-  if (out_.size() < 2 * n) out_.resize(2 * n);
-  char* const out = out_.data();
+  char* const out = Room(2 * n);
   char* o = out;
   for (size_t i = 0; i < n;) {
     const size_t high = i + FindNulOrBeyondAscii(p + i, n - i);
@@ -212,10 +219,8 @@ bool TextDecoder::DecodeUtf8(std::string_view bytes) {
   size_t i = 0;
   char32_t code_point = 0;
   // No sequence grows in code page 936, so the chunk's size (and two bytes for a character
-  // completed from the last chunk) is room enough; the buffer never shrinks, so it is filled
-  // only once.
-  if (out_.size() < n + 2) out_.resize(n + 2);
-  char* const out = out_.data();
+  // completed from the last chunk) is room enough.
+  char* const out = Room(n + 2);
   char* o = out;
   if (!pending_.empty()) {
     // Complete the sequence the last chunk cut off.

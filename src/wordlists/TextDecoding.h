@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -63,6 +64,9 @@ class TextDecoder {
   void DecodeUtf16(std::string_view bytes);
   bool Utf16Unit(char16_t unit);
   void Emit(std::string_view bytes);
+  // Room for at least `size` bytes to decode a chunk into, holding anything. It only grows and
+  // is never cleared: a corpus of thousands of documents would pay for that in each of them.
+  char* Room(size_t size);
 
   Sink sink_;
   Mode mode_ = Mode::kSniff;
@@ -71,7 +75,9 @@ class TextDecoder {
   std::string pending_;          // mark bytes, a cut UTF-8 sequence or an odd UTF-16 byte
   std::string sample_;           // 8-bit text from its first byte beyond ASCII, not yet read
   char16_t high_surrogate_ = 0;  // a UTF-16 high surrogate waiting for its partner
-  std::string out_;
+  std::string out_;              // a UTF-16 chunk decoded
+  std::unique_ptr<char[]> room_;
+  size_t room_size_ = 0;
   Cp936Encoder encoder_;
 };
 
