@@ -26,13 +26,23 @@ class ReadableFile {
   size_t Read(char* buffer, size_t size);
   // Reads `size` bytes into `buffer`, fewer only at the end of the file; returns how many.
   size_t ReadFull(char* buffer, size_t size);
+  // Whether the bytes read since the start are exactly as many as the file had when it was
+  // opened. A file whose size the system knows reads short only at its end, so a short read
+  // then needs no further read to confirm the end: a corpus of thousands of small files saves a
+  // call a file. A file under /proc says it is empty and yet reads a page at a time, and one that
+  // has grown has more to read.
+  bool AtSizeRead() const { return position_ == size_; }
   // Goes back to the first byte. Throws "Stream read error" when the file cannot seek.
   void Rewind();
 
  private:
+  // Makes reads wait for their bytes; false when they already did or the file refuses.
+  bool StopNonBlocking();
+
   std::string path_;
   int fd_;
   uint64_t size_ = 0;
+  uint64_t position_ = 0;  // bytes read since the first
 };
 
 // The first `bytes` bytes of the file at `path`, or all of a shorter one. Throws as ReadableFile

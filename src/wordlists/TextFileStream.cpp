@@ -15,8 +15,8 @@ TextEncoding StreamTextFile(const std::string& path, const TextDecoder::Sink& fe
   TextDecoder decoder(feed);
   bool decoded = true;
   bool first = true;
-  // Whether a first block shorter than asked for has already met the end of the file, which a
-  // further read would only confirm: a corpus reads thousands of files.
+  // Whether a block shorter than asked for has already met the end of the file, which a further
+  // read would only confirm: a corpus reads thousands of files.
   bool ended = false;
   while (!decoder.Ended()) {
     if (!decoded) {
@@ -28,7 +28,7 @@ TextEncoding StreamTextFile(const std::string& path, const TextDecoder::Sink& fe
     if (!ended) {
       got = first && accept ? file.ReadFull(block.get(), block_size)
                             : file.Read(block.get(), block_size);
-      ended = first && accept && got < block_size;
+      ended = got < block_size && ((first && accept) || file.AtSizeRead());
     }
     if (first && accept && !accept(std::string_view(block.get(), got))) break;
     first = false;

@@ -105,5 +105,17 @@ TEST_F(FileReadingTest, TheLimitHoldsWhileReading) {
   EXPECT_EQ(ReadFileBytes(seventeen, 17), "0123456789abcdefg");
 }
 
+// A file that says it is empty yet has content reads short long before its end: files under
+// /proc give a page or so a read. Such a file is read to its end, not to its first short read.
+TEST_F(FileReadingTest, AFileLargerThanItSaysIsReadToItsEnd) {
+  const std::string smaps = "/proc/self/smaps";
+  ASSERT_EQ(std::filesystem::file_size(smaps), 0u);
+  size_t streamed = 0;
+  StreamTextFile(
+      smaps, [&streamed](std::string_view text) { streamed += text.size(); }, [] {});
+  // A few dozen mappings of some twenty lines each: many pages, where one read gives one.
+  EXPECT_GT(streamed, size_t{3 * 4096});
+}
+
 }  // namespace
 }  // namespace tarn
