@@ -1,6 +1,8 @@
 #include "corpus/CorpusTally.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 #include <exception>
 #include <thread>
 #include <utility>
@@ -21,23 +23,55 @@ void CorpusTally::AddCount(uint32_t index, int64_t count) {
   AddCounts(&pair, 1);
 }
 
+namespace {
+
+// The numbers below this take at most three bytes.
+constexpr uint64_t kShortNumbers = uint64_t{1} << 21;
+
+// A number below kShortNumbers as WriteNumber writes it, in the low bytes, the first lowest.
+struct ShortNumber {
+  uint64_t bytes;
+  size_t length;
+};
+
+ShortNumber Short(uint64_t number) {
+  const uint64_t second = number >= 0x80 ? 1 : 0;
+  const uint64_t third = number >= 0x4000 ? 1 : 0;
+  return {(number & 0x7F) | ((number & 0x3F80) << 1) | ((number & 0x1FC000) << 2) | (second << 7) |
+              (third << 15),
+          1 + second + third};
+}
+
+}  // namespace
+
 void CorpusTally::AddCounts(const WordCount* counts, size_t size) {
-  // Two numbers of ten bytes at most a pair, and the three that a short number's store covers.
-  const size_t room = 20 * size + 3;
+  // Two numbers of ten bytes at most a pair, and the eight that a pair's store covers.
+  const size_t room = 20 * size + 8;
   if (counts_.size() - counts_used_ < room) {
     counts_.reserve(2 * counts_.size() + room + 4096);
     counts_.resize(counts_.capacity());
   }
   uint8_t* out = counts_.data() + counts_used_;
   for (size_t i = 0; i < size; ++i) {
-    out = WriteNumber(out, counts[i].word);
-    out = WriteNumber(out, static_cast<uint64_t>(counts[i].count));
+    const uint64_t word = counts[i].word;
+    const auto count = static_cast<uint64_t>(counts[i].count);
+    if (std::endian::native == std::endian::little && (word | count) < kShortNumbers) {
+      // Nearly every pair: both numbers in one store of eight bytes.
+      const ShortNumber first = Short(word);
+      const ShortNumber second = Short(count);
+      const uint64_t both = first.bytes | (second.bytes << (8 * first.length));
+      std::memcpy(out, &both, sizeof both);
+      out += first.length + second.length;
+    } else {
+      out = WriteNumber(out, word);
+      out = WriteNumber(out, count);
+    }
   }
   counts_used_ = static_cast<size_t>(out - counts_.data());
 }
 
 uint8_t* CorpusTally::WriteNumber(uint8_t* out, uint64_t number) {
-  if (number < (uint64_t{1} << 21)) {
+  if (number < kShortNumbers) {
     // Up to three bytes, all three written: how many of them a number takes depends on the
     // text, so a branch per byte would be mispredicted.
     const uint64_t second = number >= 0x80 ? 1 : 0;
