@@ -30,6 +30,7 @@ CorpusCount CountCorpus(const std::vector<std::string>& paths, size_t threads,
       counter.DropText();
       count.failed.push_back({path, std::move(failure)});
     }
+    texts.AddEndedTexts();
   }
   counter.FinishTexts();
   texts.Finish(counter.TakeWords());

@@ -27,16 +27,55 @@ void CorpusTextCounts::Counted(const FirstSeenCounter& words, const uint32_t* en
 }
 
 void CorpusTextCounts::TextEnded() {
-  text_counts_.resize(text_entry_count_);
-  for (size_t i = 0; i < text_entry_count_; ++i) {
-    text_counts_[i] = {text_entries_[i], std::exchange(count_in_text_[text_entries_[i]], 0)};
+  const auto take_counts = [this](std::vector<CorpusTally::WordCount>& counts) {
+    counts.resize(text_entry_count_);
+    for (size_t i = 0; i < text_entry_count_; ++i) {
+      counts[i] = {text_entries_[i], std::exchange(count_in_text_[text_entries_[i]], 0)};
+    }
+  };
+  if (text_entry_count_ <= largest_handed_over_) {
+    EndedText text;
+    {
+      const std::lock_guard lock(ended_mutex_);
+      if (!spare_counts_.empty()) {
+        text.counts = std::move(spare_counts_.back());
+        spare_counts_.pop_back();
+      }
+    }
+    take_counts(text.counts);
+    text.running_words = text_words_;
+    const std::lock_guard lock(ended_mutex_);
+    ended_.push_back(std::move(text));
+  } else {
+    take_counts(text_counts_);
+    const std::lock_guard lock(tally_mutex_);
+    AddWaitingTexts();
+    tally_.AddCounts(text_counts_.data(), text_counts_.size());
+    tally_.EndText(text_words_);
   }
-  tally_.AddCounts(text_counts_.data(), text_counts_.size());
-  tally_.EndText(text_words_);
   text_entry_count_ = 0;
   text_capitals_.clear();
   text_words_ = 0;
   text_first_entry_ = count_in_text_.size();
+}
+
+void CorpusTextCounts::AddEndedTexts() {
+  const std::lock_guard lock(tally_mutex_);
+  AddWaitingTexts();
+}
+
+void CorpusTextCounts::AddWaitingTexts() {
+  {
+    const std::lock_guard lock(ended_mutex_);
+    adding_.swap(ended_);
+  }
+  for (const EndedText& text : adding_) {
+    tally_.AddCounts(text.counts.data(), text.counts.size());
+    tally_.EndText(text.running_words);
+  }
+  const std::lock_guard lock(ended_mutex_);
+  for (EndedText& text : adding_) spare_counts_.push_back(std::move(text.counts));
+  adding_.clear();
 }
 
 void CorpusTextCounts::TextDropped(FirstSeenCounter& words) {

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -28,11 +29,13 @@ FirstSeenCounter Counted(const std::string& words) {
 enum class Fate { kKept, kDropped, kDroppedWhenEnded, kRestarted };
 
 // The tally of `texts` counted as one stream in batches of two words, on a second thread or
-// not; each text meets its fate, kKept by default.
+// not; each text meets its fate, kKept by default; texts of more distinct words than
+// `largest_handed_over` are written into the tally by the counting thread.
 CorpusTally TallyOf(const std::vector<std::string>& texts, const std::vector<Fate>& fates = {},
-                    bool side_by_side = true) {
+                    bool side_by_side = true,
+                    size_t largest_handed_over = CorpusTextCounts::kLargestHandedOver) {
   CorpusTally tally;
-  CorpusTextCounts counts(tally);
+  CorpusTextCounts counts(tally, largest_handed_over);
   WordStreamCounter counter(true, 2);
   counter.CountTexts(counts, side_by_side);
   for (size_t i = 0; i < texts.size(); ++i) {
@@ -125,6 +128,29 @@ TEST(CorpusTallyTest, AGivenUpTextLeavesNoTrace) {
     const CorpusTally restarted = TallyOf(texts, {Fate::kKept, Fate::kRestarted}, side_by_side);
     EXPECT_EQ(Tallies(restarted.Words()), Tallies(TallyOf(texts).Words()));
     EXPECT_EQ(restarted.Spread(), TallyOf(texts).Spread());
+  }
+}
+
+// Every text's counts reach the tally in the texts' order, whether the thread that feeds them
+// writes them or the counting thread does (texts of many distinct words), or some of each.
+TEST(CorpusTallyTest, TextsReachTheTallyInTheirOrderWhoeverWritesThem) {
+  const std::vector<std::string> texts = {"a b", "", "c c d", "b", "", "e a f g"};
+  const auto counts_of = [](const CorpusTally& tally) {
+    std::vector<std::tuple<size_t, uint32_t, int64_t>> counts;
+    tally.ForEachCount(
+        [&](size_t text, uint32_t word, int64_t count) { counts.emplace_back(text, word, count); });
+    for (size_t text = 0; text < tally.Texts(); ++text) {
+      counts.emplace_back(text, UINT32_MAX, tally.TextWords(text));
+    }
+    return counts;
+  };
+  const auto expected = counts_of(TallyOf(texts, {}, false));
+  ASSERT_EQ(expected.size(), 9u + texts.size());
+  for (const bool side_by_side : {true, false}) {
+    for (const size_t largest : {size_t{0}, size_t{1}, size_t{2}}) {
+      SCOPED_TRACE(testing::Message() << side_by_side << " " << largest);
+      EXPECT_EQ(counts_of(TallyOf(texts, {}, side_by_side, largest)), expected);
+    }
   }
 }
 
