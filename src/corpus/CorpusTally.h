@@ -113,6 +113,10 @@ class CorpusTally {
   // Spread from `words`, the counter or its compact form.
   template <typename Counted>
   WordSpreads SpreadOf(const Counted& words, size_t threads) const;
+  // SpreadOf with each word's sums in `Sum`, an integer wide enough for twice the square of
+  // the corpus's running words.
+  template <typename Sum, typename Counted>
+  WordSpreads SpreadIn(const Counted& words, size_t threads) const;
   // The number written at `at` in `counts_` (seven bits a byte, the lowest first, the top bit
   // of every byte but the last set), moving `at` past it.
   uint64_t ReadNumber(size_t& at) const {

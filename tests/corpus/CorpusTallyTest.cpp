@@ -204,6 +204,35 @@ TEST(CorpusTallyTest, DpWeighsTheTextsBySize) {
   EXPECT_EQ(even.Spread()[*even.Words().IndexOf("a")], (WordSpread{3, 0.0}));
 }
 
+// A corpus of more than 2^31 running words needs sums wider than 64 bits; the spread is the same
+// as that of the corpus scaled down, whose sums are narrow. The texts hold 9·10^9 and 3·10^9
+// running words: a, 6·10^9 and 3·10^9 of them, has DP = 1/12; b, all 3·10^9 in the first, 0.25.
+TEST(CorpusTallyTest, TheSpreadOfAVeryLargeCorpus) {
+  const auto tally_of = [](int64_t scale) {
+    CorpusTally tally;
+    const uint32_t a = tally.AddWord("a", WordTally{3 * scale, 3 * scale, 0});
+    const uint32_t b = tally.AddWord("b", WordTally{scale, scale, 0});
+    tally.AddCount(a, 2 * scale);
+    tally.AddCount(b, scale);
+    tally.EndText(3 * scale);
+    tally.AddCount(a, scale);
+    tally.EndText(scale);
+    return tally;
+  };
+  const CorpusTally large = tally_of(3'000'000'000);
+  const CorpusTally small = tally_of(1);
+  ASSERT_GT(large.Words().TotalCount(), int64_t{INT32_MAX});
+  for (const size_t threads : {1, 2}) {
+    SCOPED_TRACE(threads);
+    const WordSpreads spread = large.Spread(threads);
+    EXPECT_EQ(spread[0].range, 2u);
+    EXPECT_NEAR(spread[0].dp, 1.0 / 12, 1e-12);
+    EXPECT_EQ(spread[1].range, 1u);
+    EXPECT_NEAR(spread[1].dp, 0.25, 1e-12);
+    EXPECT_EQ(spread, small.Spread(threads));
+  }
+}
+
 // Capitals travel with the counts, so the names of a corpus are those of one stream.
 TEST(CorpusTallyTest, TalliesAddUp) {
   FirstSeenCounter merged;
