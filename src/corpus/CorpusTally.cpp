@@ -74,12 +74,11 @@ uint8_t* CorpusTally::WriteNumber(uint8_t* out, uint64_t number) {
   if (number < kShortNumbers) {
     // Up to three bytes, all three written: how many of them a number takes depends on the
     // text, so a branch per byte would be mispredicted.
-    const uint64_t second = number >= 0x80 ? 1 : 0;
-    const uint64_t third = number >= 0x4000 ? 1 : 0;
-    out[0] = static_cast<uint8_t>((number & 0x7F) | (second << 7));
-    out[1] = static_cast<uint8_t>(((number >> 7) & 0x7F) | (third << 7));
-    out[2] = static_cast<uint8_t>(number >> 14);
-    return out + 1 + second + third;
+    const ShortNumber short_number = Short(number);
+    out[0] = static_cast<uint8_t>(short_number.bytes);
+    out[1] = static_cast<uint8_t>(short_number.bytes >> 8);
+    out[2] = static_cast<uint8_t>(short_number.bytes >> 16);
+    return out + short_number.length;
   }
   for (; number >= 0x80; number >>= 7) *out++ = static_cast<uint8_t>(number | 0x80);
   *out++ = static_cast<uint8_t>(number);
