@@ -233,9 +233,14 @@ int64_t* FirstSeenCounter::CapitalsOf(size_t entry) {
 void FirstSeenCounter::AddCapitals(const uint32_t* entries, const uint32_t* capitals,
                                    size_t count) {
   if (count == 0) return;
-  CapitalsOf(0);
+  int64_t* const noted = CapitalsOf(0);
+  // The words' tallies lie all over a table of all the distinct words: each is asked for this
+  // many capitals before it is counted.
+  constexpr size_t kAhead = 16;
+  const auto tally_of = [&](size_t i) { return noted + 2 * size_t{entries[capitals[i] >> 1]}; };
   for (size_t i = 0; i < count; ++i) {
-    ++capitals_[2 * size_t{entries[capitals[i] >> 1]} + (capitals[i] & 1)];
+    if (i + kAhead < count) __builtin_prefetch(tally_of(i + kAhead), 1);
+    ++tally_of(i)[capitals[i] & 1];
   }
 }
 
