@@ -1,12 +1,18 @@
 #include "corpus/CorpusTextCounts.h"
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
 
 namespace tarn {
 
 void CorpusTextCounts::Counted(const FirstSeenCounter& words, const uint32_t* entries,
                                size_t count, const uint32_t* capitals, size_t capital_count) {
+  words_ = &words;
+  text_words_ += static_cast<int64_t>(count);
+  // A text begun with the counter empty has all of its words and counts: they are read from it
+  // when the text ends, and a corpus of one large text costs no more than the text alone.
+  if (text_first_entry_ == 0) return;
   if (count_in_text_.size() < words.DistinctCount()) count_in_text_.resize(words.DistinctCount());
   // Whether a word is new to the text depends on the text: each word is written after the
   // text's words so far and kept only if it is new, without a branch to mispredict.
@@ -23,17 +29,29 @@ void CorpusTextCounts::Counted(const FirstSeenCounter& words, const uint32_t* en
   for (size_t i = 0; i < capital_count; ++i) {
     text_capitals_.push_back((entries[capitals[i] >> 1] << 1) | (capitals[i] & 1));
   }
-  text_words_ += static_cast<int64_t>(count);
 }
 
 void CorpusTextCounts::TextEnded() {
-  const auto take_counts = [this](std::vector<CorpusTally::WordCount>& counts) {
-    counts.resize(text_entry_count_);
+  const size_t distinct = words_ != nullptr ? words_->DistinctCount() : 0;
+  const bool whole_counter = text_first_entry_ == 0;
+  const size_t text_distinct = whole_counter ? distinct : text_entry_count_;
+  const auto take_counts = [&](std::vector<CorpusTally::WordCount>& counts) {
+    counts.resize(text_distinct);
+    if (whole_counter) {
+      uint32_t word = 0;
+      if (words_ != nullptr) {
+        words_->ForEach([&](std::string_view, int64_t count) {
+          counts[word] = {word, count};
+          ++word;
+        });
+      }
+      return;
+    }
     for (size_t i = 0; i < text_entry_count_; ++i) {
       counts[i] = {text_entries_[i], std::exchange(count_in_text_[text_entries_[i]], 0)};
     }
   };
-  if (text_entry_count_ <= largest_handed_over_) {
+  if (text_distinct <= largest_handed_over_) {
     EndedText text;
     {
       const std::lock_guard lock(ended_mutex_);
@@ -56,7 +74,7 @@ void CorpusTextCounts::TextEnded() {
   text_entry_count_ = 0;
   text_capitals_.clear();
   text_words_ = 0;
-  text_first_entry_ = count_in_text_.size();
+  text_first_entry_ = distinct;
 }
 
 void CorpusTextCounts::AddEndedTexts() {
@@ -79,7 +97,10 @@ void CorpusTextCounts::AddWaitingTexts() {
 }
 
 void CorpusTextCounts::TextDropped(FirstSeenCounter& words) {
-  if (text_entry_count_ > 0) {
+  if (text_first_entry_ == 0) {
+    // All the counter has came from the text.
+    if (words.DistinctCount() > 0) words.TakeBack(0, nullptr, nullptr, 0);
+  } else if (text_entry_count_ > 0) {
     // What the text added to each of its words: every occurrence eligible but those with a
     // hidden capital, the shown capitals capitalised.
     std::vector<WordTally> less(text_entry_count_);

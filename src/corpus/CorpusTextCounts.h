@@ -62,7 +62,9 @@ class CorpusTextCounts : public CountedTexts {
   std::vector<EndedText> ended_;
   std::vector<EndedText> adding_;
   std::vector<std::vector<CorpusTally::WordCount>> spare_counts_;
-  // How many words the counter had when the current text began.
+  // The counter the texts are counted into, once it has counted a batch; how many words it
+  // had when the current text began.
+  const FirstSeenCounter* words_ = nullptr;
   size_t text_first_entry_ = 0;
   // The current text: its running words, its words first met first (the first
   // `text_entry_count_` of `text_entries_`, which only grows), per word of the counter its count

@@ -193,6 +193,30 @@ TEST(CorpusTallyTest, RangeAndDpOfAHandWorkedCorpus) {
   }
 }
 
+// A text begun before any word was counted, after empty texts or one given up, has its counts
+// read from the counter as a whole; the texts after it are counted word by word. Of the texts
+// of 0, 3, 0 and 2 running words: b, both in the second, has DP = 0.5 (0.4 + 0.4) = 0.4; a, one
+// in each text with words, 0.5 (0.1 + 0.1) = 0.1; c, all in the last, 0.5 (0.6 + 0.6) = 0.6.
+TEST(CorpusTallyTest, TheFirstTextWithWordsAfterEmptyOnes) {
+  const std::vector<std::string> texts = {"", "b a b", "", "a c"};
+  for (const size_t largest_handed_over : {size_t{1}, CorpusTextCounts::kLargestHandedOver}) {
+    const CorpusTally tally = TallyOf(texts, {}, true, largest_handed_over);
+    EXPECT_EQ(tally.Texts(), 4u);
+    EXPECT_EQ(Tallies(tally.Words()), Tallies(Counted("b a b a c")));
+    const WordSpreads spread = tally.Spread();
+    EXPECT_EQ(spread[*tally.Words().IndexOf("b")].range, 1u);
+    EXPECT_NEAR(spread[*tally.Words().IndexOf("b")].dp, 0.4, 1e-12);
+    EXPECT_EQ(spread[*tally.Words().IndexOf("a")].range, 2u);
+    EXPECT_NEAR(spread[*tally.Words().IndexOf("a")].dp, 0.1, 1e-12);
+    EXPECT_NEAR(spread[*tally.Words().IndexOf("c")].dp, 0.6, 1e-12);
+  }
+  const CorpusTally after_dropped =
+      TallyOf({"z y z", "", "b a b", "a c"}, {Fate::kDropped, Fate::kKept});
+  const CorpusTally without = TallyOf({"", "b a b", "a c"});
+  EXPECT_EQ(Tallies(after_dropped.Words()), Tallies(without.Words()));
+  EXPECT_EQ(after_dropped.Spread(), without.Spread());
+}
+
 // DP weighs a word's share in each text against the text's share of the running words: the
 // same 1, 2, 1 occurrences deviate in texts of 2, 6 and 8 words and not at all in texts of 2,
 // 4 and 2.
