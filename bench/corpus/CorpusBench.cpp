@@ -1,5 +1,5 @@
 // The corpus run against the file run on the same bytes: 1,000 texts of 100 KB cut from the
-// shared corpus, and one 100 MB text counted as a corpus of one.
+// shared corpus (as it is, and all in UTF-8), and one 100 MB text counted as a corpus of one.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -26,16 +26,13 @@ void WriteFile(const std::string& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
-// The texts: pieces of the corpus cut at line ends, the same bytes also as one file, and the
-// large file.
-struct Files {
+// A thousand texts cut from `corpus` at line ends, and the same bytes also as one file.
+struct Texts {
   tarn::testing::TempFolder folder;
   std::string texts = folder / "texts";
   std::string joined = folder / "joined.txt";
-  std::string large = folder / "large.txt";
 
-  Files() {
-    const std::string corpus = tarn::bench::CorpusText();
+  explicit Texts(const std::string& corpus) {
     fs::create_directories(texts);
     std::string all;
     size_t at = 0;
@@ -53,15 +50,37 @@ struct Files {
       all += text;
     }
     WriteFile(joined, all);
-    std::string big;
-    while (big.size() < kLargeBytes) big += corpus;
-    WriteFile(large, big);
   }
 };
 
-Files& TheFiles() {
-  static Files files;
-  return files;
+// The texts as the shared corpus has them, some in UTF-8 and some in an 8-bit code page.
+Texts& TheTexts() {
+  static Texts texts(tarn::bench::CorpusText());
+  return texts;
+}
+
+// The same texts all in UTF-8, so that the corpus and the one file decode the same text.
+Texts& TheUtf8Texts() {
+  static Texts texts(tarn::bench::Utf8CorpusText());
+  return texts;
+}
+
+// The corpus repeated to 100 MB as one file.
+struct LargeFile {
+  tarn::testing::TempFolder folder;
+  std::string path = folder / "large.txt";
+
+  LargeFile() {
+    const std::string corpus = tarn::bench::CorpusText();
+    std::string big;
+    while (big.size() < kLargeBytes) big += corpus;
+    WriteFile(path, big);
+  }
+};
+
+const std::string& TheLargeFile() {
+  static LargeFile file;
+  return file.path;
 }
 
 void FileRun(benchmark::State& bench, const std::string& path) {
@@ -82,20 +101,31 @@ void CorpusRun(benchmark::State& bench, const std::string& path, int64_t bytes) 
   bench.SetBytesProcessed(bench.iterations() * bytes);
 }
 
-void BM_ThousandTextsAsOneFile(benchmark::State& bench) { FileRun(bench, TheFiles().joined); }
+void BM_ThousandTextsAsOneFile(benchmark::State& bench) { FileRun(bench, TheTexts().joined); }
 
 void BM_ThousandTextsAsCorpus(benchmark::State& bench) {
-  CorpusRun(bench, TheFiles().texts, static_cast<int64_t>(fs::file_size(TheFiles().joined)));
+  CorpusRun(bench, TheTexts().texts, static_cast<int64_t>(fs::file_size(TheTexts().joined)));
 }
 
-void BM_LargeFileOpened(benchmark::State& bench) { FileRun(bench, TheFiles().large); }
+void BM_ThousandUtf8TextsAsOneFile(benchmark::State& bench) {
+  FileRun(bench, TheUtf8Texts().joined);
+}
+
+void BM_ThousandUtf8TextsAsCorpus(benchmark::State& bench) {
+  CorpusRun(bench, TheUtf8Texts().texts,
+            static_cast<int64_t>(fs::file_size(TheUtf8Texts().joined)));
+}
+
+void BM_LargeFileOpened(benchmark::State& bench) { FileRun(bench, TheLargeFile()); }
 
 void BM_LargeFileAsCorpusOfOne(benchmark::State& bench) {
-  CorpusRun(bench, TheFiles().large, static_cast<int64_t>(fs::file_size(TheFiles().large)));
+  CorpusRun(bench, TheLargeFile(), static_cast<int64_t>(fs::file_size(TheLargeFile())));
 }
 
 BENCHMARK(BM_ThousandTextsAsOneFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ThousandTextsAsCorpus)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ThousandUtf8TextsAsOneFile)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ThousandUtf8TextsAsCorpus)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_LargeFileOpened)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_LargeFileAsCorpusOfOne)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
