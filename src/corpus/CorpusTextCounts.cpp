@@ -98,7 +98,7 @@ void CorpusTextCounts::AddWaitingTexts() {
 
 void CorpusTextCounts::TextDropped(FirstSeenCounter& words) {
   if (text_first_entry_ == 0) {
-    // All the counter has came from the text.
+    // Everything in the counter came from the text.
     if (words.DistinctCount() > 0) words.TakeBack(0, nullptr, nullptr, 0);
   } else if (text_entry_count_ > 0) {
     // What the text added to each of its words: every occurrence eligible but those with a
