@@ -17,9 +17,9 @@ class CountedTexts {
   // Called on the counting thread.
   virtual void Counted(const FirstSeenCounter& words, const uint32_t* entries, size_t count,
                        const uint32_t* capitals, size_t capital_count) = 0;
-  // The current text is complete: its words came in the calls to Counted since the last text.
-  // Called on the counting thread.
-  virtual void TextEnded() = 0;
+  // The current text is complete: its words came in the calls to Counted since the last text,
+  // into `words`. Called on the counting thread.
+  virtual void TextEnded(const FirstSeenCounter& words) = 0;
   // The current text is given up: the words of it counted into `words` so far are to be taken
   // back. Called once counting has caught up, on the thread that fed the text.
   virtual void TextDropped(FirstSeenCounter& words) = 0;

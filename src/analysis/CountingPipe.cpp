@@ -26,7 +26,7 @@ void CountBatch(WordBatch& batch, FirstSeenCounter& counter, CountedTexts* texts
   counter.AddCapitals(indexes, batch.capitals.data(), batch.capitals.size());
   if (texts != nullptr) {
     texts->Counted(counter, indexes, count, batch.capitals.data(), batch.capitals.size());
-    if (batch.ends_text) texts->TextEnded();
+    if (batch.ends_text) texts->TextEnded(counter);
   }
   batch.spans.clear();
   batch.capitals.clear();

@@ -8,7 +8,6 @@ namespace tarn {
 
 void CorpusTextCounts::Counted(const FirstSeenCounter& words, const uint32_t* entries,
                                size_t count, const uint32_t* capitals, size_t capital_count) {
-  words_ = &words;
   text_words_ += static_cast<int64_t>(count);
   // A text begun with the counter empty has all of its words and counts: they are read from it
   // when the text ends, and a corpus of one large text costs no more than the text alone.
@@ -31,20 +30,17 @@ void CorpusTextCounts::Counted(const FirstSeenCounter& words, const uint32_t* en
   }
 }
 
-void CorpusTextCounts::TextEnded() {
-  const size_t distinct = words_ != nullptr ? words_->DistinctCount() : 0;
+void CorpusTextCounts::TextEnded(const FirstSeenCounter& words) {
   const bool whole_counter = text_first_entry_ == 0;
-  const size_t text_distinct = whole_counter ? distinct : text_entry_count_;
+  const size_t text_distinct = whole_counter ? words.DistinctCount() : text_entry_count_;
   const auto take_counts = [&](std::vector<CorpusTally::WordCount>& counts) {
     counts.resize(text_distinct);
     if (whole_counter) {
       uint32_t word = 0;
-      if (words_ != nullptr) {
-        words_->ForEach([&](std::string_view, int64_t count) {
-          counts[word] = {word, count};
-          ++word;
-        });
-      }
+      words.ForEach([&](std::string_view, int64_t count) {
+        counts[word] = {word, count};
+        ++word;
+      });
       return;
     }
     for (size_t i = 0; i < text_entry_count_; ++i) {
@@ -74,7 +70,7 @@ void CorpusTextCounts::TextEnded() {
   text_entry_count_ = 0;
   text_capitals_.clear();
   text_words_ = 0;
-  text_first_entry_ = distinct;
+  text_first_entry_ = words.DistinctCount();
 }
 
 void CorpusTextCounts::AddEndedTexts() {

@@ -29,7 +29,7 @@ class CorpusTextCounts : public CountedTexts {
 
   void Counted(const FirstSeenCounter& words, const uint32_t* entries, size_t count,
                const uint32_t* capitals, size_t capital_count) override;
-  void TextEnded() override;
+  void TextEnded(const FirstSeenCounter& words) override;
   void TextDropped(FirstSeenCounter& words) override;
 
   // Adds the texts handed over since the last call to the tally, in their order; call on the
@@ -62,9 +62,7 @@ class CorpusTextCounts : public CountedTexts {
   std::vector<EndedText> ended_;
   std::vector<EndedText> adding_;
   std::vector<std::vector<CorpusTally::WordCount>> spare_counts_;
-  // The counter the texts are counted into, once it has counted a batch; how many words it
-  // had when the current text began.
-  const FirstSeenCounter* words_ = nullptr;
+  // How many words the counter had when the current text began.
   size_t text_first_entry_ = 0;
   // The current text: its running words, its words first met first (the first
   // `text_entry_count_` of `text_entries_`, which only grows), per word of the counter its count
